@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ce/device.h"
-#include "ce/last_error.h"
+#include "ce/lasterror.h"
 #include "peer_process.h"
 #include "temp_root.h"
 

@@ -12,9 +12,10 @@
 #include <mutex>
 
 #include "ce/device.h"
-#include "ce/last_error.h"
+#include "ce/lasterror.h"
 #include "ce/window_registry.h"
 #include "run_files.h"
+#include "ce/utf8.h"
 #include "text_util.h"
 
 namespace {
@@ -50,7 +51,7 @@ UINT LoadIds(const std::string& content) {
     auto [idEnd, error] = std::from_chars(line.data(), line.data() + tab, id, 16);
     if (error != std::errc() || idEnd != line.data() + tab || id < kFirstId || id > kLastId) continue;
     highest = std::max(highest, id);
-    std::wstring name = ce::internal::Utf8ToWide(ce::internal::UnescapeField(line.substr(tab + 1)));
+    std::wstring name = ce::FromUtf8(ce::internal::UnescapeField(line.substr(tab + 1)));
     g_ids.emplace(FoldCase(name), id);
   }
   return highest;

@@ -1,6 +1,6 @@
 // Text helpers shared by the services that keep their state in files:
-// UTF-8 <-> wide conversion, case folding for CE's case-insensitive names,
-// and escaping of one-line text fields.
+// strict UTF-8 encoding, case folding for CE's case-insensitive names, and
+// escaping of one-line text fields.
 #pragma once
 
 #include <optional>
@@ -13,8 +13,6 @@ namespace ce::internal {
 // rather than a replacement character, so two different names never map to
 // the same bytes.
 std::optional<std::string> WideToUtf8(std::wstring_view text);
-// Malformed sequences become U+FFFD.
-std::wstring Utf8ToWide(std::string_view text);
 
 // Simple Unicode case folding, so that "\Windows" and "\windows" compare equal.
 std::wstring FoldCase(std::wstring_view text);

@@ -9,6 +9,7 @@
 
 #include "message_endpoint.h"
 #include "run_files.h"
+#include "ce/utf8.h"
 #include "text_util.h"
 
 namespace ce::internal {
@@ -55,7 +56,7 @@ std::optional<PublishedWindow> ParseEntry(uint32_t handle, const std::string& te
   if (window.socketName.empty() || window.socketName.find('/') != std::string::npos ||
       window.socketName.front() == '.')
     return std::nullopt;
-  window.className = Utf8ToWide(UnescapeField(text.substr(tab2 + 1, end - tab2 - 1)));
+  window.className = ce::FromUtf8(UnescapeField(text.substr(tab2 + 1, end - tab2 - 1)));
   return window;
 }
 

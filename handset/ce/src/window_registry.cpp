@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "ce/device.h"
-#include "ce/last_error.h"
+#include "ce/lasterror.h"
 #include "message_endpoint.h"
 #include "run_files.h"
 #include "text_util.h"

@@ -1,7 +1,0 @@
-// The calling thread's last-error code, as CE services report failures.
-#pragma once
-
-#include "ce/types.h"
-
-DWORD GetLastError();
-void SetLastError(DWORD error);
