@@ -1,6 +1,6 @@
 # Warnings are on for everything we build and are errors for our own code.
 add_library(vorna_warnings INTERFACE)
 target_compile_options(vorna_warnings INTERFACE
-  -Wall -Wextra -Wpedantic -Wshadow=local -Wnon-virtual-dtor -Wcast-align
+  -Wall -Wextra -Wpedantic $<$<CXX_COMPILER_ID:GNU>:-Wshadow=local> -Wnon-virtual-dtor -Wcast-align
   -Wimplicit-fallthrough -Werror
   -Wno-unused-parameter)
