@@ -1,0 +1,128 @@
+// The two string data files: the library's built-in Chinese table and the
+// English satellite, and the reader they are both parsed with.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "string_table_file.h"
+
+namespace vorna::res {
+namespace {
+
+std::map<int, std::string> LoadAsMap(const char* path) {
+  const StringTableResult table = LoadStringTable(path);
+  EXPECT_TRUE(table.ok()) << path << ":" << table.error_line << ": " << table.error;
+  std::map<int, std::string> texts;
+  for (const StringEntry& e : table.entries) texts[e.id] = e.text;
+  return texts;
+}
+
+void ExpectCompleteTable(const char* path) {
+  const StringTableResult table = LoadStringTable(path);
+  ASSERT_TRUE(table.ok()) << path << ":" << table.error_line << ": " << table.error;
+  ASSERT_EQ(table.entries.size(), 275u) << path;
+  for (std::size_t i = 0; i < table.entries.size(); ++i) {
+    EXPECT_EQ(table.entries[i].id, 600 + i) << path << " entry " << i;
+    EXPECT_FALSE(table.entries[i].text.empty()) << path << " id " << table.entries[i].id;
+  }
+}
+
+TEST(StringFiles, BothHoldIds600To874InOrderWithText) {
+  ExpectCompleteTable(VORNA_ZH_STRINGS);
+  ExpectCompleteTable(VORNA_EN_STRINGS);
+}
+
+TEST(StringFiles, FormatConversionsAgreeBetweenLanguages) {
+  const auto zh = LoadAsMap(VORNA_ZH_STRINGS);
+  const auto en = LoadAsMap(VORNA_EN_STRINGS);
+  for (const auto& [id, text] : zh) {
+    ASSERT_TRUE(en.count(id)) << id;
+    EXPECT_EQ(FormatConversions(text), FormatConversions(en.at(id))) << "id " << id;
+  }
+}
+
+// Entries whose exact characters are easy to lose: trailing spaces, ASCII
+// against full-width punctuation, "..." against the ellipsis character.
+TEST(StringFiles, ChineseTextsKeepEveryCharacter) {
+  const auto zh = LoadAsMap(VORNA_ZH_STRINGS);
+  const std::map<int, std::string> expected = {
+      {600, "更多"},
+      {653, "确定删除联系人？"},
+      {660, "国家/地区"},
+      {668, "未知:"},
+      {676, "快短捷信"},
+      {713, "正在清空SIM卡联系人…"},
+      {722, "原PIN："},
+      {727, "输入PIN，剩余输入次数:"},
+      {749, "已备份: "},
+      {750, "更新: "},
+      {802, "快捷短信发送成功!"},
+      {808, "开会中,稍后给您回电."},
+      {810, "该程序不能在U盘模式下使用，请断开USB连接."},
+      {836, "请至少保留4个群组"},
+      {849, "提示：往右滑动可以删除该信息，所有行分割线为虚线的列表信息，均可以滑动删除。"},
+      {872, "加载中..."},
+      {874, "本地固话"},
+  };
+  for (const auto& [id, text] : expected) EXPECT_EQ(zh.at(id), text) << "id " << id;
+}
+
+// Texts that the library joins with numbers or other texts keep the spacing
+// the joined result needs in English ("3 rings", "Call Mobile").
+TEST(StringFiles, EnglishJoinedFragmentsCarryTheirSpaces) {
+  const auto en = LoadAsMap(VORNA_EN_STRINGS);
+  EXPECT_EQ(en.at(829), " contacts");
+  EXPECT_EQ(en.at(865), " rings");
+  EXPECT_EQ(en.at(833), "Call ");
+  EXPECT_EQ(en.at(749), "Backed up: ");
+}
+
+TEST(StringTableReader, DecodesEscapesAndToleratesCrLfAndBlankLines) {
+  const StringTableResult t = ParseStringTable("1\ta\\nb\r\n\n2\tx\\ty\\\\z\n3\t\n");
+  ASSERT_TRUE(t.ok()) << t.error;
+  ASSERT_EQ(t.entries.size(), 3u);
+  EXPECT_EQ(t.entries[0].text, "a\nb");
+  EXPECT_EQ(t.entries[1].text, "x\ty\\z");
+  EXPECT_EQ(t.entries[2].id, 3);
+  EXPECT_EQ(t.entries[2].text, "");
+}
+
+TEST(StringTableReader, RejectsMalformedLinesWithTheirLineNumber) {
+  struct Case {
+    const char* data;
+    std::size_t line;
+  };
+  const Case cases[] = {
+      {"1\tok\n1\tagain\n", 2},        // duplicate id
+      {"1\tok\n\nno tab\n", 3},        // missing tab
+      {"x1\ttext\n", 1},               // id not a number
+      {"70000\ttext\n", 1},            // id beyond 16 bits
+      {"\ttext\n", 1},                 // empty id
+      {"1\tbad \\q escape\n", 1},      // unknown escape
+      {"1\tends in \\", 1},            // lone backslash
+      {"1\traw\ttab\n", 1},            // raw control character
+      {"1\t\xE4\xB8\n", 1},            // cut UTF-8 sequence
+      {"1\t\xC0\xAF\n", 1},            // overlong UTF-8
+      {"1\t\xED\xA0\x80\n", 1},        // UTF-16 surrogate
+  };
+  for (const Case& c : cases) {
+    const StringTableResult t = ParseStringTable(c.data);
+    EXPECT_FALSE(t.ok()) << c.data;
+    EXPECT_EQ(t.error_line, c.line) << c.data;
+    EXPECT_TRUE(t.entries.empty()) << c.data;
+  }
+  EXPECT_FALSE(LoadStringTable("/nonexistent/strings.tsv").ok());
+}
+
+TEST(StringTableReader, FormatConversionsIgnoreWidthAndLiteralPercent) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(FormatConversions("%d%s"), (V{"d", "s"}));
+  EXPECT_EQ(FormatConversions("%02d:%-5ls"), (V{"d", "ls"}));
+  EXPECT_EQ(FormatConversions("100%% sure"), V{});
+  EXPECT_EQ(FormatConversions("up 50%!"), V{"%"});
+  EXPECT_EQ(FormatConversions("50% off"), V{"o"});  // printf reads "% o" as octal
+  EXPECT_EQ(FormatConversions("trailing %"), V{"%"});
+}
+
+}  // namespace
+}  // namespace vorna::res
