@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "pim_test_print.h"
 #include "qzpam/CVcardCodec.h"
+#include "temp_root.h"
 
 namespace {
 
@@ -318,6 +321,27 @@ TEST(VcardCodec, BadInputGivesFalseAndLeavesTheRecord) {
 
   const std::string huge(CVcardCodec::kMaxCardBytes + 1, 'A');
   EXPECT_FALSE(Decode("BEGIN:VCARD\nPHOTO;ENCODING=BASE64:" + huge + "\nEND:VCARD", c));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(VcardCodec, DecodesFilesUnderTheDeviceRoot) {
+  vorna::test::TempDeviceRoot root;
+  std::filesystem::create_directories(root.path() / "tmpvcard");
+  const std::string card = "\xEF\xBB\xBF" "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Smith;Ann\r\nEND:VCARD\r\n";
+  std::ofstream(root.path() / "tmpvcard" / "Ann.vcf", std::ios::binary) << card;
+
+  CContactInfo c;
+  ASSERT_TRUE(CVcardCodec().DecodeVcfFile(L"\\TmpVcard\\ann.VCF", c));
+  EXPECT_EQ(c.fileAs, L"Ann Smith");
+
+  EXPECT_FALSE(CVcardCodec().DecodeVcfFile(L"\\tmpvcard\\missing.vcf", c));
+  EXPECT_FALSE(CVcardCodec().DecodeVcfFile(L"\\tmpvcard", c));
+  EXPECT_FALSE(CVcardCodec().DecodeVcfFile(L"\\..\\..\\etc\\passwd", c));
+  EXPECT_FALSE(CVcardCodec().DecodeVcfFile(L"", c));
+  EXPECT_EQ(c.fileAs, L"Ann Smith");
 }
 
 }  // namespace

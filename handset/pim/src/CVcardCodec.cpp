@@ -3,6 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "ce/files.h"
+#include "ce/handles.h"
+#include "ce/utf8.h"
 #include "vcard/vcard_card_reader.h"
 #include "vcard/vcard_encodings.h"
 
@@ -10,13 +13,42 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
+// The whole file, or false when it cannot be read or is too large to be a
+// card.
+bool ReadWholeFile(const qzu::string& path, std::string& bytes) {
+  if (path.empty()) return false;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD size_high = 0;
+  const DWORD size = GetFileSize(file, &size_high);
+  bool ok = size != INVALID_FILE_SIZE && size_high == 0 && size <= CVcardCodec::kMaxCardBytes;
+  if (ok) {
+    bytes.resize(size);
+    std::size_t done = 0;
+    while (ok && done < bytes.size()) {
+      DWORD got = 0;
+      ok = ReadFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr) && got > 0;
+      done += got;
+    }
+  }
+  CloseHandle(file);
+  return ok;
+}
+
 }  // namespace
+
+bool CVcardCodec::DecodeVcfFile(const qzu::string& path, CContactInfo& contact) const {
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) return false;
+  return DecodeVcfBytes(bytes.data(), bytes.size(), contact);
+}
 
 bool CVcardCodec::DecodeVcfBuf(const qzu::string& text, CContactInfo& contact) const {
   if (text.empty() || text.length() > kMaxCardBytes) return false;
   // Wide text holds characters already; UTF-8 stands for them unchanged.
   // Quoted-printable values still carry bytes and get their code page then.
-  const std::string utf8 = qzpam::vcard::WideToUtf8(text.view());
+  const std::string utf8 = ce::ToUtf8(text.view());
   return qzpam::vcard::ReadFirstCard(utf8, true, contact);
 }
 

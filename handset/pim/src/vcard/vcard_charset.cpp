@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "ce/utf8.h"
 #include "vcard/vcard_encodings.h"
 #include "vcard/vcard_property.h"
 
@@ -74,14 +75,14 @@ qzu::string TextDecoder::Decode(std::string_view bytes, std::string_view charset
   if (IsAscii(bytes)) {
     wide.assign(bytes.begin(), bytes.end());
   } else if (IsUtf8Name(charset)) {
-    AppendUtf8(bytes, wide);
+    wide = ce::FromUtf8(bytes);
   } else if (!charset.empty() && charset.size() < 64 && DecodeWithIcu(bytes, charset, wide)) {
     // decoded in the named code page
   } else if (utf8_allowed_ && IsValidUtf8(bytes)) {
-    AppendUtf8(bytes, wide);
+    wide = ce::FromUtf8(bytes);
   } else {
     wide.clear();
-    if (!DecodeWithIcu(bytes, kHandsetCodePage, wide)) AppendUtf8(bytes, wide);
+    if (!DecodeWithIcu(bytes, kHandsetCodePage, wide)) wide = ce::FromUtf8(bytes);
   }
   return qzu::string(std::move(wide));
 }

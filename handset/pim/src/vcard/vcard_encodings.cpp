@@ -22,8 +22,6 @@ constexpr std::array<int8_t, 256> MakeBase64Table() {
 }
 constexpr std::array<int8_t, 256> kBase64 = MakeBase64Table();
 
-constexpr wchar_t kReplacement = 0xFFFD;
-
 // Length of the valid UTF-8 sequence at `i` and its code point; 0 if invalid.
 std::size_t Utf8Sequence(std::string_view s, std::size_t i, char32_t& cp) {
   const auto b0 = static_cast<unsigned char>(s[i]);
@@ -124,46 +122,6 @@ bool IsValidUtf8(std::string_view bytes) {
     i += len;
   }
   return true;
-}
-
-std::string WideToUtf8(std::wstring_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (const wchar_t wc : text) {
-    auto cp = static_cast<char32_t>(wc);
-    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacement;
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-  }
-  return out;
-}
-
-void AppendUtf8(std::string_view bytes, std::wstring& out) {
-  out.reserve(out.size() + bytes.size());
-  char32_t cp;
-  for (std::size_t i = 0; i < bytes.size();) {
-    const std::size_t len = Utf8Sequence(bytes, i, cp);
-    if (len == 0) {
-      out.push_back(kReplacement);
-      ++i;
-    } else {
-      out.push_back(static_cast<wchar_t>(cp));
-      i += len;
-    }
-  }
 }
 
 }  // namespace qzpam::vcard

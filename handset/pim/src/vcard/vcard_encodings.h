@@ -19,11 +19,4 @@ bool DecodeBase64(std::string_view text, std::vector<unsigned char>& out);
 bool IsValidUtf8(std::string_view bytes);
 bool IsAscii(std::string_view bytes);
 
-// Wide text to UTF-8; characters that are not Unicode scalar values become
-// U+FFFD.
-std::string WideToUtf8(std::wstring_view text);
-
-// UTF-8 to wide text; invalid sequences become U+FFFD.
-void AppendUtf8(std::string_view bytes, std::wstring& out);
-
 }  // namespace qzpam::vcard
