@@ -1,0 +1,68 @@
+// A second process for cross-process tests: runs ce_ipc_peer with arguments
+// and reads the lines it prints, so a test waits for the peer's report
+// rather than for time to pass.
+#pragma once
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "temp_root.h"
+
+namespace vorna::test {
+
+class PeerProcess {
+ public:
+  explicit PeerProcess(std::vector<std::string> args) {
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0) return;
+    std::string program = (BuiltProgramsDir() / "ce_ipc_peer").string();
+    pid_ = fork();
+    if (pid_ == 0) {
+      dup2(fds[1], STDOUT_FILENO);
+      std::vector<char*> argv{program.data()};
+      for (auto& arg : args) argv.push_back(arg.data());
+      argv.push_back(nullptr);
+      execv(program.c_str(), argv.data());
+      _exit(127);
+    }
+    close(fds[1]);
+    out_ = fdopen(fds[0], "r");
+  }
+  ~PeerProcess() {
+    if (pid_ > 0 && !waited_) {
+      kill(pid_, SIGKILL);
+      Wait();
+    }
+    if (out_) fclose(out_);
+  }
+  PeerProcess(const PeerProcess&) = delete;
+  PeerProcess& operator=(const PeerProcess&) = delete;
+
+  // The next line the peer printed, without its newline; empty at its end.
+  std::string ReadLine() {
+    std::string line;
+    if (!out_) return line;
+    for (int c = fgetc(out_); c != EOF && c != '\n'; c = fgetc(out_)) line += static_cast<char>(c);
+    return line;
+  }
+
+  // The peer's exit status, or -1 when it did not exit normally.
+  int Wait() {
+    int status = 0;
+    waited_ = true;
+    if (pid_ <= 0 || waitpid(pid_, &status, 0) != pid_) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  FILE* out_ = nullptr;
+  bool waited_ = false;
+};
+
+}  // namespace vorna::test
