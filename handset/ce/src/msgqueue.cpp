@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 
+#include "ce/handles.h"
 #include "ce/utf8.h"
 #include "run_files.h"
 #include "shared_queue.h"
@@ -23,28 +22,9 @@ constexpr size_t kDefaultQueueBytes = 1024 * 1024;
 constexpr DWORD kMinDefaultMessages = 16;
 constexpr size_t kMaxQueueBytes = 16 * 1024 * 1024;
 
-// Queue handles are values of their own, well clear of small integers so
-// that a queue handle passed where another kind is expected is not mistaken
-// for one.
-constexpr uintptr_t kFirstHandle = 0x51000001;
+const ce::HandleKind kQueueHandle{"message queue"};
 
-struct Handles {
-  std::mutex mutex;
-  std::map<uintptr_t, std::shared_ptr<SharedQueue>> open;
-  uintptr_t next = kFirstHandle;
-};
-
-Handles& TheHandles() {
-  static Handles* handles = new Handles;
-  return *handles;
-}
-
-std::shared_ptr<SharedQueue> Find(HANDLE handle) {
-  Handles& h = TheHandles();
-  std::lock_guard lock(h.mutex);
-  auto it = h.open.find(reinterpret_cast<uintptr_t>(handle));
-  return it == h.open.end() ? nullptr : it->second;
-}
+std::shared_ptr<SharedQueue> Find(HANDLE handle) { return ce::FindHandleAs<SharedQueue>(handle, kQueueHandle); }
 
 // The queue's file in the run folder: the UTF-8 name with every byte other
 // than letters, digits, '-' and '_' written as %XX, so any name maps to one
@@ -116,12 +96,13 @@ HANDLE CreateMsgQueue(LPCWSTR lpszName, LPMSGQUEUEOPTIONS lpOptions) {
     SetLastError(ERROR_OUTOFMEMORY);
     return nullptr;
   }
-  Handles& h = TheHandles();
-  std::lock_guard lock(h.mutex);
-  uintptr_t handle = h.next++;
-  h.open.emplace(handle, std::move(queue));
+  HANDLE handle = ce::OpenHandle(kQueueHandle, std::shared_ptr<SharedQueue>(std::move(queue)));
+  if (!handle) {
+    SetLastError(ERROR_TOO_MANY_OPEN_FILES);
+    return nullptr;
+  }
   SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
-  return reinterpret_cast<HANDLE>(handle);
+  return handle;
 }
 
 BOOL WriteMsgQueue(HANDLE hMsgQ, LPVOID lpBuffer, DWORD cbDataSize, DWORD dwTimeout, DWORD dwFlags) {
@@ -164,14 +145,6 @@ BOOL GetMsgQueueInfo(HANDLE hMsgQ, LPMSGQUEUEINFO lpInfo) {
 }
 
 BOOL CloseMsgQueue(HANDLE hMsgQ) {
-  std::shared_ptr<SharedQueue> queue;
-  {
-    Handles& h = TheHandles();
-    std::lock_guard lock(h.mutex);
-    auto it = h.open.find(reinterpret_cast<uintptr_t>(hMsgQ));
-    if (it == h.open.end()) return Fail(ERROR_INVALID_HANDLE);
-    queue = std::move(it->second);
-    h.open.erase(it);
-  }
-  return TRUE;
+  // A thread still waiting on the queue keeps it open until its call returns.
+  return ce::CloseHandleOfKind(hMsgQ, kQueueHandle) ? TRUE : Fail(ERROR_INVALID_HANDLE);
 }
