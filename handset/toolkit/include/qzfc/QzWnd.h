@@ -13,6 +13,7 @@
 
 #include "ce/gdi.h"
 #include "ce/types.h"
+#include "ce/window_registry.h"
 
 #define WS_POPUP 0x80000000L
 #define WS_CHILD 0x40000000L

@@ -176,16 +176,14 @@ void MessageLoop::ReportStall(const std::wstring& what) {
 
 int MessageLoop::Run() {
   ++depth_;
-  quit_ = false;
   int code = 0;
   for (;;) {
-    if (PumpOnce()) {
-      if (quit_) {
-        code = quitCode_;
-        break;
-      }
-      continue;
+    // A quit that ended a nested loop is still pending here and ends this one.
+    if (quit_) {
+      code = quitCode_;
+      break;
     }
+    if (PumpOnce()) continue;
     if (!WaitForWork(L"message loop")) {
       code = -1;
       break;

@@ -4,7 +4,9 @@
 #include <cwchar>
 #include <vector>
 
+#include "ce/device.h"
 #include "ce/gdi.h"
+#include "ce/msgqueue.h"
 #include "ce/window_registry.h"
 #include "qzfc/FontHelper.h"
 #include "qzfc/Screen.h"
@@ -48,10 +50,42 @@ void ShellBar::Subscribe(HWND hwnd, UINT event) {
   if (hwnd && (event == kEventMKey || event == kEventTaskbar)) subscriptions_.insert({event, hwnd});
 }
 
+namespace {
+
+HANDLE g_queue = nullptr;
+
+void CloseQueue() {
+  if (g_queue) CloseMsgQueue(g_queue);
+  g_queue = nullptr;
+}
+
+// The shell's read end of the subscription queue, opened on first use (and
+// again after the device root changed).
+HANDLE Queue() {
+  static bool hooked = false;
+  if (!hooked) {
+    ce::OnDeviceRootReset(&CloseQueue);
+    hooked = true;
+  }
+  if (!g_queue) {
+    MSGQUEUEOPTIONS options{sizeof(MSGQUEUEOPTIONS), MSGQUEUE_ALLOW_BROKEN, 16, 12, TRUE};
+    g_queue = CreateMsgQueue(L"QueueNameOfShellNotifyMessage", &options);
+  }
+  return g_queue;
+}
+
+}  // namespace
+
 void ShellBar::ReadSubscriptions() {
-  // FIXME: read the records from the named queue "QueueNameOfShellNotifyMessage"
-  // once the message queues of the CE services are available; until then
-  // only Subscribe feeds the list.
+  HANDLE queue = Queue();
+  if (!queue) return;
+  uint32_t record[3];
+  DWORD read = 0, flags = 0;
+  while (ReadMsgQueue(queue, record, sizeof record, &read, 0, &flags)) {
+    // {1 = subscribe, window, event}; anything else is ignored.
+    if (read == sizeof record && record[0] == 1)
+      Subscribe(reinterpret_cast<HWND>(static_cast<uintptr_t>(record[1])), record[2]);
+  }
 }
 
 void ShellBar::Notify(UINT event, LPCWSTR messageName) {

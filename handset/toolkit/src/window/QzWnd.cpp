@@ -7,6 +7,7 @@
 #include "qzfc/Clock.h"
 #include "qzfc/MessageLoop.h"
 #include "qzfc/Screen.h"
+#include "screen/ShellBar.h"
 #include "window/Geometry.h"
 
 using qzfc::MessageLoop;
@@ -65,6 +66,9 @@ BOOL CQzWnd::Create(int x, int y, int width, int height, HWND parent, UINT id, D
     DestroyWindow();
     return FALSE;
   }
+  // Windows subscribe to shell events while they initialise; the shell
+  // takes the subscriptions in now, so that its queue never fills up.
+  Screen::Get().Bar().ReadSubscriptions();
   if (style & WS_VISIBLE) Show(TRUE);
   return TRUE;
 }
