@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -99,6 +100,16 @@ TEST_F(WindowRegistryTest, RegisteredMessagesAreStableAndSharedWithOtherProcesse
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
   EXPECT_NE(RegisterWindowMessageW(std::wstring(255, L'x').c_str()), 0u);
   EXPECT_NE(RegisterWindowMessageW(L"a\tname\nwith\\breaks"), RegisterWindowMessageW(L"a\tname\nwith"));
+}
+
+TEST_F(WindowRegistryTest, ALineCutShortByACrashNeverSharesAnId) {
+  std::filesystem::create_directories(root.path() / "run");
+  std::ofstream(root.path() / "run" / "window-messages.txt") << "c000\tFirst\nc001\tPartialNa";
+  EXPECT_EQ(RegisterWindowMessageW(L"first"), 0xC000u);
+  UINT next = RegisterWindowMessageW(L"Next");
+  EXPECT_EQ(next, 0xC001u);
+  EXPECT_NE(RegisterWindowMessageW(L"PartialNa"), next);
+  EXPECT_EQ(RegisterWindowMessageW(L"\xD800"), 0u) << "a lone surrogate is no name";
 }
 
 TEST_F(WindowRegistryTest, FindsTopLevelWindowsByClassAndTitle) {
