@@ -77,6 +77,21 @@ TEST_F(WindowRegistryTest, HandlesAreDistinctNonZeroAndFit32Bits) {
   EXPECT_EQ(ce::WindowOwner(handles[0]), nullptr);
 }
 
+TEST_F(WindowRegistryTest, AnUnwritableRootStillGivesWindowsHandles) {
+  auto file = root.path() / "not-a-folder";
+  std::ofstream(file) << "x";
+  ce::SetDeviceRoot(file);
+  HWND a = ce::RegisterWindow(L"Main", ce::WindowScope::TopLevel, nullptr);
+  HWND b = ce::RegisterWindow(L"Main", ce::WindowScope::Child, nullptr);
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  EXPECT_NE(a, b);
+  EXPECT_TRUE(PostMessageW(a, WM_USER, 0, 0));
+  EXPECT_EQ(FindWindowW(L"Main", nullptr), a);
+  ce::UnregisterWindow(a);
+  ce::UnregisterWindow(b);
+}
+
 TEST_F(WindowRegistryTest, RegisteredMessagesAreStableAndSharedWithOtherProcesses) {
   UINT click = RegisterWindowMessageW(L"ShellNotifyMsg/ClickMKey");
   UINT taskbar = RegisterWindowMessageW(L"ShellNotifyMsg/ClickTaskbar");
