@@ -38,6 +38,7 @@ std::string NumberMatcher::Key(std::wstring_view number) {
     else if (c == L'+' && digits.empty())
       plus = true;
   }
+  if (digits.empty()) return digits;
   std::string_view rest = digits;
   bool international = plus;
   if (!international && rest.size() > 2 && rest.starts_with("00")) {
@@ -47,7 +48,7 @@ std::string NumberMatcher::Key(std::wstring_view number) {
   if (international) {
     if (!rest.starts_with(kHomeCountry)) {
       std::string foreign = ForeignKey(std::string(rest));
-      return foreign.empty() ? "00" + std::string(rest) : foreign;
+      return foreign.empty() && !rest.empty() ? "00" + std::string(rest) : foreign;
     }
     rest.remove_prefix(kHomeCountry.size());
   } else if (rest.size() == 13 && rest.starts_with("861")) {
