@@ -3,7 +3,8 @@
 //
 //   pim_store_peer contacts TAG COUNT [ACK_FILE]
 //     adds COUNT contacts named TAG-<i>, each with one number and one call;
-//     after each acknowledged contact appends "<id>\n" to ACK_FILE.
+//     after each acknowledged contact appends "<id>\n" to ACK_FILE ("-" is
+//     standard output).
 //   pim_store_peer forever TAG ACK_FILE
 //     the same without end (the test kills it).
 #include <fcntl.h>
@@ -37,7 +38,7 @@ int main(int argc, char** argv) {
   std::string tag = argv[2];
   long count = mode == "contacts" && argc >= 4 ? std::atol(argv[3]) : -1;
   const char* ackPath = mode == "contacts" ? (argc >= 5 ? argv[4] : nullptr) : (argc >= 4 ? argv[3] : nullptr);
-  int ack = ackPath ? open(ackPath, O_WRONLY | O_CREAT | O_APPEND, 0644) : -1;
+  int ack = !ackPath ? -1 : std::string(ackPath) == "-" ? 1 : open(ackPath, O_WRONLY | O_CREAT | O_APPEND, 0644);
 
   CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
   if (!db) return 3;
