@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ce/msgqueue.h"
 #include "ce/window_registry.h"
 
 namespace {
@@ -67,6 +68,22 @@ int Vanish(const char* className) {
   _exit(0);
 }
 
+// queue-write NAME COUNT: opens the write end the way the shell subscription
+// does and writes COUNT records {1, i, 2}, waiting while the queue is full.
+int QueueWrite(const char* name, const char* count) {
+  MSGQUEUEOPTIONS options{sizeof(MSGQUEUEOPTIONS), MSGQUEUE_ALLOW_BROKEN, 16, 12, FALSE};
+  HANDLE queue = CreateMsgQueue(Wide(name).c_str(), &options);
+  if (!queue) return 1;
+  long n = std::strtol(count, nullptr, 10);
+  for (long i = 0; i < n; ++i) {
+    uint32_t record[3] = {1, static_cast<uint32_t>(i), 2};
+    if (!WriteMsgQueue(queue, record, sizeof record, 10000, 0)) return 2;
+  }
+  Say("done");
+  CloseMsgQueue(queue);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,6 +91,7 @@ int main(int argc, char** argv) {
   if (argc == 3 && args[0] == "message") return RegisterMessage(argv[2]);
   if (argc == 5 && args[0] == "post") return Post(argv[2], argv[3], argv[4]);
   if (argc == 3 && args[0] == "serve") return Serve(argv[2]);
+  if (argc == 4 && args[0] == "queue-write") return QueueWrite(argv[2], argv[3]);
   if (argc == 3 && args[0] == "vanish") return Vanish(argv[2]);
   std::fprintf(stderr, "ce_ipc_peer: unknown command\n");
   return 64;

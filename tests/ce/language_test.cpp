@@ -2,11 +2,20 @@
 
 #include <cstdlib>
 
+#include "temp_root.h"
 #include "windows.h"
 
 namespace {
 
+void SetRegistryLanguage(DWORD value) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"MUI", 0, nullptr, 0, 0, nullptr, &key, nullptr), ERROR_SUCCESS);
+  RegSetValueExW(key, L"UILanguage", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  RegCloseKey(key);
+}
+
 TEST(Language, EnvironmentChoosesTheLanguageAndBadValuesFallBack) {
+  vorna::test::TempDeviceRoot root;
   struct Case {
     const char* value;
     LANGID expected;
@@ -19,6 +28,18 @@ TEST(Language, EnvironmentChoosesTheLanguageAndBadValuesFallBack) {
     EXPECT_EQ(GetUserDefaultUILanguage(), c.expected) << '"' << c.value << '"';
   }
   unsetenv("VORNA_UI_LANG");
+  EXPECT_EQ(GetUserDefaultUILanguage(), 0x0804);
+}
+
+TEST(Language, RegistryAnswersWhenTheEnvironmentIsSilent) {
+  vorna::test::TempDeviceRoot root;
+  unsetenv("VORNA_UI_LANG");
+  SetRegistryLanguage(0x0409);
+  EXPECT_EQ(GetUserDefaultUILanguage(), 0x0409);
+  setenv("VORNA_UI_LANG", "0804", 1);
+  EXPECT_EQ(GetUserDefaultUILanguage(), 0x0804);
+  unsetenv("VORNA_UI_LANG");
+  SetRegistryLanguage(0x12345);  // not a language id
   EXPECT_EQ(GetUserDefaultUILanguage(), 0x0804);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "pim_test_print.h"
+
 #include "qzpam/qzu_array.h"
 #include "qzpam/qzu_string.h"
 

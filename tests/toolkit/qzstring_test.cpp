@@ -36,7 +36,7 @@ TEST(QzString, FormatReadsPercentSAsWideText) {
   EXPECT_EQ(mixed, L"narrow|hs|ls|ws|字|n|   wi|%");
 
   CQzStringW wide;
-  wide.Format(L"%I64d %x %-3d|", static_cast<long long>(1) << 40, 255, 7);
+  wide.Format(L"%lld %x %-3d|", static_cast<long long>(1) << 40, 255, 7);
   EXPECT_EQ(wide, L"1099511627776 ff 7  |");
 
   CQzStringW large;

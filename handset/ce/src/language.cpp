@@ -1,7 +1,8 @@
 #include "ce/language.h"
 
 #include <cstdlib>
-#include <cwchar>
+
+#include "ce/registry.h"
 
 namespace {
 
@@ -16,11 +17,24 @@ bool ParseLanguage(const char* text, LANGID& out) {
   return true;
 }
 
+bool RegistryLanguage(LANGID& out) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, L"MUI", 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  DWORD type = 0;
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  LONG result = RegQueryValueExW(key, L"UILanguage", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS || type != REG_DWORD || value == 0 || value > 0xFFFF) return false;
+  out = static_cast<LANGID>(value);
+  return true;
+}
+
 }  // namespace
 
 LANGID GetUserDefaultUILanguage() {
   LANGID language = 0;
   if (ParseLanguage(std::getenv("VORNA_UI_LANG"), language)) return language;
-  // FIXME: read HKEY_CURRENT_USER\MUI "UILanguage" once the registry has landed.
+  if (RegistryLanguage(language)) return language;
   return kDefaultLanguage;
 }

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace qzu {
 
@@ -34,6 +35,7 @@ class basic_string {
     if (text) text_.assign(text, count);
   }
   explicit basic_string(view_type text) : text_(text) {}
+  explicit basic_string(std::basic_string<CharT>&& text) : text_(std::move(text)) {}
 
   // The decimal text of an integer ("-42").
   template <std::integral Int>

@@ -41,9 +41,9 @@ class CQzStringW {
   void ReleaseBuffer(int newLength = -1);
 
   // printf-style formatting with the handset's wide conventions: %s and %c
-  // take wide arguments, %S, %C and %hs narrow ones, %ls and %ws wide ones,
-  // %I64d a 64-bit integer. A format that cannot be expanded leaves the
-  // string empty (Format) or unchanged (AppendFormat).
+  // take wide arguments, %S, %C and %hs narrow ones, %ls and %ws wide ones.
+  // A format that cannot be expanded leaves the string empty (Format) or
+  // unchanged (AppendFormat).
   void Format(const wchar_t* format, ...);
   void AppendFormat(const wchar_t* format, ...);
 

@@ -1,0 +1,259 @@
+#include "vcard/vcard_card_reader.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "vcard/vcard_charset.h"
+#include "vcard/vcard_encodings.h"
+#include "vcard/vcard_lines.h"
+#include "vcard/vcard_property.h"
+#include "vcard/vcard_values.h"
+
+namespace qzpam::vcard {
+namespace {
+
+// Type codes of the record (see CContactInfo.h).
+enum PhoneType { kPhoneMobile = 0, kPhoneHome = 1, kPhoneWork = 2, kPhoneFax = 3, kPhoneOther = 4 };
+enum ValueType { kValuePersonal = 0, kValueWork = 1, kValueOther = 2 };
+
+int PhoneTypeOf(unsigned types) {
+  if (types & kTypeFax) return kPhoneFax;
+  if (types & kTypeCell) return kPhoneMobile;
+  if (types & kTypeHome) return kPhoneHome;
+  if (types & kTypeWork) return kPhoneWork;
+  return kPhoneOther;
+}
+
+// E-mail, web page, QQ, MSN and addresses share one scheme.
+int ValueTypeOf(unsigned types) {
+  if (types & kTypeHome) return kValuePersonal;
+  if (types & kTypeWork) return kValueWork;
+  return kValueOther;
+}
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+qzu::string TrimWide(const qzu::string& text) {
+  std::wstring_view view = text.view();
+  while (!view.empty() && (view.front() == L' ' || view.front() == L'\t')) view.remove_prefix(1);
+  while (!view.empty() && (view.back() == L' ' || view.back() == L'\t')) view.remove_suffix(1);
+  return qzu::string(view);
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+class CardBuilder {
+ public:
+  explicit CardBuilder(bool utf8_allowed) : text_(utf8_allowed) {}
+
+  void SetVersion(std::string_view version) {
+    escapes_ = Trim(version) == "2.1" ? Escapes::kVersion21 : Escapes::kFull;
+  }
+  bool FoldKeepsWhitespace() const { return escapes_ == Escapes::kVersion21; }
+
+  void Apply(const Property& p);
+  CContactInfo Finish();
+
+ private:
+  qzu::string Text(const Property& p) const;
+  qzu::string SingleValue(const Property& p) const;
+  void AddName(const Property& p);
+  void AddPhone(const Property& p);
+  void AddAddress(const Property& p);
+  void AddCategories(const Property& p);
+  void AddPhoto(const Property& p);
+
+  TextDecoder text_;
+  Escapes escapes_ = Escapes::kVersion21;
+  CContactInfo card_;
+  qzu::string formatted_name_;
+  bool has_name_ = false;
+  int preferred_phone_ = -1;
+};
+
+// The value as text: transfer encoding undone, code page applied.
+qzu::string CardBuilder::Text(const Property& p) const {
+  if (p.encoding == Encoding::kQuotedPrintable) return text_.Decode(DecodeQuotedPrintable(p.value), p.charset);
+  if (p.encoding == Encoding::kBase64) {
+    std::vector<unsigned char> bytes;
+    if (!DecodeBase64(p.value, bytes)) return qzu::string();
+    return text_.Decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), p.charset);
+  }
+  return text_.Decode(p.value, p.charset);
+}
+
+// A single (not structured) text value. vCard 2.1 writers, ours included,
+// escape nothing in these, so a backslash there is a backslash.
+qzu::string CardBuilder::SingleValue(const Property& p) const {
+  qzu::string value = Text(p);
+  return escapes_ == Escapes::kVersion21 ? value : Unescape(value, escapes_);
+}
+
+void CardBuilder::Apply(const Property& p) {
+  const std::string_view name = p.name;
+  if (EqualsNoCase(name, "N")) {
+    AddName(p);
+  } else if (EqualsNoCase(name, "FN")) {
+    formatted_name_ = TrimWide(SingleValue(p));
+  } else if (EqualsNoCase(name, "ORG")) {
+    std::wstring company(Unescape(Text(p), escapes_).view());
+    while (!company.empty() && company.back() == L';') company.pop_back();
+    card_.company = qzu::string(std::move(company));
+  } else if (EqualsNoCase(name, "TEL")) {
+    AddPhone(p);
+  } else if (EqualsNoCase(name, "EMAIL")) {
+    const qzu::string value = TrimWide(SingleValue(p));
+    if (!value.empty()) card_.AddEmail(0, value, ValueTypeOf(p.types));
+  } else if (EqualsNoCase(name, "URL")) {
+    const qzu::string value = TrimWide(SingleValue(p));
+    if (!value.empty()) card_.AddWebPage(0, value, ValueTypeOf(p.types));
+  } else if (EqualsNoCase(name, "X-QQ")) {
+    const qzu::string value = TrimWide(SingleValue(p));
+    if (!value.empty()) card_.AddQQ(0, value, ValueTypeOf(p.types));
+  } else if (EqualsNoCase(name, "X-MSN")) {
+    const qzu::string value = TrimWide(SingleValue(p));
+    if (!value.empty()) card_.AddMSN(0, value, ValueTypeOf(p.types));
+  } else if (EqualsNoCase(name, "ADR")) {
+    AddAddress(p);
+  } else if (EqualsNoCase(name, "BDAY")) {
+    const qzu::string birthday = NormalizeBirthday(Text(p));
+    if (!birthday.empty()) card_.birthday = birthday;
+  } else if (EqualsNoCase(name, "NOTE")) {
+    const qzu::string note = SingleValue(p);
+    if (card_.note.empty())
+      card_.note = note;
+    else if (!note.empty())
+      card_.note += L"\n" + note;
+  } else if (EqualsNoCase(name, "CATEGORIES")) {
+    AddCategories(p);
+  } else if (EqualsNoCase(name, "PHOTO")) {
+    AddPhoto(p);
+  }
+}
+
+void CardBuilder::AddName(const Property& p) {
+  const std::vector<qzu::string> parts = SplitComponents(Text(p), L';', escapes_);
+  qzu::string last = parts.size() > 0 ? parts[0] : qzu::string();
+  qzu::string first = parts.size() > 1 ? parts[1] : qzu::string();
+  if (parts.size() > 2 && !parts[2].empty()) first += (first.empty() ? L"" : L" ") + parts[2];
+  if (last.empty() && first.empty()) return;
+  card_.lastName = std::move(last);
+  card_.firstName = std::move(first);
+  has_name_ = true;
+}
+
+void CardBuilder::AddPhone(const Property& p) {
+  std::string_view raw = Trim(p.value);
+  Property number = p;
+  if (StartsWithNoCase(raw, "tel:")) number.value = raw.substr(4);  // vCard 4.0 URI form
+  const qzu::string value = TrimWide(SingleValue(number));
+  if (value.empty()) return;
+  const int index = card_.AddPhoneNumber(0, value, PhoneTypeOf(p.types), 0);
+  if ((p.types & kTypePref) && preferred_phone_ < 0) preferred_phone_ = index;
+}
+
+// ADR components: post-office box; extended address; street; city;
+// province; postcode; country.
+void CardBuilder::AddAddress(const Property& p) {
+  std::vector<qzu::string> parts = SplitComponents(Text(p), L';', escapes_);
+  parts.resize(7);
+  qzu::string street;
+  for (int i : {0, 1, 2}) {
+    if (parts[i].empty()) continue;
+    if (!street.empty()) street += L" ";
+    street += parts[i];
+  }
+  if (street.empty() && parts[3].empty() && parts[4].empty() && parts[5].empty() && parts[6].empty()) return;
+  card_.AddAddress(0, parts[3], parts[6], parts[5], parts[4], street, ValueTypeOf(p.types));
+}
+
+// Our cards separate groups with ";", vCard 3.0 and 4.0 with ",".
+void CardBuilder::AddCategories(const Property& p) {
+  for (const qzu::string& part : SplitComponents(Text(p), L';', escapes_)) {
+    for (const qzu::string& name : SplitComponents(part, L',', escapes_)) {
+      const qzu::string group = TrimWide(name);
+      if (group.empty()) continue;
+      bool known = false;
+      for (const qzu::string& existing : card_.categories) known = known || existing == group;
+      if (!known) card_.AddToCategoris(group);
+    }
+  }
+}
+
+// vCard 2.1 and 3.0 carry the picture inline in base64 (ENCODING=BASE64 or
+// ENCODING=b); 4.0 as a data: URI. A picture given by reference is skipped.
+void CardBuilder::AddPhoto(const Property& p) {
+  if (card_.photoLength > 0) return;
+  std::string_view data;
+  const std::string_view value = Trim(p.value);
+  if (StartsWithNoCase(value, "data:")) {
+    const std::size_t comma = value.find(',');
+    if (comma == std::string_view::npos || !ContainsNoCase(value.substr(0, comma), ";base64")) return;
+    data = value.substr(comma + 1);
+  } else if (p.encoding == Encoding::kBase64) {
+    data = value;
+  } else {
+    return;
+  }
+  std::vector<unsigned char> bytes;
+  if (!DecodeBase64(data, bytes) || bytes.empty()) return;
+  card_.SetPhoto(bytes.data(), static_cast<int>(bytes.size()));
+}
+
+CContactInfo CardBuilder::Finish() {
+  if (!has_name_ && !formatted_name_.empty()) card_.firstName = formatted_name_;
+  // A stored contact with numbers has one primary number: the one the card
+  // prefers, else the first.
+  if (preferred_phone_ >= 0)
+    card_.SetPhoneNumberPrimary(preferred_phone_, 1);
+  else if (!card_.phoneNumbers.empty())
+    card_.SetPhoneNumberPrimary(0, 1);
+  card_.FormatFileAs();
+  return std::move(card_);
+}
+
+bool IsKeyword(std::string_view value, std::string_view keyword) { return EqualsNoCase(Trim(value), keyword); }
+
+}  // namespace
+
+bool ReadFirstCard(std::string_view bytes, bool utf8_allowed, CContactInfo& contact) {
+  LineReader lines(bytes);
+  CardBuilder builder(utf8_allowed);
+  // Nesting depth of BEGIN:VCARD; counted, never recursed into, so deep
+  // nesting costs nothing.
+  std::size_t depth = 0;
+  std::string_view line;
+  Property p;
+  while (lines.Next(line)) {
+    if (!ParseProperty(line, p)) continue;
+    if (EqualsNoCase(p.name, "BEGIN") || (EqualsNoCase(p.name, "AGENT") && IsKeyword(p.value, "BEGIN:VCARD"))) {
+      if (EqualsNoCase(p.name, "AGENT") || IsKeyword(p.value, "VCARD")) ++depth;
+      continue;
+    }
+    if (depth == 0) continue;
+    if (EqualsNoCase(p.name, "END") && IsKeyword(p.value, "VCARD")) {
+      if (--depth == 0) {
+        contact = builder.Finish();
+        return true;
+      }
+      continue;
+    }
+    if (depth > 1) continue;
+    if (EqualsNoCase(p.name, "VERSION")) {
+      builder.SetVersion(p.value);
+      lines.SetFoldKeepsWhitespace(builder.FoldKeepsWhitespace());
+      continue;
+    }
+    builder.Apply(p);
+  }
+  return false;
+}
+
+}  // namespace qzpam::vcard

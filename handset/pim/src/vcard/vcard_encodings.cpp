@@ -1,0 +1,127 @@
+#include "vcard/vcard_encodings.h"
+
+#include <array>
+#include <cstdint>
+
+namespace qzpam::vcard {
+namespace {
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+constexpr std::array<int8_t, 256> MakeBase64Table() {
+  std::array<int8_t, 256> table{};
+  for (auto& v : table) v = -1;
+  constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  for (std::size_t i = 0; i < kAlphabet.size(); ++i) table[static_cast<unsigned char>(kAlphabet[i])] = static_cast<int8_t>(i);
+  return table;
+}
+constexpr std::array<int8_t, 256> kBase64 = MakeBase64Table();
+
+// Length of the valid UTF-8 sequence at `i` and its code point; 0 if invalid.
+std::size_t Utf8Sequence(std::string_view s, std::size_t i, char32_t& cp) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  if (b0 < 0x80) {
+    cp = b0;
+    return 1;
+  }
+  std::size_t len;
+  char32_t min;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    len = 2, cp = b0 & 0x1F, min = 0x80;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    len = 3, cp = b0 & 0x0F, min = 0x800;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    len = 4, cp = b0 & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (i + len > s.size()) return 0;
+  for (std::size_t k = 1; k < len; ++k) {
+    const auto b = static_cast<unsigned char>(s[i + k]);
+    if ((b & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (b & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return len;
+}
+
+}  // namespace
+
+std::string DecodeQuotedPrintable(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '=') {
+      out.push_back(c);
+      continue;
+    }
+    if (i + 1 == text.size()) break;  // a soft break with nothing after it
+    const int hi = i + 2 < text.size() ? HexValue(text[i + 1]) : -1;
+    const int lo = hi >= 0 ? HexValue(text[i + 2]) : -1;
+    if (lo < 0) {
+      out.push_back(c);
+      continue;
+    }
+    out.push_back(static_cast<char>(hi * 16 + lo));
+    i += 2;
+  }
+  return out;
+}
+
+bool DecodeBase64(std::string_view text, std::vector<unsigned char>& out) {
+  out.clear();
+  out.reserve(text.size() / 4 * 3 + 3);
+  uint32_t bits = 0;
+  int count = 0;
+  for (const char c : text) {
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
+    if (c == '=') break;
+    const int v = kBase64[static_cast<unsigned char>(c)];
+    if (v < 0) {
+      out.clear();
+      return false;
+    }
+    bits = (bits << 6) | static_cast<uint32_t>(v);
+    if (++count == 4) {
+      out.push_back(static_cast<unsigned char>(bits >> 16));
+      out.push_back(static_cast<unsigned char>(bits >> 8));
+      out.push_back(static_cast<unsigned char>(bits));
+      bits = 0;
+      count = 0;
+    }
+  }
+  if (count == 2) {
+    out.push_back(static_cast<unsigned char>(bits >> 4));
+  } else if (count == 3) {
+    out.push_back(static_cast<unsigned char>(bits >> 10));
+    out.push_back(static_cast<unsigned char>(bits >> 2));
+  } else if (count == 1) {
+    out.clear();  // six bits cannot end a byte sequence
+    return false;
+  }
+  return true;
+}
+
+bool IsAscii(std::string_view bytes) {
+  for (const char c : bytes)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  char32_t cp;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t len = Utf8Sequence(bytes, i, cp);
+    if (len == 0) return false;
+    i += len;
+  }
+  return true;
+}
+
+}  // namespace qzpam::vcard

@@ -1,0 +1,22 @@
+// The transfer encodings of vCard values, and UTF-8 checks.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qzpam::vcard {
+
+// "=XX" becomes the byte 0xXX; an "=" not followed by two hex digits (also
+// one at the very end) is kept as it is, except a final lone "=", which is a
+// soft break with nothing after it and is dropped.
+std::string DecodeQuotedPrintable(std::string_view text);
+
+// Whitespace is skipped and decoding stops at "=" padding. False, with `out`
+// cleared, for any other character outside the base64 alphabet.
+bool DecodeBase64(std::string_view text, std::vector<unsigned char>& out);
+
+bool IsValidUtf8(std::string_view bytes);
+bool IsAscii(std::string_view bytes);
+
+}  // namespace qzpam::vcard

@@ -1,0 +1,90 @@
+#include "vcard/vcard_values.h"
+
+#include <algorithm>
+#include <string>
+
+namespace qzpam::vcard {
+namespace {
+
+// The character an escape stands for, or 0 when the pair is no escape and
+// both characters stay as they are.
+wchar_t Escaped(wchar_t c, Escapes escapes) {
+  if (c == L';') return L';';
+  if (escapes == Escapes::kVersion21) return 0;
+  switch (c) {
+    case L',':
+      return L',';
+    case L'\\':
+      return L'\\';
+    case L'n':
+    case L'N':
+      return L'\n';
+    default:
+      return 0;
+  }
+}
+
+bool IsDigits(std::wstring_view text) {
+  for (const wchar_t c : text)
+    if (c < L'0' || c > L'9') return false;
+  return !text.empty();
+}
+
+}  // namespace
+
+qzu::string Unescape(const qzu::string& text, Escapes escapes) {
+  if (text.find(L'\\') == qzu::string::npos) return text;
+  std::wstring out;
+  out.reserve(text.length());
+  const std::wstring_view in = text.view();
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    const wchar_t c = in[i];
+    const wchar_t meant = (c == L'\\' && i + 1 < in.size()) ? Escaped(in[i + 1], escapes) : 0;
+    if (meant) {
+      out.push_back(meant);
+      ++i;
+    } else {
+      out.push_back(c);
+    }
+  }
+  return qzu::string(std::move(out));
+}
+
+std::vector<qzu::string> SplitComponents(const qzu::string& text, wchar_t separator, Escapes escapes) {
+  std::vector<qzu::string> parts;
+  const std::wstring_view in = text.view();
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    if (in[i] == L'\\') {
+      ++i;  // whatever follows is escaped, not a separator
+    } else if (in[i] == separator) {
+      parts.push_back(Unescape(qzu::string(in.substr(start, i - start)), escapes));
+      start = i + 1;
+    }
+  }
+  parts.push_back(Unescape(qzu::string(in.substr(std::min(start, in.size()))), escapes));
+  return parts;
+}
+
+qzu::string NormalizeBirthday(const qzu::string& text) {
+  std::wstring_view date = text.view();
+  while (!date.empty() && (date.front() == L' ' || date.front() == L'\t')) date.remove_prefix(1);
+  date = date.substr(0, date.find(L'T'));
+  while (!date.empty() && (date.back() == L' ' || date.back() == L'\t')) date.remove_suffix(1);
+
+  std::wstring digits;
+  if (date.size() == 8 && IsDigits(date)) {
+    digits = date;
+  } else if (date.size() == 10 && date[4] == L'-' && date[7] == L'-' && IsDigits(date.substr(0, 4)) &&
+             IsDigits(date.substr(5, 2)) && IsDigits(date.substr(8, 2))) {
+    digits.append(date.substr(0, 4)).append(date.substr(5, 2)).append(date.substr(8, 2));
+  } else {
+    return qzu::string();
+  }
+  const int month = (digits[4] - L'0') * 10 + (digits[5] - L'0');
+  const int day = (digits[6] - L'0') * 10 + (digits[7] - L'0');
+  if (month < 1 || month > 12 || day < 1 || day > 31) return qzu::string();
+  return qzu::string(std::move(digits));
+}
+
+}  // namespace qzpam::vcard

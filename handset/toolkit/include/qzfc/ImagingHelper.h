@@ -1,0 +1,61 @@
+// ImagingHelper: one picture of the toolkit, either an SVG from an image
+// module (rendered once per size it is drawn at) or a photo decoded from JPEG
+// or PNG bytes.
+//
+// Shared images come from GetImageObject and are owned by the toolkit's
+// cache; photos are objects of their owner, loaded with LoadFromBuffer and
+// released with Unload or by destruction. Every operation is safe on an
+// object that holds no picture: it draws nothing and measures 0 x 0.
+#pragma once
+
+#include <memory>
+
+#include "ce/types.h"
+
+typedef struct _cairo cairo_t;
+
+namespace qzfc {
+class SvgImage;
+class SurfaceSizeCache;
+}  // namespace qzfc
+
+class ImagingHelper {
+ public:
+  ImagingHelper();
+  ~ImagingHelper();
+  ImagingHelper(const ImagingHelper&) = delete;
+  ImagingHelper& operator=(const ImagingHelper&) = delete;
+
+  // Loads a JPEG or PNG picture from bytes, replacing what the object held.
+  // applyOrientation turns it upright by its EXIF tag; fitScreen decodes a
+  // picture larger than the screen (480 x 800) at a size that fits it, which
+  // is all a photo is ever drawn at and keeps large photos cheap (without it
+  // pictures are still bounded to 4096 x 4096); keepScaled keeps the scaled
+  // copies that Draw makes, so that repainting a photo at the same size
+  // costs one copy. FALSE, with the object left empty, for anything that is
+  // not a complete JPEG or PNG picture.
+  BOOL LoadFromBuffer(const void* data, UINT length, BOOL applyOrientation, BOOL fitScreen, BOOL keepScaled);
+  // Loads an SVG picture from its bytes, replacing what the object held.
+  BOOL LoadSvg(const void* data, UINT length);
+  void Unload();
+  BOOL IsLoaded() const;
+
+  // The picture's own size in pixels; 0 when nothing is loaded.
+  int GetWidth() const;
+  int GetHeight() const;
+
+  // Draws into rect (left, top, right, bottom):
+  // - stretch false: at the picture's own size, centred in rect (a picture
+  //   made for the rectangle's size fills it exactly);
+  // - stretch true, keepAspect false: stretched to fill rect exactly;
+  // - stretch true, keepAspect true: scaled evenly until it covers rect,
+  //   centred, and cut to rect (a photo filling a frame without distortion).
+  // FALSE when nothing is loaded, the arguments are null or rect is empty.
+  BOOL DrawOnCairo(cairo_t* cr, const RECT* rect, BOOL stretch, BOOL keepAspect);
+
+ private:
+  std::unique_ptr<qzfc::SvgImage> svg_;
+  struct Raster;
+  std::unique_ptr<Raster> raster_;
+  std::unique_ptr<qzfc::SurfaceSizeCache> sizes_;
+};

@@ -1,0 +1,137 @@
+#include "qzfc/ImagingHelper.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "image/PhotoDecoder.h"
+#include "image/SurfaceSizeCache.h"
+#include "image/SvgImage.h"
+
+namespace {
+
+constexpr int kScreenWidth = 480;
+constexpr int kScreenHeight = 800;
+// Sizes kept per picture: an icon is drawn at one or two sizes; a photo at
+// its header frame and perhaps an editor frame.
+constexpr size_t kSizesKept = 4;
+
+cairo_surface_t* ScaleSurface(cairo_surface_t* source, int width, int height) {
+  int sw = cairo_image_surface_get_width(source);
+  int sh = cairo_image_surface_get_height(source);
+  cairo_surface_t* scaled = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+  if (cairo_surface_status(scaled) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(scaled);
+    return nullptr;
+  }
+  cairo_t* cr = cairo_create(scaled);
+  cairo_scale(cr, static_cast<double>(width) / sw, static_cast<double>(height) / sh);
+  cairo_set_source_surface(cr, source, 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+  cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  cairo_surface_flush(scaled);
+  return scaled;
+}
+
+}  // namespace
+
+struct ImagingHelper::Raster {
+  cairo_surface_t* surface = nullptr;
+  bool keepScaled = false;
+  ~Raster() { cairo_surface_destroy(surface); }
+};
+
+ImagingHelper::ImagingHelper() : sizes_(std::make_unique<qzfc::SurfaceSizeCache>(kSizesKept)) {}
+
+ImagingHelper::~ImagingHelper() = default;
+
+BOOL ImagingHelper::LoadFromBuffer(const void* data, UINT length, BOOL applyOrientation, BOOL fitScreen,
+                                   BOOL keepScaled) {
+  Unload();
+  qzfc::PhotoDecodeOptions options;
+  options.applyOrientation = applyOrientation;
+  if (fitScreen) {
+    options.maxWidth = kScreenWidth;
+    options.maxHeight = kScreenHeight;
+  }
+  cairo_surface_t* surface = qzfc::DecodePhoto(data, length, options);
+  if (!surface) return FALSE;
+  raster_ = std::make_unique<Raster>();
+  raster_->surface = surface;
+  raster_->keepScaled = keepScaled;
+  return TRUE;
+}
+
+BOOL ImagingHelper::LoadSvg(const void* data, UINT length) {
+  Unload();
+  svg_ = qzfc::SvgImage::Parse(data, length);
+  return svg_ != nullptr;
+}
+
+void ImagingHelper::Unload() {
+  sizes_->Clear();
+  svg_.reset();
+  raster_.reset();
+}
+
+BOOL ImagingHelper::IsLoaded() const { return svg_ || raster_; }
+
+int ImagingHelper::GetWidth() const {
+  if (svg_) return svg_->width();
+  if (raster_) return cairo_image_surface_get_width(raster_->surface);
+  return 0;
+}
+
+int ImagingHelper::GetHeight() const {
+  if (svg_) return svg_->height();
+  if (raster_) return cairo_image_surface_get_height(raster_->surface);
+  return 0;
+}
+
+BOOL ImagingHelper::DrawOnCairo(cairo_t* cr, const RECT* rect, BOOL stretch, BOOL keepAspect) {
+  if (!cr || !rect || !IsLoaded()) return FALSE;
+  int rw = rect->right - rect->left;
+  int rh = rect->bottom - rect->top;
+  if (rw <= 0 || rh <= 0) return FALSE;
+  int w = GetWidth();
+  int h = GetHeight();
+  if (stretch && keepAspect) {
+    double scale = std::max(static_cast<double>(rw) / w, static_cast<double>(rh) / h);
+    w = std::max(1, static_cast<int>(std::lround(w * scale)));
+    h = std::max(1, static_cast<int>(std::lround(h * scale)));
+  } else if (stretch) {
+    w = rw;
+    h = rh;
+  }
+  // A picture is never rendered larger than this, whatever the rectangle.
+  if (w > 4 * kScreenHeight || h > 4 * kScreenHeight) return FALSE;
+
+  cairo_surface_t* surface = nullptr;
+  cairo_surface_t* temporary = nullptr;
+  if (svg_) {
+    surface = sizes_->Get(w, h, [this](int sw, int sh) { return svg_->Render(sw, sh); });
+  } else if (w == GetWidth() && h == GetHeight()) {
+    surface = raster_->surface;
+  } else if (raster_->keepScaled) {
+    surface = sizes_->Get(w, h, [this](int sw, int sh) { return ScaleSurface(raster_->surface, sw, sh); });
+  } else {
+    surface = temporary = ScaleSurface(raster_->surface, w, h);
+  }
+  if (!surface) return FALSE;
+
+  double x = rect->left + (rw - w) / 2;
+  double y = rect->top + (rh - h) / 2;
+  cairo_save(cr);
+  if (stretch && keepAspect) {
+    cairo_rectangle(cr, rect->left, rect->top, rw, rh);
+    cairo_clip(cr);
+  }
+  cairo_set_source_surface(cr, surface, x, y);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  if (temporary) cairo_surface_destroy(temporary);
+  return TRUE;
+}

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <fstream>
+#include <sstream>
+
+#include "core_peer.h"
+#include "temp_root.h"
+#include "windows.h"
+
+namespace {
+
+using vorna::test::RunCorePeer;
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The copy sequence of the library's copy bubble: open, empty, a moveable
+// LocalAlloc block written through directly, set, close.
+bool Copy(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HLOCAL block = LocalAlloc(LMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  bool set = false;
+  if (block && !text.empty()) {
+    std::wmemcpy(static_cast<wchar_t*>(block), text.c_str(), text.size() + 1);
+    set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  } else {
+    LocalFree(block);
+  }
+  return CloseClipboard() && (set || text.empty());
+}
+
+TEST(Memory, BlocksAreFixedSizedAndCheckedOnFree) {
+  HLOCAL zeroed = LocalAlloc(LPTR, 64);
+  ASSERT_NE(zeroed, nullptr);
+  EXPECT_EQ(LocalSize(zeroed), 64u);
+  const char* bytes = static_cast<const char*>(zeroed);
+  EXPECT_TRUE(std::all_of(bytes, bytes + 64, [](char b) { return b == 0; }));
+  EXPECT_EQ(LocalLock(zeroed), zeroed);
+  EXPECT_EQ(LocalFree(zeroed), nullptr);
+  EXPECT_EQ(LocalSize(zeroed), 0u);
+  int notABlock = 0;
+  EXPECT_EQ(LocalFree(&notABlock), &notABlock);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+  EXPECT_EQ(LocalFree(nullptr), nullptr);
+  HLOCAL empty = LocalAlloc(LMEM_FIXED, 0);
+  EXPECT_NE(empty, nullptr);
+  LocalFree(empty);
+  EXPECT_EQ(LocalAlloc(LMEM_FIXED, ce::kMaxLocalBlock + 1), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+  EXPECT_EQ(LocalAlloc(0x8000, 4), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}
+
+TEST(ClipboardTest, CopiedTextIsPublishedForOtherProcesses) {
+  vorna::test::TempDeviceRoot root;
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+  ASSERT_TRUE(Copy(L"13800138000 张三"));
+  EXPECT_EQ(ReadText(root.path() / "clipboard.txt"), "13800138000 张三");
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+  EXPECT_EQ(RunCorePeer({"clip-check", "13800138000 张三"}), 0);
+
+  ASSERT_EQ(RunCorePeer({"clip-set", "from the peer"}), 0);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  auto* text = static_cast<const wchar_t*>(GetClipboardData(CF_UNICODETEXT));
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(std::wstring(text), L"from the peer");
+  EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
+  EXPECT_TRUE(CloseClipboard());
+
+  // An empty text clears the clipboard and puts nothing on it.
+  ASSERT_TRUE(Copy(L""));
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+  EXPECT_EQ(RunCorePeer({"clip-check", ""}), 2);
+}
+
+TEST(ClipboardTest, CallsOutsideAnOpenClipboardFail) {
+  vorna::test::TempDeviceRoot root;
+  HLOCAL block = LocalAlloc(LPTR, 8);
+  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLIPBOARD_NOT_OPEN));
+  EXPECT_FALSE(EmptyClipboard());
+  EXPECT_FALSE(CloseClipboard());
+  EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), nullptr);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  int stack = 0;
+  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, &stack), nullptr);  // not a LocalAlloc block
+  EXPECT_EQ(SetClipboardData(CF_TEXT, block), nullptr);
+  EXPECT_TRUE(CloseClipboard());
+  LocalFree(block);
+  EXPECT_FALSE(std::filesystem::exists(root.path() / "clipboard.txt"));
+}
+
+TEST(ClipboardTest, UnterminatedTextEndsWithItsBlock) {
+  vorna::test::TempDeviceRoot root;
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  HLOCAL block = LocalAlloc(LMEM_FIXED, 2 * sizeof(wchar_t));
+  static_cast<wchar_t*>(block)[0] = L'o';
+  static_cast<wchar_t*>(block)[1] = L'k';
+  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), block);
+  EXPECT_TRUE(CloseClipboard());
+  EXPECT_EQ(ReadText(root.path() / "clipboard.txt"), "ok");
+}
+
+TEST(ClipboardTest, BusyWhileAnotherProcessHasItOpen) {
+  vorna::test::TempDeviceRoot root;
+  vorna::test::RunningCorePeer peer({"clip-hold"});
+  ASSERT_EQ(peer.ReadLine(), "open");
+  EXPECT_FALSE(OpenClipboard(nullptr));
+  EXPECT_FALSE(Copy(L"lost"));
+  EXPECT_EQ(peer.Finish(), 0);
+  EXPECT_TRUE(Copy(L"now"));
+  EXPECT_EQ(ReadText(root.path() / "clipboard.txt"), "now");
+}
+
+}  // namespace

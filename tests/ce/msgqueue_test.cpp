@@ -1,0 +1,170 @@
+#include "ce/msgqueue.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "peer_process.h"
+#include "temp_root.h"
+
+namespace {
+
+using Record = std::array<uint32_t, 3>;
+constexpr const wchar_t* kShellQueue = L"QueueNameOfShellNotifyMessage";
+
+// The shell subscription's write end: 16 messages of 12 bytes, may be broken.
+HANDLE OpenShellWriter(DWORD flags = MSGQUEUE_ALLOW_BROKEN) {
+  MSGQUEUEOPTIONS options{20, flags, 16, 12, FALSE};
+  return CreateMsgQueue(kShellQueue, &options);
+}
+
+HANDLE OpenShellReader() {
+  MSGQUEUEOPTIONS options{20, MSGQUEUE_ALLOW_BROKEN, 16, 12, TRUE};
+  return CreateMsgQueue(kShellQueue, &options);
+}
+
+BOOL Write(HANDLE queue, Record record, DWORD timeout = 0) {
+  return WriteMsgQueue(queue, record.data(), sizeof record, timeout, 0);
+}
+
+class MsgQueueTest : public ::testing::Test {
+ protected:
+  vorna::test::TempDeviceRoot root;
+};
+
+TEST_F(MsgQueueTest, FullQueueRefusesAtOnceAndKeepsOrder) {
+  HANDLE writer = OpenShellWriter();
+  ASSERT_NE(writer, nullptr);
+  for (uint32_t i = 0; i < 16; ++i) ASSERT_TRUE(Write(writer, {1, i, 2})) << "no reader needed with ALLOW_BROKEN";
+  EXPECT_FALSE(Write(writer, {1, 99, 2}));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TIMEOUT));
+
+  HANDLE reader = OpenShellReader();
+  ASSERT_NE(reader, nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+  MSGQUEUEINFO info{};
+  info.dwSize = sizeof info;
+  ASSERT_TRUE(GetMsgQueueInfo(reader, &info));
+  EXPECT_EQ(info.dwCurrentMessages, 16u);
+  EXPECT_EQ(info.dwMaxMessages, 16u);
+  EXPECT_EQ(info.cbMaxMessage, 12u);
+  EXPECT_EQ(info.wNumReaders, 1);
+  EXPECT_EQ(info.wNumWriters, 1);
+
+  for (uint32_t i = 0; i < 16; ++i) {
+    Record got{};
+    DWORD bytes = 0, flags = 7;
+    ASSERT_TRUE(ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 0, &flags));
+    EXPECT_EQ(bytes, 12u);
+    EXPECT_EQ(flags, 0u);
+    EXPECT_EQ(got, (Record{1, i, 2}));
+  }
+  Record got{};
+  DWORD bytes = 0;
+  EXPECT_FALSE(ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 0, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TIMEOUT));
+  EXPECT_FALSE(ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 5, nullptr)) << "a bounded wait ends";
+  EXPECT_TRUE(CloseMsgQueue(writer));
+  EXPECT_TRUE(CloseMsgQueue(reader));
+}
+
+TEST_F(MsgQueueTest, OversizedMessagesAndSmallBuffersLoseNothing) {
+  HANDLE writer = OpenShellWriter();
+  HANDLE reader = OpenShellReader();
+  uint8_t big[13] = {};
+  EXPECT_FALSE(WriteMsgQueue(writer, big, sizeof big, 0, 0));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  ASSERT_TRUE(WriteMsgQueue(writer, big, 5, 0, MSGQUEUE_MSGALERT));
+  ASSERT_TRUE(Write(writer, {1, 2, 3}));
+
+  uint8_t small[4];
+  DWORD bytes = 0, flags = 0;
+  EXPECT_FALSE(ReadMsgQueue(reader, small, sizeof small, &bytes, 0, &flags));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  uint8_t enough[12];
+  ASSERT_TRUE(ReadMsgQueue(reader, enough, sizeof enough, &bytes, 0, &flags)) << "the message stayed";
+  EXPECT_EQ(bytes, 5u);
+  EXPECT_EQ(flags, static_cast<DWORD>(MSGQUEUE_MSGALERT));
+  Record next{};
+  ASSERT_TRUE(ReadMsgQueue(reader, next.data(), sizeof next, &bytes, 0, nullptr));
+  EXPECT_EQ(next, (Record{1, 2, 3}));
+  CloseMsgQueue(writer);
+  CloseMsgQueue(reader);
+}
+
+TEST_F(MsgQueueTest, BadArgumentsFailAtOnce) {
+  MSGQUEUEOPTIONS good{20, 0, 16, 12, FALSE};
+  EXPECT_EQ(CreateMsgQueue(kShellQueue, nullptr), nullptr);
+  EXPECT_EQ(CreateMsgQueue(nullptr, &good), nullptr);
+  EXPECT_EQ(CreateMsgQueue(L"", &good), nullptr);
+  EXPECT_EQ(CreateMsgQueue(std::wstring(MAX_PATH + 1, L'q').c_str(), &good), nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  for (MSGQUEUEOPTIONS bad : {MSGQUEUEOPTIONS{12, 0, 16, 12, FALSE}, MSGQUEUEOPTIONS{20, 0, 16, 0, FALSE},
+                              MSGQUEUEOPTIONS{20, 0, 0xFFFFFFFF, 12, FALSE}, MSGQUEUEOPTIONS{20, 0, 16, 0x7FFFFFFF, FALSE}})
+    EXPECT_EQ(CreateMsgQueue(L"bad", &bad), nullptr);
+
+  Record record{};
+  DWORD bytes = 0;
+  EXPECT_FALSE(Write(nullptr, record));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+  EXPECT_FALSE(ReadMsgQueue(reinterpret_cast<HANDLE>(uintptr_t{42}), record.data(), 12, &bytes, 0, nullptr));
+  EXPECT_FALSE(CloseMsgQueue(nullptr));
+
+  HANDLE writer = OpenShellWriter();
+  HANDLE reader = OpenShellReader();
+  EXPECT_FALSE(ReadMsgQueue(writer, record.data(), 12, &bytes, 0, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_FALSE(Write(reader, record));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_TRUE(CloseMsgQueue(writer));
+  EXPECT_FALSE(CloseMsgQueue(writer)) << "closed twice";
+  EXPECT_FALSE(Write(writer, record));
+  CloseMsgQueue(reader);
+}
+
+TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReader) {
+  HANDLE writer = OpenShellWriter(0);
+  ASSERT_NE(writer, nullptr);
+  EXPECT_FALSE(Write(writer, {1, 1, 1}));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PIPE_NOT_CONNECTED));
+  HANDLE reader = OpenShellReader();
+  EXPECT_TRUE(Write(writer, {1, 1, 1}));
+  CloseMsgQueue(reader);
+  EXPECT_FALSE(Write(writer, {1, 1, 1})) << "the reader is gone again";
+  CloseMsgQueue(writer);
+}
+
+TEST_F(MsgQueueTest, AQueueNobodyHoldsStartsEmpty) {
+  HANDLE writer = OpenShellWriter();
+  ASSERT_TRUE(Write(writer, {1, 1, 1}));
+  CloseMsgQueue(writer);
+  MSGQUEUEOPTIONS other{20, MSGQUEUE_ALLOW_BROKEN, 4, 8, TRUE};
+  HANDLE reader = CreateMsgQueue(kShellQueue, &other);
+  ASSERT_NE(reader, nullptr);
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
+  MSGQUEUEINFO info{};
+  info.dwSize = sizeof info;
+  ASSERT_TRUE(GetMsgQueueInfo(reader, &info));
+  EXPECT_EQ(info.dwCurrentMessages, 0u);
+  EXPECT_EQ(info.dwMaxMessages, 4u) << "the new first opener's limits hold";
+  CloseMsgQueue(reader);
+}
+
+TEST_F(MsgQueueTest, AnotherProcessWritesMoreThanTheQueueHolds) {
+  HANDLE reader = OpenShellReader();
+  ASSERT_NE(reader, nullptr);
+  vorna::test::PeerProcess peer({"queue-write", "QueueNameOfShellNotifyMessage", "100"});
+  for (uint32_t i = 0; i < 100; ++i) {
+    Record got{};
+    DWORD bytes = 0;
+    ASSERT_TRUE(ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 10000, nullptr)) << i;
+    ASSERT_EQ(got, (Record{1, i, 2}));
+  }
+  EXPECT_EQ(peer.ReadLine(), "done");
+  EXPECT_EQ(peer.Wait(), 0);
+  CloseMsgQueue(reader);
+}
+
+}  // namespace
