@@ -31,9 +31,9 @@ void SetReading(SnapshotContact& contact, const std::string& reading) {
 
 std::shared_ptr<const ContactSnapshot> ContactSnapshot::Load(Store& store) {
   auto snapshot = std::make_shared<ContactSnapshot>();
-  // One read transaction, so the counter and the rows agree.
-  Statement begin = store.Prepare("BEGIN");
-  if (!begin.Run()) return nullptr;
+  // One read transaction (or a savepoint inside a batch), so the counter and
+  // the rows agree.
+  if (!store.Prepare("SAVEPOINT snapshot").Run()) return nullptr;
   snapshot->storeSerial_ = store.serial();
   snapshot->counter_ = store.Counter("contacts");
   std::unordered_map<int, size_t> indexOf;
@@ -68,7 +68,7 @@ std::shared_ptr<const ContactSnapshot> ContactSnapshot::Load(Store& store) {
       snapshot->contacts_[it->second].numbers.push_back(std::move(n));
     }
   }
-  store.Prepare("COMMIT").Run();
+  store.Prepare("RELEASE snapshot").Run();
   return snapshot;
 }
 

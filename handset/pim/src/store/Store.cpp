@@ -90,6 +90,12 @@ Statement Store::Prepare(const char* sql) {
 }
 
 bool Store::Write(const std::function<bool()>& body) {
+  if (!sqlite3_get_autocommit(db_)) {
+    if (sqlite3_exec(db_, "SAVEPOINT write", nullptr, nullptr, nullptr) != SQLITE_OK) return false;
+    bool ok = body();
+    if (!ok) sqlite3_exec(db_, "ROLLBACK TO write", nullptr, nullptr, nullptr);
+    return sqlite3_exec(db_, "RELEASE write", nullptr, nullptr, nullptr) == SQLITE_OK && ok;
+  }
   for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
     int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (IsBusy(rc)) continue;
@@ -106,6 +112,25 @@ bool Store::Write(const std::function<bool()>& body) {
     if (!IsBusy(rc)) return false;
   }
   NKDbgPrintfW(L"qzpam: a write gave up after waiting for the store's lock");
+  return false;
+}
+
+bool Store::BeginBatch() {
+  for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+    int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) return true;
+    if (!IsBusy(rc)) return false;
+  }
+  return false;
+}
+
+bool Store::EndBatch() {
+  for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
+    int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) return true;
+    if (!IsBusy(rc)) break;
+  }
+  sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   return false;
 }
 

@@ -37,8 +37,14 @@ class Store {
 
   // Runs `body` in one write transaction and commits when it returns true.
   // The body may run more than once (after a lock conflict), so it must not
-  // change anything outside the database before the commit.
+  // change anything outside the database before the commit. Inside a batch
+  // the body becomes a savepoint of the batch's transaction.
   bool Write(const std::function<bool()>& body);
+
+  // One write transaction around many writes of this connection (bulk
+  // imports); they reach the disk together at EndBatch.
+  bool BeginBatch();
+  bool EndBatch();
 
   int64_t LastInsertId() const;
   int Changes() const;
