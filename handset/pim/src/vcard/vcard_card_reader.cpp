@@ -1,5 +1,6 @@
 #include "vcard/vcard_card_reader.h"
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -38,10 +39,13 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-qzu::string TrimWide(const qzu::string& text) {
+bool IsBlankWide(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+qzu::string TrimWide(qzu::string text) {
   std::wstring_view view = text.view();
-  while (!view.empty() && (view.front() == L' ' || view.front() == L'\t')) view.remove_prefix(1);
-  while (!view.empty() && (view.back() == L' ' || view.back() == L'\t')) view.remove_suffix(1);
+  if (view.empty() || (!IsBlankWide(view.front()) && !IsBlankWide(view.back()))) return text;
+  while (!view.empty() && IsBlankWide(view.front())) view.remove_prefix(1);
+  while (!view.empty() && IsBlankWide(view.back())) view.remove_suffix(1);
   return qzu::string(view);
 }
 
@@ -59,12 +63,13 @@ class CardBuilder {
   bool FoldKeepsWhitespace() const { return escapes_ == Escapes::kVersion21; }
 
   void Apply(const Property& p);
-  CContactInfo Finish();
+  void Finish(CContactInfo& contact);
 
  private:
   qzu::string Text(const Property& p) const;
   qzu::string SingleValue(const Property& p) const;
   void AddName(const Property& p);
+  void AddValue(const Property& p, bool (CContactInfo::*add)(int, const qzu::string&, int));
   void AddPhone(const Property& p);
   void AddAddress(const Property& p);
   void AddCategories(const Property& p);
@@ -97,45 +102,64 @@ qzu::string CardBuilder::SingleValue(const Property& p) const {
 }
 
 void CardBuilder::Apply(const Property& p) {
-  const std::string_view name = p.name;
-  if (EqualsNoCase(name, "N")) {
-    AddName(p);
-  } else if (EqualsNoCase(name, "FN")) {
-    formatted_name_ = TrimWide(SingleValue(p));
-  } else if (EqualsNoCase(name, "ORG")) {
-    std::wstring company(Unescape(Text(p), escapes_).view());
-    while (!company.empty() && company.back() == L';') company.pop_back();
-    card_.company = qzu::string(std::move(company));
-  } else if (EqualsNoCase(name, "TEL")) {
-    AddPhone(p);
-  } else if (EqualsNoCase(name, "EMAIL")) {
-    const qzu::string value = TrimWide(SingleValue(p));
-    if (!value.empty()) card_.AddEmail(0, value, ValueTypeOf(p.types));
-  } else if (EqualsNoCase(name, "URL")) {
-    const qzu::string value = TrimWide(SingleValue(p));
-    if (!value.empty()) card_.AddWebPage(0, value, ValueTypeOf(p.types));
-  } else if (EqualsNoCase(name, "X-QQ")) {
-    const qzu::string value = TrimWide(SingleValue(p));
-    if (!value.empty()) card_.AddQQ(0, value, ValueTypeOf(p.types));
-  } else if (EqualsNoCase(name, "X-MSN")) {
-    const qzu::string value = TrimWide(SingleValue(p));
-    if (!value.empty()) card_.AddMSN(0, value, ValueTypeOf(p.types));
-  } else if (EqualsNoCase(name, "ADR")) {
-    AddAddress(p);
-  } else if (EqualsNoCase(name, "BDAY")) {
-    const qzu::string birthday = NormalizeBirthday(Text(p));
-    if (!birthday.empty()) card_.birthday = birthday;
-  } else if (EqualsNoCase(name, "NOTE")) {
-    const qzu::string note = SingleValue(p);
-    if (card_.note.empty())
-      card_.note = note;
-    else if (!note.empty())
-      card_.note += L"\n" + note;
-  } else if (EqualsNoCase(name, "CATEGORIES")) {
-    AddCategories(p);
-  } else if (EqualsNoCase(name, "PHOTO")) {
-    AddPhoto(p);
+  switch (p.kind) {
+    case Kind::kN:
+      AddName(p);
+      break;
+    case Kind::kFn:
+      formatted_name_ = TrimWide(SingleValue(p));
+      break;
+    case Kind::kOrg: {
+      std::wstring company(Unescape(Text(p), escapes_).view());
+      while (!company.empty() && company.back() == L';') company.pop_back();
+      card_.company = qzu::string(std::move(company));
+      break;
+    }
+    case Kind::kTel:
+      AddPhone(p);
+      break;
+    case Kind::kEmail:
+      AddValue(p, &CContactInfo::AddEmail);
+      break;
+    case Kind::kUrl:
+      AddValue(p, &CContactInfo::AddWebPage);
+      break;
+    case Kind::kQq:
+      AddValue(p, &CContactInfo::AddQQ);
+      break;
+    case Kind::kMsn:
+      AddValue(p, &CContactInfo::AddMSN);
+      break;
+    case Kind::kAdr:
+      AddAddress(p);
+      break;
+    case Kind::kBday: {
+      qzu::string birthday = NormalizeBirthday(Text(p));
+      if (!birthday.empty()) card_.birthday = std::move(birthday);
+      break;
+    }
+    case Kind::kNote: {
+      qzu::string note = SingleValue(p);
+      if (card_.note.empty())
+        card_.note = std::move(note);
+      else if (!note.empty())
+        card_.note += L"\n" + note;
+      break;
+    }
+    case Kind::kCategories:
+      AddCategories(p);
+      break;
+    case Kind::kPhoto:
+      AddPhoto(p);
+      break;
+    default:
+      break;
   }
+}
+
+void CardBuilder::AddValue(const Property& p, bool (CContactInfo::*add)(int, const qzu::string&, int)) {
+  const qzu::string value = TrimWide(SingleValue(p));
+  if (!value.empty()) (card_.*add)(0, value, ValueTypeOf(p.types));
 }
 
 void CardBuilder::AddName(const Property& p) {
@@ -202,12 +226,15 @@ void CardBuilder::AddPhoto(const Property& p) {
   } else {
     return;
   }
-  std::vector<unsigned char> bytes;
-  if (!DecodeBase64(data, bytes) || bytes.empty()) return;
-  card_.SetPhoto(bytes.data(), static_cast<int>(bytes.size()));
+  // Decoded straight into the record's buffer: photos are the bulk of a card.
+  auto bytes = std::make_unique<unsigned char[]>(Base64Capacity(data));
+  const long length = DecodeBase64Into(data, bytes.get());
+  if (length <= 0) return;
+  card_.photoData = std::move(bytes);
+  card_.photoLength = static_cast<int>(length);
 }
 
-CContactInfo CardBuilder::Finish() {
+void CardBuilder::Finish(CContactInfo& contact) {
   if (!has_name_ && !formatted_name_.empty()) card_.firstName = formatted_name_;
   // A stored contact with numbers has one primary number: the one the card
   // prefers, else the first.
@@ -216,7 +243,7 @@ CContactInfo CardBuilder::Finish() {
   else if (!card_.phoneNumbers.empty())
     card_.SetPhoneNumberPrimary(0, 1);
   card_.FormatFileAs();
-  return std::move(card_);
+  contact = std::move(card_);
 }
 
 bool IsKeyword(std::string_view value, std::string_view keyword) { return EqualsNoCase(Trim(value), keyword); }
@@ -233,20 +260,20 @@ bool ReadFirstCard(std::string_view bytes, bool utf8_allowed, CContactInfo& cont
   Property p;
   while (lines.Next(line)) {
     if (!ParseProperty(line, p)) continue;
-    if (EqualsNoCase(p.name, "BEGIN") || (EqualsNoCase(p.name, "AGENT") && IsKeyword(p.value, "BEGIN:VCARD"))) {
-      if (EqualsNoCase(p.name, "AGENT") || IsKeyword(p.value, "VCARD")) ++depth;
+    if (p.kind == Kind::kBegin || (p.kind == Kind::kAgent && IsKeyword(p.value, "BEGIN:VCARD"))) {
+      if (p.kind == Kind::kAgent || IsKeyword(p.value, "VCARD")) ++depth;
       continue;
     }
     if (depth == 0) continue;
-    if (EqualsNoCase(p.name, "END") && IsKeyword(p.value, "VCARD")) {
+    if (p.kind == Kind::kEnd && IsKeyword(p.value, "VCARD")) {
       if (--depth == 0) {
-        contact = builder.Finish();
+        builder.Finish(contact);
         return true;
       }
       continue;
     }
     if (depth > 1) continue;
-    if (EqualsNoCase(p.name, "VERSION")) {
+    if (p.kind == Kind::kVersion) {
       builder.SetVersion(p.value);
       lines.SetFoldKeepsWhitespace(builder.FoldKeepsWhitespace());
       continue;

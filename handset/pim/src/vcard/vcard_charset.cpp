@@ -2,18 +2,18 @@
 
 #include <unicode/ucnv.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
 
 #include "ce/utf8.h"
 #include "vcard/vcard_encodings.h"
+#include "vcard/vcard_gbk.h"
 #include "vcard/vcard_property.h"
 
 namespace qzpam::vcard {
 namespace {
-
-constexpr std::string_view kHandsetCodePage = "GBK";
 
 struct ConverterCloser {
   void operator()(UConverter* converter) const { ucnv_close(converter); }
@@ -44,29 +44,43 @@ UConverter* ConverterFor(std::string_view charset) {
 bool DecodeWithIcu(std::string_view bytes, std::string_view charset, std::wstring& out) {
   UConverter* converter = ConverterFor(charset);
   if (!converter) return false;
-  // No code page turns one byte into more than two UTF-16 units.
-  std::u16string units(bytes.size() * 2 + 1, u'\0');
-  UErrorCode status = U_ZERO_ERROR;
-  const int32_t count = ucnv_toUChars(converter, reinterpret_cast<UChar*>(units.data()),
-                                      static_cast<int32_t>(units.size()), bytes.data(),
-                                      static_cast<int32_t>(bytes.size()), &status);
-  if (U_FAILURE(status)) return false;
-  out.reserve(static_cast<std::size_t>(count));
-  for (int32_t i = 0; i < count; ++i) {
-    char32_t cp = units[static_cast<std::size_t>(i)];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < count) {
-      const char32_t low = units[static_cast<std::size_t>(i) + 1];
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-        ++i;
-      }
-    }
-    out.push_back(static_cast<wchar_t>(cp));
+  // No code page turns one byte into more than two UTF-16 units. Short
+  // values, nearly all of them, convert on the stack.
+  UChar small[512];
+  std::u16string large;
+  const std::size_t capacity = bytes.size() * 2 + 1;
+  UChar* units = small;
+  if (capacity > std::size(small)) {
+    large.resize(capacity);
+    units = reinterpret_cast<UChar*>(large.data());
   }
+  UChar* target = units;
+  const char* source = bytes.data();
+  UErrorCode status = U_ZERO_ERROR;
+  ucnv_resetToUnicode(converter);
+  ucnv_toUnicode(converter, &target, units + capacity, &source, bytes.data() + bytes.size(), nullptr, true, &status);
+  if (U_FAILURE(status)) return false;
+
+  const std::size_t count = static_cast<std::size_t>(target - units);
+  std::size_t length = out.size();
+  out.resize(length + count);
+  for (std::size_t i = 0; i < count; ++i) {
+    char32_t cp = units[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < count && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+      ++i;
+    }
+    out[length++] = static_cast<wchar_t>(cp);
+  }
+  out.resize(length);
   return true;
 }
 
 bool IsUtf8Name(std::string_view charset) { return EqualsNoCase(charset, "UTF-8") || EqualsNoCase(charset, "UTF8"); }
+
+bool IsGbkName(std::string_view charset) {
+  return EqualsNoCase(charset, "GBK") || EqualsNoCase(charset, "CP936") || EqualsNoCase(charset, "windows-936");
+}
 
 }  // namespace
 
@@ -76,13 +90,15 @@ qzu::string TextDecoder::Decode(std::string_view bytes, std::string_view charset
     wide.assign(bytes.begin(), bytes.end());
   } else if (IsUtf8Name(charset)) {
     wide = ce::FromUtf8(bytes);
+  } else if (IsGbkName(charset) && AppendGbk(bytes, wide)) {
+    // the handset's own code page, by table
   } else if (!charset.empty() && charset.size() < 64 && DecodeWithIcu(bytes, charset, wide)) {
     // decoded in the named code page
   } else if (utf8_allowed_ && IsValidUtf8(bytes)) {
     wide = ce::FromUtf8(bytes);
   } else {
     wide.clear();
-    if (!DecodeWithIcu(bytes, kHandsetCodePage, wide)) wide = ce::FromUtf8(bytes);
+    if (!AppendGbk(bytes, wide)) wide = ce::FromUtf8(bytes);
   }
   return qzu::string(std::move(wide));
 }

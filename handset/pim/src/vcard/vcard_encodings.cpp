@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace qzpam::vcard {
 namespace {
@@ -13,11 +14,16 @@ int HexValue(char c) {
   return -1;
 }
 
+// Base64 digit values; the other entries mark what a decoder meets besides.
+constexpr int8_t kInvalid = -1, kSkip = -2, kPad = -3;
+
 constexpr std::array<int8_t, 256> MakeBase64Table() {
   std::array<int8_t, 256> table{};
-  for (auto& v : table) v = -1;
+  for (auto& v : table) v = kInvalid;
   constexpr std::string_view kAlphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
   for (std::size_t i = 0; i < kAlphabet.size(); ++i) table[static_cast<unsigned char>(kAlphabet[i])] = static_cast<int8_t>(i);
+  for (const char c : {' ', '\t', '\r', '\n'}) table[static_cast<unsigned char>(c)] = kSkip;
+  table['='] = kPad;
   return table;
 }
 constexpr std::array<int8_t, 256> kBase64 = MakeBase64Table();
@@ -74,49 +80,71 @@ std::string DecodeQuotedPrintable(std::string_view text) {
   return out;
 }
 
-bool DecodeBase64(std::string_view text, std::vector<unsigned char>& out) {
-  out.clear();
-  out.reserve(text.size() / 4 * 3 + 3);
+std::size_t Base64Capacity(std::string_view text) { return text.size() / 4 * 3 + 3; }
+
+long DecodeBase64Into(std::string_view text, unsigned char* out) {
+  unsigned char* const start = out;
   uint32_t bits = 0;
   int count = 0;
   for (const char c : text) {
-    if (c == ' ' || c == '\t' || c == '\r' || c == '\n') continue;
-    if (c == '=') break;
     const int v = kBase64[static_cast<unsigned char>(c)];
-    if (v < 0) {
-      out.clear();
-      return false;
-    }
-    bits = (bits << 6) | static_cast<uint32_t>(v);
-    if (++count == 4) {
-      out.push_back(static_cast<unsigned char>(bits >> 16));
-      out.push_back(static_cast<unsigned char>(bits >> 8));
-      out.push_back(static_cast<unsigned char>(bits));
-      bits = 0;
-      count = 0;
+    if (v >= 0) {
+      bits = (bits << 6) | static_cast<uint32_t>(v);
+      if (++count == 4) {
+        *out++ = static_cast<unsigned char>(bits >> 16);
+        *out++ = static_cast<unsigned char>(bits >> 8);
+        *out++ = static_cast<unsigned char>(bits);
+        bits = 0;
+        count = 0;
+      }
+    } else if (v == kPad) {
+      break;
+    } else if (v == kInvalid) {
+      return -1;
     }
   }
+  if (count == 1) return -1;  // six bits cannot end a byte sequence
   if (count == 2) {
-    out.push_back(static_cast<unsigned char>(bits >> 4));
+    *out++ = static_cast<unsigned char>(bits >> 4);
   } else if (count == 3) {
-    out.push_back(static_cast<unsigned char>(bits >> 10));
-    out.push_back(static_cast<unsigned char>(bits >> 2));
-  } else if (count == 1) {
-    out.clear();  // six bits cannot end a byte sequence
-    return false;
+    *out++ = static_cast<unsigned char>(bits >> 10);
+    *out++ = static_cast<unsigned char>(bits >> 2);
   }
-  return true;
+  return static_cast<long>(out - start);
 }
 
-bool IsAscii(std::string_view bytes) {
-  for (const char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
+bool DecodeBase64(std::string_view text, std::vector<unsigned char>& out) {
+  out.resize(Base64Capacity(text));
+  const long written = DecodeBase64Into(text, out.data());
+  out.resize(written < 0 ? 0 : static_cast<std::size_t>(written));
+  return written >= 0;
 }
+
+namespace {
+
+// Length of the run of ASCII bytes at the start, checked eight at a time.
+std::size_t AsciiPrefix(std::string_view bytes) {
+  std::size_t i = 0;
+  for (; i + 8 <= bytes.size(); i += 8) {
+    uint64_t word;
+    std::memcpy(&word, bytes.data() + i, 8);
+    if (word & 0x8080808080808080ull) break;
+  }
+  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+  return i;
+}
+
+}  // namespace
+
+bool IsAscii(std::string_view bytes) { return AsciiPrefix(bytes) == bytes.size(); }
 
 bool IsValidUtf8(std::string_view bytes) {
   char32_t cp;
   for (std::size_t i = 0; i < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+      i += AsciiPrefix(bytes.substr(i));
+      continue;
+    }
     const std::size_t len = Utf8Sequence(bytes, i, cp);
     if (len == 0) return false;
     i += len;

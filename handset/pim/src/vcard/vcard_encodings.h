@@ -16,6 +16,11 @@ std::string DecodeQuotedPrintable(std::string_view text);
 // cleared, for any other character outside the base64 alphabet.
 bool DecodeBase64(std::string_view text, std::vector<unsigned char>& out);
 
+// The same into a buffer of at least Base64Capacity(text) bytes; returns the
+// number of bytes written, or -1.
+std::size_t Base64Capacity(std::string_view text);
+long DecodeBase64Into(std::string_view text, unsigned char* out);
+
 bool IsValidUtf8(std::string_view bytes);
 bool IsAscii(std::string_view bytes);
 

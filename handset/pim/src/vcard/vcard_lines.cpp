@@ -1,5 +1,7 @@
 #include "vcard/vcard_lines.h"
 
+#include <cstring>
+
 #include "vcard/vcard_property.h"
 
 namespace qzpam::vcard {
@@ -10,15 +12,18 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
 
 std::string_view LineReader::ReadPhysical() {
+  // Lines end in LF (with or without CR before it); only a text without any
+  // LF is taken to end its lines in bare CR.
+  if (!terminator_) terminator_ = input_.find('\n') != std::string_view::npos ? '\n' : '\r';
   const std::size_t start = pos_;
-  std::size_t end = start;
-  while (end < input_.size() && input_[end] != '\n' && input_[end] != '\r') ++end;
-  pos_ = end;
-  if (pos_ < input_.size() && input_[pos_] == '\r') ++pos_;
-  if (pos_ < input_.size() && input_[pos_] == '\n') ++pos_;
+  const void* hit = std::memchr(input_.data() + start, terminator_, input_.size() - start);
+  std::size_t end = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - input_.data()) : input_.size();
+  pos_ = hit ? end + 1 : end;
+  if (end > start && input_[end - 1] == '\r') --end;
   return input_.substr(start, end - start);
 }
 
+// Finds the value colon, looking only at what was appended since last time.
 void LineReader::Scan(std::string_view logical, HeadScan& scan) {
   if (scan.found) return;
   for (; scan.scanned < logical.size(); ++scan.scanned) {
@@ -26,26 +31,35 @@ void LineReader::Scan(std::string_view logical, HeadScan& scan) {
     if (c == '"') {
       scan.quoted = !scan.quoted;
     } else if (c == ':' && !scan.quoted) {
-      const std::string_view head = logical.substr(0, scan.scanned);
       scan.found = true;
-      scan.quoted_printable = ContainsNoCase(head, "QUOTED-PRINTABLE");
-      scan.base64 = ContainsNoCase(head, "BASE64");
       return;
     }
   }
 }
 
-LineReader::Continuation LineReader::ContinuationOf(std::string_view logical, const HeadScan& scan,
+bool LineReader::HeadHas(std::string_view logical, HeadScan& scan, std::string_view keyword, int8_t& cached) {
+  if (cached < 0) {
+    Scan(logical, scan);
+    if (!scan.found) return false;  // the head may go on in a folded line
+    cached = ContainsNoCase(logical.substr(0, scan.scanned), keyword);
+  }
+  return cached > 0;
+}
+
+// The head is looked at only when the line's shape asks for it, which keeps
+// ordinary lines cheap.
+LineReader::Continuation LineReader::ContinuationOf(std::string_view logical, HeadScan& scan,
                                                     std::string_view next) {
   // The soft break is checked before folding: the next chunk of a
   // quoted-printable value may itself begin with a literal space. A stray
   // "=" before the end of the card does not swallow END:VCARD.
-  if (scan.quoted_printable && logical.size() > scan.scanned + 1 && logical.back() == '=' &&
-      !EqualsNoCase(next, "END:VCARD"))
+  if (!logical.empty() && logical.back() == '=' && !EqualsNoCase(next, "END:VCARD") &&
+      HeadHas(logical, scan, "QUOTED-PRINTABLE", scan.quoted_printable) && logical.size() > scan.scanned + 1)
     return Continuation::kSoftBreak;
   if (next.empty()) return Continuation::kNone;
   if (IsBlank(next.front())) return Continuation::kFold;
-  if (scan.base64 && next.find(':') == std::string_view::npos) return Continuation::kBase64;
+  if (next.find(':') == std::string_view::npos && HeadHas(logical, scan, "BASE64", scan.base64))
+    return Continuation::kBase64;
   return Continuation::kNone;
 }
 
@@ -57,7 +71,6 @@ bool LineReader::Next(std::string_view& line) {
   while (pos_ < input_.size()) {
     const std::size_t mark = pos_;
     const std::string_view next = ReadPhysical();
-    Scan(logical, scan);
     const Continuation kind = ContinuationOf(logical, scan, next);
     if (kind == Continuation::kNone) {
       pos_ = mark;

@@ -7,10 +7,11 @@
 //    continues on the next line, whatever that line starts with;
 //  - vCard 2.1 base64: a BASE64 value goes on over unindented lines until a
 //    blank line or a line with a colon.
-// Lines end in CR LF, LF or CR.
+// Lines end in CR LF or LF; a text with no LF at all ends them in CR.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -34,17 +35,19 @@ class LineReader {
   struct HeadScan {
     std::size_t scanned = 0;  // characters of the line looked at so far
     bool quoted = false;
-    bool found = false;  // the value colon has been seen
-    bool quoted_printable = false;
-    bool base64 = false;
+    bool found = false;  // the value colon has been seen, at `scanned`
+    int8_t quoted_printable = -1;  // -1 not yet known
+    int8_t base64 = -1;
   };
 
   std::string_view ReadPhysical();
   static void Scan(std::string_view logical, HeadScan& scan);
-  static Continuation ContinuationOf(std::string_view logical, const HeadScan& scan, std::string_view next);
+  static bool HeadHas(std::string_view logical, HeadScan& scan, std::string_view keyword, int8_t& cached);
+  static Continuation ContinuationOf(std::string_view logical, HeadScan& scan, std::string_view next);
 
   std::string_view input_;
   std::size_t pos_ = 0;
+  char terminator_ = 0;
   std::string joined_;
   bool fold_keeps_whitespace_ = true;
 };

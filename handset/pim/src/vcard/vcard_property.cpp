@@ -25,8 +25,12 @@ unsigned TypeFlagOf(std::string_view token) {
       {"FAX", kTypeFax},
       {"PREF", kTypePref},
   }};
+  char upper[8];
+  if (token.size() > sizeof upper) return 0;
+  for (std::size_t i = 0; i < token.size(); ++i) upper[i] = Upper(token[i]);
+  const std::string_view key(upper, token.size());
   for (const auto& [name, flag] : kTokens)
-    if (EqualsNoCase(token, name)) return flag;
+    if (key == name) return flag;
   return 0;
 }
 
@@ -69,6 +73,23 @@ void ApplyParameter(std::string_view param, Property& out) {
   }
 }
 
+Kind KindOf(std::string_view name) {
+  static constexpr std::array<std::pair<std::string_view, Kind>, 17> kKinds = {{
+      {"N", Kind::kN},         {"FN", Kind::kFn},       {"TEL", Kind::kTel},     {"EMAIL", Kind::kEmail},
+      {"ORG", Kind::kOrg},     {"ADR", Kind::kAdr},     {"URL", Kind::kUrl},     {"X-QQ", Kind::kQq},
+      {"X-MSN", Kind::kMsn},   {"BDAY", Kind::kBday},   {"NOTE", Kind::kNote},   {"PHOTO", Kind::kPhoto},
+      {"BEGIN", Kind::kBegin}, {"END", Kind::kEnd},     {"VERSION", Kind::kVersion},
+      {"AGENT", Kind::kAgent}, {"CATEGORIES", Kind::kCategories},
+  }};
+  char upper[16];
+  if (name.size() > sizeof upper) return Kind::kOther;
+  for (std::size_t i = 0; i < name.size(); ++i) upper[i] = Upper(name[i]);
+  const std::string_view key(upper, name.size());
+  for (const auto& [known, kind] : kKinds)
+    if (key == known) return kind;
+  return Kind::kOther;
+}
+
 }  // namespace
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {
@@ -86,6 +107,10 @@ bool ContainsNoCase(std::string_view text, std::string_view what) {
 }
 
 std::size_t FindValueColon(std::string_view line) {
+  // Quoted parameter values are rare: without a quote before the first
+  // colon, that colon is the one.
+  const std::size_t colon = line.find(':');
+  if (colon == std::string_view::npos || line.substr(0, colon).find('"') == std::string_view::npos) return colon;
   bool quoted = false;
   for (std::size_t i = 0; i < line.size(); ++i) {
     if (line[i] == '"') quoted = !quoted;
@@ -108,6 +133,7 @@ bool ParseProperty(std::string_view line, Property& out) {
   while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
   if (name.empty()) return false;
   out.name = name;
+  out.kind = KindOf(name);
 
   // Parameters, split at semicolons outside double quotes.
   while (semicolon != std::string_view::npos) {

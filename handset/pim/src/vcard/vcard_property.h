@@ -16,7 +16,14 @@ enum TypeFlag : unsigned {
 
 enum class Encoding { kNone, kQuotedPrintable, kBase64 };
 
+// The property names the decoder acts on.
+enum class Kind {
+  kOther, kBegin, kEnd, kVersion, kAgent, kN, kFn, kOrg, kTel, kEmail, kUrl, kQq, kMsn, kAdr, kBday, kNote,
+  kCategories, kPhoto,
+};
+
 struct Property {
+  Kind kind = Kind::kOther;
   std::string_view name;     // without its group
   std::string_view value;    // raw, still encoded
   std::string_view charset;  // CHARSET parameter; empty when absent

@@ -32,11 +32,12 @@ bool IsDigits(std::wstring_view text) {
 
 }  // namespace
 
-qzu::string Unescape(const qzu::string& text, Escapes escapes) {
-  if (text.find(L'\\') == qzu::string::npos) return text;
+qzu::string Unescape(const qzu::string& text, Escapes escapes) { return UnescapeView(text.view(), escapes); }
+
+qzu::string UnescapeView(std::wstring_view in, Escapes escapes) {
+  if (in.find(L'\\') == std::wstring_view::npos) return qzu::string(in);
   std::wstring out;
-  out.reserve(text.length());
-  const std::wstring_view in = text.view();
+  out.reserve(in.size());
   for (std::size_t i = 0; i < in.size(); ++i) {
     const wchar_t c = in[i];
     const wchar_t meant = (c == L'\\' && i + 1 < in.size()) ? Escaped(in[i + 1], escapes) : 0;
@@ -52,17 +53,18 @@ qzu::string Unescape(const qzu::string& text, Escapes escapes) {
 
 std::vector<qzu::string> SplitComponents(const qzu::string& text, wchar_t separator, Escapes escapes) {
   std::vector<qzu::string> parts;
+  parts.reserve(8);
   const std::wstring_view in = text.view();
   std::size_t start = 0;
   for (std::size_t i = 0; i < in.size(); ++i) {
     if (in[i] == L'\\') {
       ++i;  // whatever follows is escaped, not a separator
     } else if (in[i] == separator) {
-      parts.push_back(Unescape(qzu::string(in.substr(start, i - start)), escapes));
+      parts.push_back(UnescapeView(in.substr(start, i - start), escapes));
       start = i + 1;
     }
   }
-  parts.push_back(Unescape(qzu::string(in.substr(std::min(start, in.size()))), escapes));
+  parts.push_back(UnescapeView(in.substr(std::min(start, in.size())), escapes));
   return parts;
 }
 

@@ -1,6 +1,7 @@
 // Structured vCard values: components, escapes and dates.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "qzpam/qzu_string.h"
@@ -13,6 +14,7 @@ enum class Escapes { kVersion21, kFull };
 
 // Resolves the escapes of one text value.
 qzu::string Unescape(const qzu::string& text, Escapes escapes);
+qzu::string UnescapeView(std::wstring_view text, Escapes escapes);
 
 // Splits at the separator where it is not escaped, then resolves escapes in
 // each component.

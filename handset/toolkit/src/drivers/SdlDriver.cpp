@@ -1,0 +1,143 @@
+#include "drivers/SdlDriver.h"
+
+#include <SDL.h>
+#include <poll.h>
+
+#include <algorithm>
+
+#include "ce/window_registry.h"
+#include "qzfc/MessageLoop.h"
+#include "qzfc/Screen.h"
+#include "qzfc/WinApi.h"
+
+namespace qzfc {
+namespace {
+
+Uint32 WakeEventType() {
+  static Uint32 type = SDL_RegisterEvents(1);
+  return type;
+}
+
+void PostMouse(UINT msg, int x, int y) { MessageLoop::Get().Post(nullptr, msg, MK_LBUTTON, MAKELPARAM(x, y)); }
+
+// Decodes UTF-8 typed text into WM_CHAR messages.
+void PostText(const char* text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text);
+  while (*p) {
+    uint32_t c = *p;
+    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    if (extra) c &= (0x3F >> extra);
+    ++p;
+    for (int i = 0; i < extra && (*p & 0xC0) == 0x80; ++i, ++p) c = (c << 6) | (*p & 0x3F);
+    MessageLoop::Get().Post(nullptr, WM_CHAR, c, 0);
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<Driver> SdlDriver::Open(int width, int height) {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return nullptr;
+  std::unique_ptr<SdlDriver> d(new SdlDriver);
+  d->window_ = SDL_CreateWindow("Vorna", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                                SDL_WINDOW_RESIZABLE);
+  if (!d->window_) return nullptr;
+  d->renderer_ = SDL_CreateRenderer(d->window_, -1, 0);
+  if (!d->renderer_) d->renderer_ = SDL_CreateRenderer(d->window_, -1, SDL_RENDERER_SOFTWARE);
+  if (!d->renderer_) return nullptr;
+  // Scales the screen to the window and maps the mouse back to screen pixels.
+  SDL_RenderSetLogicalSize(d->renderer_, width, height);
+  d->texture_ =
+      SDL_CreateTexture(d->renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+  if (!d->texture_) return nullptr;
+  WakeEventType();
+  SDL_StartTextInput();
+  return d;
+}
+
+SdlDriver::~SdlDriver() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+}
+
+void SdlDriver::Present(cairo_surface_t* screen, const RECT& area) {
+  cairo_surface_flush(screen);
+  // Cairo's RGB24 and SDL's ARGB8888 share the 32-bit pixel layout.
+  SDL_UpdateTexture(texture_, nullptr, cairo_image_surface_get_data(screen),
+                    cairo_image_surface_get_stride(screen));
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+}
+
+void SdlDriver::Wake() {
+  SDL_Event e{};
+  e.type = WakeEventType();
+  SDL_PushEvent(&e);
+}
+
+void SdlDriver::Wait(int timeoutMs) {
+  // Waits in short slices so that messages from other processes (a socket
+  // SDL does not watch) are picked up promptly.
+  Uint32 start = SDL_GetTicks();
+  for (;;) {
+    int fd = ce::ForeignMessageFd();
+    if (fd >= 0) {
+      pollfd p{fd, POLLIN, 0};
+      if (poll(&p, 1, 0) > 0) {
+        ce::PumpForeignMessages();
+        return;
+      }
+    }
+    int slice = 10;
+    if (timeoutMs >= 0) {
+      int left = timeoutMs - static_cast<int>(SDL_GetTicks() - start);
+      if (left <= 0) return;
+      slice = std::min(slice, left);
+    }
+    if (HandleEvents(slice)) return;
+  }
+}
+
+bool SdlDriver::HandleEvents(int timeoutMs) {
+  SDL_Event e;
+  if (!SDL_WaitEventTimeout(&e, timeoutMs)) return false;
+  do {
+    switch (e.type) {
+      case SDL_QUIT: PostQuitMessage(0); break;
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button == SDL_BUTTON_LEFT) {
+          mouseDown_ = true;
+          PostMouse(WM_LBUTTONDOWN, e.button.x, e.button.y);
+        }
+        break;
+      case SDL_MOUSEBUTTONUP:
+        if (e.button.button == SDL_BUTTON_LEFT && mouseDown_) {
+          mouseDown_ = false;
+          PostMouse(WM_LBUTTONUP, e.button.x, e.button.y);
+        }
+        break;
+      case SDL_MOUSEMOTION:
+        if (mouseDown_) PostMouse(WM_MOUSEMOVE, e.motion.x, e.motion.y);
+        break;
+      case SDL_TEXTINPUT: PostText(e.text.text); break;
+      case SDL_KEYDOWN:
+        switch (e.key.keysym.sym) {
+          case SDLK_BACKSPACE: MessageLoop::Get().Post(nullptr, WM_CHAR, 8, 0); break;
+          case SDLK_RETURN: MessageLoop::Get().Post(nullptr, WM_CHAR, 13, 0); break;
+          case SDLK_F1:
+          case SDLK_HOME: Screen::Get().PressMKey(); break;
+          default: break;
+        }
+        break;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED)
+          Present(Screen::Get().Surface(), RECT{0, 0, Screen::kWidth, Screen::kHeight});
+        break;
+      default: break;
+    }
+  } while (SDL_PollEvent(&e));
+  return true;
+}
+
+}  // namespace qzfc

@@ -1,0 +1,206 @@
+// Touch and keys: hit testing, capture, press-and-hold, double-click, the
+// moved flag, focus and WM_CHAR, and the notifications controls send.
+#include <gtest/gtest.h>
+
+#include "window_fixture.h"
+
+namespace qzfc::test {
+namespace {
+
+class InputTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    Open(wnd);
+    // Two controls in the window (client coordinates; the window starts at y = 80).
+    a.SetID(11);
+    a.SetPos(0, 0, 240, 100);
+    b.SetID(12);
+    b.SetPos(240, 0, 240, 100);
+    for (RecordingControl* c : {&a, &b}) {
+      c->EnableNotifyMessage(TRUE);
+      wnd.AddUiWin(c);
+    }
+    wnd.events.clear();
+  }
+  RecordingWnd wnd;
+  RecordingControl a, b;
+};
+
+TEST_F(InputTest, TouchesGoToTheControlUnderTheFinger) {
+  robot.Tap(100, 130);  // screen y 130 = client y 50
+  robot.Tap(300, 130);
+  robot.Tap(300, 500);  // no control there
+  EXPECT_EQ(a.log, (std::vector<std::string>{"down", "up"}));
+  EXPECT_EQ(b.log, (std::vector<std::string>{"down", "up"}));
+}
+
+TEST_F(InputTest, HiddenAndDisabledControlsAreNotHit) {
+  RecordingControl top;
+  top.SetPos(0, 0, 480, 100);  // over both, added last: on top
+  wnd.AddUiWin(&top);
+  robot.Tap(100, 130);
+  EXPECT_EQ(top.log.size(), 2u);
+  top.SetVisible(FALSE);
+  robot.Tap(100, 130);
+  b.SetEnabled(FALSE);
+  robot.Tap(300, 130);
+  EXPECT_EQ(top.log.size(), 2u);
+  EXPECT_EQ(a.log.size(), 2u);
+  EXPECT_TRUE(b.log.empty());
+  wnd.RemoveUiWin(&top);
+}
+
+TEST_F(InputTest, CaptureKeepsTheTouchUntilReleased) {
+  robot.Press(100, 130);
+  EXPECT_TRUE(a.HasCapture());
+  EXPECT_TRUE(a.IsLButtonDown());
+  robot.MoveTo(400, 130);  // over b, but a holds the capture
+  robot.Release(400, 130);
+  EXPECT_EQ(a.log, (std::vector<std::string>{"down", "move", "up-moved"}));
+  EXPECT_TRUE(b.log.empty());
+  EXPECT_FALSE(a.HasCapture());
+  EXPECT_FALSE(a.IsLButtonDown());
+  EXPECT_TRUE(a.IsMouseMoved());
+
+  // Released early, the release goes to the control under the finger.
+  a.log.clear();
+  robot.Advance(1000);  // not a double-click
+  robot.Press(100, 130);
+  a.ReleaseCapture();
+  robot.Release(400, 130);
+  EXPECT_EQ(a.log, (std::vector<std::string>{"down"}));
+  EXPECT_EQ(b.log, (std::vector<std::string>{"up"}));
+}
+
+TEST_F(InputTest, SmallMovesDoNotCountAsMoved) {
+  robot.Press(100, 130);
+  robot.MoveTo(100 + UiWin::kMoveSlop, 130 - UiWin::kMoveSlop);
+  EXPECT_FALSE(a.IsMouseMoved());
+  robot.MoveTo(100 + UiWin::kMoveSlop + 1, 130);
+  EXPECT_TRUE(a.IsMouseMoved());
+  robot.Release(100, 130);
+}
+
+TEST_F(InputTest, PressAndHoldFiresAt500msWithCode6) {
+  a.EnablePressedHoldSupport(TRUE, 500);
+  robot.Hold(100, 130, 499);
+  EXPECT_EQ(a.log, (std::vector<std::string>{"down"}));
+  robot.Advance(1);
+  EXPECT_EQ(a.log, (std::vector<std::string>{"down", "hold"}));
+  robot.Release(100, 130);
+  std::vector<WPARAM> codes;
+  for (auto& e : wnd.events)
+    if (e.what == "button" && LOWORD(e.w) == 11) codes.push_back(HIWORD(e.w));
+  EXPECT_EQ(codes, (std::vector<WPARAM>{QZ_BN_PRESSED, QZ_BN_HELD, QZ_BN_RELEASED}));
+}
+
+TEST_F(InputTest, HoldIsCancelledByLiftingOrMoving) {
+  a.EnablePressedHoldSupport(TRUE, 500);
+  robot.Hold(100, 130, 300);
+  robot.Release(100, 130);
+  robot.Advance(1000);
+  robot.Hold(100, 130, 100);
+  robot.MoveTo(150, 130);
+  robot.Advance(1000);
+  robot.Release(150, 130);
+  for (auto& entry : a.log) EXPECT_NE(entry, "hold");
+  // Without hold support nothing fires either.
+  b.log.clear();
+  robot.Hold(300, 130, 2000);
+  robot.Release(300, 130);
+  EXPECT_EQ(b.log, (std::vector<std::string>{"down", "up"}));
+}
+
+TEST_F(InputTest, QuickSecondPressIsADoubleClick) {
+  robot.Tap(100, 130);
+  robot.Advance(200);
+  robot.Press(105, 135);
+  EXPECT_TRUE(a.IsLButtonDblClk());
+  robot.Release(105, 135);
+  robot.Advance(200);
+  robot.Press(100, 130);  // a third press starts over
+  EXPECT_FALSE(a.IsLButtonDblClk());
+  robot.Release(100, 130);
+  robot.Advance(400);  // too late for a double-click
+  robot.Tap(100, 130);
+  EXPECT_EQ(a.log, (std::vector<std::string>{"down", "up", "dblclk", "up", "down", "up", "down", "up"}));
+  // Far apart is not a double-click either.
+  a.log.clear();
+  robot.Tap(10, 130);
+  robot.Advance(100);
+  robot.Tap(200, 130);
+  EXPECT_EQ(a.log, (std::vector<std::string>{"down", "up", "down", "up"}));
+}
+
+TEST_F(InputTest, CharactersGoToTheFocusedControl) {
+  robot.Type(L"12");
+  EXPECT_TRUE(a.typed.empty());
+  a.SetFocus(TRUE);
+  robot.Type(L"34");
+  b.SetFocus(TRUE);
+  EXPECT_FALSE(a.HasFocus());
+  robot.Char(8);
+  wnd.SendMessageW(WM_CHAR, L'+', 0);  // sent to the window, passed to the focus
+  EXPECT_EQ(a.typed, L"34");
+  EXPECT_EQ(b.typed, L"\b+");
+  b.SetFocus(FALSE);
+  robot.Type(L"5");
+  EXPECT_EQ(b.typed, L"\b+");
+}
+
+TEST_F(InputTest, CommandsReachOnQzCommandOnlyWithNotificationsOn) {
+  EXPECT_TRUE(a.PostCommandMessage(11, 5, MAKELPARAM(3, 4)));
+  robot.Settle();
+  a.EnableNotifyMessage(FALSE);
+  EXPECT_FALSE(a.PostCommandMessage(11, 0, 0));
+  robot.Settle();
+  std::vector<Event> commands;
+  for (auto& e : wnd.events)
+    if (e.what == "command") commands.push_back(e);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(LOWORD(commands[0].w), 11);
+  EXPECT_EQ(HIWORD(commands[0].w), 5);
+  EXPECT_EQ(commands[0].l, MAKELPARAM(3, 4));
+}
+
+TEST_F(InputTest, TimerWithAControlIdReachesThatControl) {
+  ::SetTimer(wnd.GetHwnd(), 12, 100, nullptr);
+  robot.Advance(100);
+  ::KillTimer(wnd.GetHwnd(), 12);
+  EXPECT_EQ(b.log, (std::vector<std::string>{"timer"}));
+  EXPECT_TRUE(a.log.empty());
+}
+
+TEST_F(InputTest, ModalWindowOpenedDuringAPressGetsTheRelease) {
+  RecordingWnd popup;
+  ASSERT_TRUE(popup.Create(0, 80, 480, 720, wnd.GetHwnd(), 0, WS_POPUP));
+  RecordingControl inPopup;
+  inPopup.SetPos(0, 0, 480, 720);
+  popup.AddUiWin(&inPopup);
+  a.EnablePressedHoldSupport(TRUE, 500);
+  int result = -1;
+  robot.WhenModalWaits([&] {
+    robot.Release(100, 130);
+    popup.EndModal(3);
+  });
+  // The long press opens the popup, as a details list's hold opens the copy bubble.
+  a.log.clear();
+  struct Opener : RecordingControl {
+    CQzWnd* popup;
+    int* result;
+    void OnPressedHoldTimeup() override { *result = popup->DoModal(FALSE); }
+  } opener;
+  opener.popup = &popup;
+  opener.result = &result;
+  opener.SetPos(0, 200, 480, 100);
+  opener.EnablePressedHoldSupport(TRUE, 500);
+  wnd.AddUiWin(&opener);
+  robot.Hold(100, 330, 500);
+  EXPECT_EQ(result, 3);
+  EXPECT_EQ(inPopup.log, (std::vector<std::string>{"up"}));
+  EXPECT_EQ(opener.log, (std::vector<std::string>{"down"}));
+  wnd.RemoveUiWin(&opener);
+}
+
+}  // namespace
+}  // namespace qzfc::test

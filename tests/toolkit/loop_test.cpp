@@ -1,0 +1,144 @@
+// The message loop: order, nesting, modal results, quitting and timers on
+// the virtual clock.
+#include <gtest/gtest.h>
+
+#include "qzfc/Clock.h"
+#include "qzfc/MessageLoop.h"
+#include "window_fixture.h"
+
+namespace qzfc::test {
+namespace {
+
+using LoopTest = ToolkitTest;
+
+TEST_F(LoopTest, PostedMessagesArriveInOrderAfterSentOnes) {
+  RecordingWnd wnd;
+  Open(wnd);
+  wnd.events.clear();
+  wnd.PostMessageW(WM_USER + 1, 0, 1);
+  wnd.PostMessageW(WM_USER + 2, 0, 2);
+  wnd.SendMessageW(WM_USER + 3, 0, 3);  // delivered at once
+  robot.Settle();
+  ASSERT_EQ(wnd.events.size(), 3u);
+  EXPECT_EQ(wnd.events[0].w, WM_USER + 3u);
+  EXPECT_EQ(wnd.events[1].w, WM_USER + 1u);
+  EXPECT_EQ(wnd.events[2].w, WM_USER + 2u);
+}
+
+TEST_F(LoopTest, MessagesToDestroyedWindowsFail) {
+  RecordingWnd wnd;
+  Open(wnd);
+  HWND h = wnd.GetHwnd();
+  wnd.DestroyWindow();
+  EXPECT_FALSE(PostMessageW(h, WM_USER, 0, 0));
+  EXPECT_EQ(CQzWnd::FromHandle(h), nullptr);
+  EXPECT_EQ(::SetTimer(h, 1, 10, nullptr), 0u);
+}
+
+// A modal window that ends itself when it receives WM_USER + wParam.
+class ClosingWnd : public RecordingWnd {
+ public:
+  LRESULT QzDefWndProc(UINT msg, WPARAM w, LPARAM l) override {
+    if (msg == WM_USER + 9) EndModal(static_cast<int>(w));
+    return RecordingWnd::QzDefWndProc(msg, w, l);
+  }
+};
+
+TEST_F(LoopTest, NestedModalLoopsReturnTheirOwnResults) {
+  RecordingWnd main;
+  Open(main);
+  ClosingWnd outer, inner;
+  RECT wa = QzGetWorkArea();
+  ASSERT_TRUE(outer.Create(wa.left, wa.top, 480, 720, main.GetHwnd(), 0, WS_POPUP));
+  ASSERT_TRUE(inner.Create(wa.left, wa.top, 480, 720, outer.GetHwnd(), 0, WS_POPUP));
+
+  int innerResult = -99;
+  // Inside the outer loop: open the inner one, which a posted message ends with 2.
+  robot.WhenModalWaits([&] {
+    inner.PostMessageW(WM_USER + 9, 2, 0);
+    innerResult = inner.DoModal(FALSE);
+    outer.PostMessageW(WM_USER + 9, 1, 0);
+  });
+  int outerResult = outer.DoModal(FALSE);
+  EXPECT_EQ(innerResult, 2);
+  EXPECT_EQ(outerResult, 1);
+  EXPECT_FALSE(outer.IsWindowVisible());
+  EXPECT_EQ(robot.Foreground(), &main);
+  EXPECT_EQ(MessageLoop::Get().Depth(), 0);
+}
+
+TEST_F(LoopTest, ModalWithoutInputReportsStallInsteadOfHanging) {
+  RecordingWnd wnd;
+  RECT wa = QzGetWorkArea();
+  ASSERT_TRUE(wnd.Create(wa.left, wa.top, 480, 720, nullptr, 0, WS_POPUP));
+  std::string reported;
+  robot.SetFailureReporter([&](const std::string& what) { reported = what; });
+  EXPECT_EQ(wnd.DoModal(FALSE), 0);
+  EXPECT_NE(reported.find("RecordingWnd"), std::string::npos) << reported;
+}
+
+TEST_F(LoopTest, QuitEndsTheModalLoopAndReachesTheOuterLoop) {
+  ClosingWnd wnd;
+  RECT wa = QzGetWorkArea();
+  ASSERT_TRUE(wnd.Create(wa.left, wa.top, 480, 720, nullptr, 0, WS_POPUP));
+  robot.WhenModalWaits([] { PostQuitMessage(7); });
+  wnd.DoModal(FALSE);
+  EXPECT_TRUE(MessageLoop::Get().QuitRequested());
+  EXPECT_EQ(MessageLoop::Get().Run(), 7);
+}
+
+TEST_F(LoopTest, TimersFireInDueOrderOnTheVirtualClock) {
+  RecordingWnd wnd;
+  Open(wnd);
+  wnd.events.clear();
+  ::SetTimer(wnd.GetHwnd(), 1, 300, nullptr);
+  ::SetTimer(wnd.GetHwnd(), 2, 100, nullptr);
+  robot.Advance(99);
+  EXPECT_TRUE(wnd.events.empty());
+  robot.Advance(1);
+  robot.Advance(250);  // now 350: timer 2 at 100, 200, 300; timer 1 at 300
+  std::vector<WPARAM> ids;
+  for (auto& e : wnd.events) ids.push_back(e.w);
+  EXPECT_EQ(ids, (std::vector<WPARAM>{2, 2, 1, 2}));  // at 300, timer 1 was set first
+  EXPECT_TRUE(::KillTimer(wnd.GetHwnd(), 2));
+  EXPECT_FALSE(::KillTimer(wnd.GetHwnd(), 2));
+  wnd.events.clear();
+  robot.Advance(1000);
+  EXPECT_EQ(wnd.events.size(), 3u);  // only timer 1, every 300 ms
+}
+
+// Kills its timer, and restarts it once with another period, from the handler.
+class SelfTimerWnd : public RecordingWnd {
+ public:
+  LRESULT OnTimer(UINT_PTR id) override {
+    times.push_back(Clock::Now());
+    if (times.size() == 1) ::SetTimer(GetHwnd(), id, 50, nullptr);
+    if (times.size() == 3) ::KillTimer(GetHwnd(), id);
+    return 0;
+  }
+  std::vector<DWORD> times;
+};
+
+TEST_F(LoopTest, TimerHandlersMayRestartAndKillTheirTimer) {
+  SelfTimerWnd wnd;
+  Open(wnd);
+  DWORD start = Clock::Now();
+  ::SetTimer(wnd.GetHwnd(), 5, 200, nullptr);
+  robot.Advance(1000);
+  ASSERT_EQ(wnd.times.size(), 3u);
+  EXPECT_EQ(wnd.times[0] - start, 200u);
+  EXPECT_EQ(wnd.times[1] - start, 250u);
+  EXPECT_EQ(wnd.times[2] - start, 300u);
+}
+
+TEST_F(LoopTest, DestroyingAWindowStopsItsTimers) {
+  auto* wnd = new RecordingWnd;
+  Open(*wnd);
+  ::SetTimer(wnd->GetHwnd(), 1, 10, nullptr);
+  delete wnd;
+  robot.Advance(100);  // nothing fires into the freed window
+  SUCCEED();
+}
+
+}  // namespace
+}  // namespace qzfc::test
