@@ -2,7 +2,7 @@
 // latter with 100,000 calls) seeded by `vornactl seed`, then the operations
 // that the windows run per screen or per keystroke.
 //
-//   build/bin/pim_store_bench                  (seeds under $TMPDIR, then measures)
+//   build/bin/store_bench                  (seeds under $TMPDIR, then measures)
 //
 // SearchPN_p99 and RowidLookup_p99 report the 99th percentile of single
 // lookups in microseconds (counter p99_us), so that they compare directly.
