@@ -56,7 +56,6 @@ void CardBuilder::SetVersion(std::string_view version) {
   escapes_ = TrimBlanks(version) == "2.1" ? Escapes::kVersion21 : Escapes::kFull;
 }
 
-
 // The value as text: transfer encoding undone, code page applied.
 qzu::string CardBuilder::Text(const Property& p) const {
   if (p.encoding == Encoding::kQuotedPrintable) return text_.Decode(DecodeQuotedPrintable(p.value), p.charset);
