@@ -19,9 +19,9 @@ namespace qzfc::test {
 
 struct Row {
   std::wstring text;
-  std::wstring sub;
-  std::wstring text3;
-  std::wstring text4;
+  std::wstring sub = {};
+  std::wstring text3 = {};
+  std::wstring text4 = {};
   bool deletable = false;
   bool selected = false;
   bool disabled = false;
