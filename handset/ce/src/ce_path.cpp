@@ -25,8 +25,33 @@ bool IsForbidden(wchar_t c) {
 
 bool IsDotsOnly(std::wstring_view name) { return name.find_first_not_of(L'.') == std::wstring_view::npos; }
 
+size_t CodePoints(std::string_view utf8) {
+  size_t count = 0;
+  for (char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+bool EqualAsciiIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i] >= 'A' && a[i] <= 'Z' ? static_cast<char>(a[i] + 32) : a[i];
+    char y = b[i] >= 'A' && b[i] <= 'Z' ? static_cast<char>(b[i] + 32) : b[i];
+    if (x != y) return false;
+  }
+  return true;
+}
+
 // The entry of the folder whose name matches without regard to case: the
-// exact name when present, else the first match in folder order.
+// exact name when present, else the first match in folder order. Folding
+// maps one character to one, so names of another length are passed over
+// before anything is decoded; ASCII names are compared without decoding.
 bool FindEntry(const std::filesystem::path& folder, const std::string& name, std::string& found) {
   struct stat st{};
   if (lstat((folder / name).c_str(), &st) == 0) {
@@ -36,13 +61,20 @@ bool FindEntry(const std::filesystem::path& folder, const std::string& name, std
   DIR* dir = opendir(folder.c_str());
   if (!dir) return false;
   std::wstring wanted = FoldCase(FromUtf8(name));
+  bool asciiName = IsAscii(name);
   bool match = false;
   while (dirent* entry = readdir(dir)) {
-    bool valid = true;
-    std::wstring candidate = FromUtf8(entry->d_name, &valid);
-    if (valid && FoldCase(candidate) == wanted) {
+    std::string_view candidate = entry->d_name;
+    if (CodePoints(candidate) != wanted.size()) continue;
+    if (asciiName && IsAscii(candidate)) {
+      match = EqualAsciiIgnoringCase(candidate, name);
+    } else {
+      bool valid = true;
+      std::wstring decoded = FromUtf8(candidate, &valid);
+      match = valid && FoldCase(decoded) == wanted;
+    }
+    if (match) {
       found = entry->d_name;
-      match = true;
       break;
     }
   }

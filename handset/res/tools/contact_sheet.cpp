@@ -41,7 +41,7 @@ struct Section {
   double card[3] = {1, 1, 1};
 };
 
-struct SectionSpec {
+struct SectionRequest {
   std::string title;
   fs::path dir;
   long first = 0;
@@ -54,41 +54,41 @@ bool IsNumber(const std::string& s) {
 }
 
 // Parses TITLE=DIR[:FIRST-LAST][@RRGGBB]; false on a malformed argument.
-bool ParseSectionSpec(std::string arg, SectionSpec& spec) {
+bool ParseSectionArgument(std::string arg, SectionRequest& request) {
   const auto eq = arg.find('=');
   if (eq == std::string::npos) return false;
-  spec.title = arg.substr(0, eq);
+  request.title = arg.substr(0, eq);
   arg = arg.substr(eq + 1);
   if (const auto at = arg.rfind('@'); at != std::string::npos) {
     const std::string hex = arg.substr(at + 1);
     if (hex.size() != 6 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return false;
-    spec.card = static_cast<unsigned>(std::stoul(hex, nullptr, 16));
+    request.card = static_cast<unsigned>(std::stoul(hex, nullptr, 16));
     arg = arg.substr(0, at);
   }
   if (const auto colon = arg.rfind(':'); colon != std::string::npos) {
     const std::string range = arg.substr(colon + 1);
     const auto dash = range.find('-');
     if (dash == std::string::npos || !IsNumber(range.substr(0, dash)) || !IsNumber(range.substr(dash + 1))) return false;
-    spec.first = std::stol(range.substr(0, dash));
-    spec.last = std::stol(range.substr(dash + 1));
+    request.first = std::stol(range.substr(0, dash));
+    request.last = std::stol(range.substr(dash + 1));
     arg = arg.substr(0, colon);
   }
-  spec.dir = arg;
+  request.dir = arg;
   return true;
 }
 
-bool LoadSection(const SectionSpec& spec, Section& section) {
-  section.title = spec.title;
-  section.card[0] = ((spec.card >> 16) & 0xFF) / 255.0;
-  section.card[1] = ((spec.card >> 8) & 0xFF) / 255.0;
-  section.card[2] = (spec.card & 0xFF) / 255.0;
-  const fs::path& dir = spec.dir;
+bool LoadSection(const SectionRequest& request, Section& section) {
+  section.title = request.title;
+  section.card[0] = ((request.card >> 16) & 0xFF) / 255.0;
+  section.card[1] = ((request.card >> 8) & 0xFF) / 255.0;
+  section.card[2] = (request.card & 0xFF) / 255.0;
+  const fs::path& dir = request.dir;
   std::vector<fs::path> files;
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(dir, ec)) {
     if (entry.path().extension() != ".svg") continue;
     const std::string stem = entry.path().stem().string();
-    if (spec.last >= 0 && (!IsNumber(stem) || std::stol(stem) < spec.first || std::stol(stem) > spec.last)) continue;
+    if (request.last >= 0 && (!IsNumber(stem) || std::stol(stem) < request.first || std::stol(stem) > request.last)) continue;
     files.push_back(entry.path());
   }
   if (ec) {
@@ -184,13 +184,13 @@ int main(int argc, char** argv) {
   }
   std::vector<Section> sections;
   for (int i = 2; i < argc; ++i) {
-    SectionSpec spec;
-    if (!ParseSectionSpec(argv[i], spec)) {
+    SectionRequest request;
+    if (!ParseSectionArgument(argv[i], request)) {
       std::fprintf(stderr, "expected TITLE=DIR[:FIRST-LAST][@RRGGBB], got %s\n", argv[i]);
       return 2;
     }
     Section section;
-    if (!LoadSection(spec, section)) return 1;
+    if (!LoadSection(request, section)) return 1;
     sections.push_back(std::move(section));
   }
 

@@ -2,6 +2,10 @@
 // module (rendered once per size it is drawn at) or a photo decoded from JPEG
 // or PNG bytes.
 //
+// Image modules are resource modules (LoadLibraryExW as a data file) holding
+// one SVG document per picture id, as resources of type RT_QZIMAGE; a
+// module's pictures of type RT_RCDATA (10) are found by id as well.
+//
 // Shared images come from GetImageObject and are owned by the toolkit's
 // cache; photos are objects of their owner, loaded with LoadFromBuffer and
 // released with Unload or by destruction. Every operation is safe on an
@@ -14,6 +18,9 @@
 
 typedef struct _cairo cairo_t;
 
+// Resource type of the SVG pictures of an image module.
+#define RT_QZIMAGE 256
+
 namespace qzfc {
 class SvgImage;
 class SurfaceSizeCache;
@@ -25,6 +32,20 @@ class ImagingHelper {
   ~ImagingHelper();
   ImagingHelper(const ImagingHelper&) = delete;
   ImagingHelper& operator=(const ImagingHelper&) = delete;
+
+  // The shared picture `id` of an image module (type RT_QZIMAGE, else
+  // RT_RCDATA), loaded on first request and kept by the toolkit: the same
+  // module and id give the same object, which the caller must not delete.
+  // A missing picture (module 0, an unknown id, bytes that are not an SVG)
+  // gives an empty object rather than null. With shared FALSE the caller
+  // gets a new object of its own to delete.
+  static ImagingHelper* GetImageObject(HMODULE module, UINT id, BOOL shared);
+  // The same for a picture of a given resource type.
+  static ImagingHelper* GetImageObject(HMODULE module, UINT type, UINT id, BOOL shared);
+
+  // Loads an SVG picture from a resource module, replacing what the object
+  // held. type 0 means RT_QZIMAGE, else RT_RCDATA.
+  BOOL LoadFromResource(HMODULE module, UINT type, UINT id);
 
   // Loads a JPEG or PNG picture from bytes, replacing what the object held.
   // applyOrientation turns it upright by its EXIF tag; fitScreen decodes a
@@ -44,13 +65,16 @@ class ImagingHelper {
   int GetWidth() const;
   int GetHeight() const;
 
-  // Draws into rect (left, top, right, bottom):
+  // Draws into rect (left, top, right, bottom) of a device context:
   // - stretch false: at the picture's own size, centred in rect (a picture
   //   made for the rectangle's size fills it exactly);
   // - stretch true, keepAspect false: stretched to fill rect exactly;
   // - stretch true, keepAspect true: scaled evenly until it covers rect,
   //   centred, and cut to rect (a photo filling a frame without distortion).
   // FALSE when nothing is loaded, the arguments are null or rect is empty.
+  BOOL Draw(HDC dc, const RECT* rect, BOOL stretch, BOOL keepAspect);
+  BOOL Draw(HDC dc, const RECT& rect, BOOL stretch, BOOL keepAspect) { return Draw(dc, &rect, stretch, keepAspect); }
+  // The same onto a Cairo context.
   BOOL DrawOnCairo(cairo_t* cr, const RECT* rect, BOOL stretch, BOOL keepAspect);
 
  private:

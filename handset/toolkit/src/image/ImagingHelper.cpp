@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ce/gdi.h"
+#include "ce/modules.h"
 #include "image/PhotoDecoder.h"
+#include "image/SharedImageCache.h"
 #include "image/SurfaceSizeCache.h"
 #include "image/SvgImage.h"
 
@@ -48,6 +51,31 @@ ImagingHelper::ImagingHelper() : sizes_(std::make_unique<qzfc::SurfaceSizeCache>
 
 ImagingHelper::~ImagingHelper() = default;
 
+ImagingHelper* ImagingHelper::GetImageObject(HMODULE module, UINT id, BOOL shared) {
+  return GetImageObject(module, 0, id, shared);
+}
+
+ImagingHelper* ImagingHelper::GetImageObject(HMODULE module, UINT type, UINT id, BOOL shared) {
+  if (shared) return qzfc::SharedImageCache::Instance().Get(module, type, id);
+  auto* image = new ImagingHelper;
+  image->LoadFromResource(module, type, id);
+  return image;
+}
+
+BOOL ImagingHelper::LoadFromResource(HMODULE module, UINT type, UINT id) {
+  Unload();
+  if (!module) return FALSE;
+  std::span<const std::byte> bytes;
+  if (type != 0) {
+    bytes = ce::FindResourceBytes(module, type, id);
+  } else {
+    bytes = ce::FindResourceBytes(module, RT_QZIMAGE, id);
+    if (bytes.empty()) bytes = ce::FindResourceBytes(module, RT_RCDATA, id);
+  }
+  if (bytes.empty()) return FALSE;
+  return LoadSvg(bytes.data(), static_cast<UINT>(bytes.size()));
+}
+
 BOOL ImagingHelper::LoadFromBuffer(const void* data, UINT length, BOOL applyOrientation, BOOL fitScreen,
                                    BOOL keepScaled) {
   Unload();
@@ -89,6 +117,10 @@ int ImagingHelper::GetHeight() const {
   if (svg_) return svg_->height();
   if (raster_) return cairo_image_surface_get_height(raster_->surface);
   return 0;
+}
+
+BOOL ImagingHelper::Draw(HDC dc, const RECT* rect, BOOL stretch, BOOL keepAspect) {
+  return DrawOnCairo(dc ? CeGetCairo(dc) : nullptr, rect, stretch, keepAspect);
 }
 
 BOOL ImagingHelper::DrawOnCairo(cairo_t* cr, const RECT* rect, BOOL stretch, BOOL keepAspect) {
