@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ce/gdi.h"
 #include "qzfc/ImagingHelper.h"
 #include "test_images.h"
 
@@ -157,6 +158,21 @@ TEST(ImagingDraw, StretchModes) {
   EXPECT_FALSE(image.DrawOnCairo(covered.cr, &empty, TRUE, FALSE));
   EXPECT_FALSE(image.DrawOnCairo(covered.cr, nullptr, TRUE, FALSE));
   EXPECT_FALSE(image.DrawOnCairo(nullptr, &inner, TRUE, FALSE));
+}
+
+TEST(ImagingDraw, DrawsThroughADeviceContext) {
+  ImagingHelper image;
+  ASSERT_TRUE(LoadSvg(image, MakeSvg(40, 20, "#ff0000", "#0000ff")));
+  Canvas canvas(100, 100);
+  HDC dc = CeCreateDCForSurface(canvas.surface);
+  ASSERT_NE(dc, nullptr);
+  RECT rect{10, 10, 50, 30};
+  EXPECT_TRUE(image.Draw(dc, rect, FALSE, FALSE));
+  EXPECT_FALSE(image.Draw(nullptr, &rect, FALSE, FALSE));
+  DeleteDC(dc);
+  EXPECT_TRUE(Near(canvas.At(12, 20), kRed));
+  EXPECT_TRUE(Near(canvas.At(48, 20), kBlue));
+  EXPECT_EQ(canvas.At(52, 20), 0u);
 }
 
 TEST(ImagingSvg, RefusesDocumentsWithoutAUsableSize) {

@@ -92,7 +92,9 @@ typedef HKEY* PHKEY;
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
-typedef intptr_t(WINAPI* FARPROC)();
+// void() rather than CE's INT_PTR(): the compiler lets a void() pointer be cast to any
+// entry point's real type without a cast-function-type warning.
+typedef void(WINAPI* FARPROC)();
 
 // ---- records -------------------------------------------------------------
 

@@ -44,13 +44,16 @@ class ImagingHelper {
   int GetWidth() const;
   int GetHeight() const;
 
-  // Draws into rect (left, top, right, bottom):
+  // Draws into rect (left, top, right, bottom) of a device context:
   // - stretch false: at the picture's own size, centred in rect (a picture
   //   made for the rectangle's size fills it exactly);
   // - stretch true, keepAspect false: stretched to fill rect exactly;
   // - stretch true, keepAspect true: scaled evenly until it covers rect,
   //   centred, and cut to rect (a photo filling a frame without distortion).
   // FALSE when nothing is loaded, the arguments are null or rect is empty.
+  BOOL Draw(HDC dc, const RECT* rect, BOOL stretch, BOOL keepAspect);
+  BOOL Draw(HDC dc, const RECT& rect, BOOL stretch, BOOL keepAspect) { return Draw(dc, &rect, stretch, keepAspect); }
+  // The same onto a Cairo context.
   BOOL DrawOnCairo(cairo_t* cr, const RECT* rect, BOOL stretch, BOOL keepAspect);
 
  private:

@@ -60,6 +60,9 @@ class Screen {
   // the screen area into `hdc` (screen coordinates).
   void PaintWindows(HDC hdc, const RECT& area, CQzWnd* stopAt);
   bool SavePng(const std::filesystem::path& path);
+  // Saves what the display itself shows (read back from SDL); false when
+  // the display keeps no picture of its own (headless).
+  bool SaveDisplayPng(const std::filesystem::path& path);
   ShellBar& Bar() { return *bar_; }
 
   // ---- input (screen coordinates) ----

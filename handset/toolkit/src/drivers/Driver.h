@@ -20,6 +20,9 @@ class Driver {
   virtual void Wait(int timeoutMs) = 0;
   // Ends a Wait early (any thread).
   virtual void Wake() = 0;
+  // Reads back what the display shows into an image surface of the screen's
+  // size; false when the display keeps no picture of its own.
+  virtual bool ReadBack(cairo_surface_t* out) { return false; }
 };
 
 }  // namespace qzfc

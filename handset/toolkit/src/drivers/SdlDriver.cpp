@@ -4,6 +4,7 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "ce/window_registry.h"
 #include "qzfc/MessageLoop.h"
@@ -68,6 +69,29 @@ void SdlDriver::Present(cairo_surface_t* screen, const RECT& area) {
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
   SDL_RenderPresent(renderer_);
+}
+
+bool SdlDriver::ReadBack(cairo_surface_t* out) {
+  // The renderer scales to the window; read the frame at the screen's size.
+  SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormat(0, Screen::kWidth, Screen::kHeight, 32,
+                                                      SDL_PIXELFORMAT_ARGB8888);
+  if (!frame) return false;
+  Present(Screen::Get().Surface(), RECT{0, 0, Screen::kWidth, Screen::kHeight});
+  int w = 0, h = 0;
+  SDL_GetRendererOutputSize(renderer_, &w, &h);
+  bool ok = w == Screen::kWidth && h == Screen::kHeight &&
+            SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, frame->pixels, frame->pitch) == 0;
+  if (ok) {
+    cairo_surface_flush(out);
+    unsigned char* dst = cairo_image_surface_get_data(out);
+    int stride = cairo_image_surface_get_stride(out);
+    for (int y = 0; y < Screen::kHeight; ++y)
+      std::memcpy(dst + y * stride, static_cast<unsigned char*>(frame->pixels) + y * frame->pitch,
+                  static_cast<size_t>(Screen::kWidth) * 4);
+    cairo_surface_mark_dirty(out);
+  }
+  SDL_FreeSurface(frame);
+  return ok;
 }
 
 void SdlDriver::Wake() {

@@ -24,6 +24,7 @@ class SdlDriver : public Driver {
   void Present(cairo_surface_t* screen, const RECT& area) override;
   void Wait(int timeoutMs) override;
   void Wake() override;
+  bool ReadBack(cairo_surface_t* out) override;
 
  private:
   SdlDriver() = default;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ce/gdi.h"
 #include "image/PhotoDecoder.h"
 #include "image/SurfaceSizeCache.h"
 #include "image/SvgImage.h"
@@ -89,6 +90,10 @@ int ImagingHelper::GetHeight() const {
   if (svg_) return svg_->height();
   if (raster_) return cairo_image_surface_get_height(raster_->surface);
   return 0;
+}
+
+BOOL ImagingHelper::Draw(HDC dc, const RECT* rect, BOOL stretch, BOOL keepAspect) {
+  return DrawOnCairo(dc ? CeGetCairo(dc) : nullptr, rect, stretch, keepAspect);
 }
 
 BOOL ImagingHelper::DrawOnCairo(cairo_t* cr, const RECT* rect, BOOL stretch, BOOL keepAspect) {

@@ -216,6 +216,14 @@ bool Screen::SavePng(const std::filesystem::path& path) {
   return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
+bool Screen::SaveDisplayPng(const std::filesystem::path& path) {
+  if (NeedsPaint()) Paint();
+  cairo_surface_t* shot = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
+  bool ok = driver_->ReadBack(shot) && cairo_surface_write_to_png(shot, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(shot);
+  return ok;
+}
+
 // ---- input ----
 
 void Screen::DispatchInput(const MSG& msg) {

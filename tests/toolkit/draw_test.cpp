@@ -1,0 +1,199 @@
+// Geometry of the drawing helpers: grid lines, the three-part stretch, the
+// text formats of the list rows, pressed backgrounds and button faces.
+#include <gtest/gtest.h>
+
+#include "qzfc/FontHelper.h"
+#include "qzfc/MemoryDC.h"
+#include "qzfc/QzDraw.h"
+#include "window_fixture.h"
+
+namespace qzfc::test {
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+uint32_t Pixel(const MemoryDC& m, int x, int y) {
+  cairo_surface_t* s = CeGetBitmapSurface(m.GetBitmap());
+  cairo_surface_flush(s);
+  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s))[x] &
+         0xFFFFFF;
+}
+
+void Fill(HDC dc, const RECT& rc, COLORREF c) {
+  HBRUSH b = CreateSolidBrush(c);
+  FillRect(dc, &rc, b);
+  DeleteObject(b);
+}
+
+// The bounding box of the pixels that are not white.
+RECT InkBox(const MemoryDC& m) {
+  RECT box{m.GetWidth(), m.GetHeight(), -1, -1};
+  for (int y = 0; y < m.GetHeight(); ++y)
+    for (int x = 0; x < m.GetWidth(); ++x)
+      if (Pixel(m, x, y) != kWhite) {
+        box.left = std::min<LONG>(box.left, x);
+        box.top = std::min<LONG>(box.top, y);
+        box.right = std::max<LONG>(box.right, x + 1);
+        box.bottom = std::max<LONG>(box.bottom, y + 1);
+      }
+  return box;
+}
+
+void ExpectBox(const RECT& box, LONG l, LONG t, LONG r, LONG b) {
+  EXPECT_EQ(box.left, l);
+  EXPECT_EQ(box.top, t);
+  EXPECT_EQ(box.right, r);
+  EXPECT_EQ(box.bottom, b);
+}
+
+TEST(DrawHelpers, GridLinesCoverExactlyTheirPixels) {
+  for (int style : {525, 526, 532}) {
+    MemoryDC m(100, 100);
+    Fill(m, RECT{0, 0, 100, 100}, RGB(255, 255, 255));
+    QzDrawGridLine(m, 373, 0, 373, 0, style);  // outside: nothing
+    QzDrawGridLine(m, 40, 10, 40, 72, style);  // vertical, top + 10 to bottom - 10 of an 82 row
+    ExpectBox(InkBox(m), 40, 10, 41, 72);
+    QzDrawGridLine(m, 5, 90, 95, 90, style);
+    RECT box = InkBox(m);
+    EXPECT_EQ(box.left, 5);
+    EXPECT_EQ(box.bottom, 91);
+    EXPECT_EQ(box.right, 95);
+  }
+  MemoryDC m(50, 50);
+  Fill(m, RECT{0, 0, 50, 50}, RGB(255, 255, 255));
+  QzDrawGridLine(m, 0, 0, 40, 40, 525);  // not a grid line
+  ExpectBox(InkBox(m), 50, 50, -1, -1);
+  // The pressed styles look different from the plain one.
+  MemoryDC n(3, 10);
+  QzDrawGridLine(n, 0, 0, 0, 10, 525);
+  QzDrawGridLine(n, 1, 0, 1, 10, 526);
+  QzDrawGridLine(n, 2, 0, 2, 10, 532);
+  EXPECT_NE(Pixel(n, 0, 5), Pixel(n, 1, 5));
+}
+
+TEST(DrawHelpers, ThreePartStretchKeepsTheEndsAndStretchesTheMiddle) {
+  // Source: 20 red rows, 70 green, 10 blue.
+  MemoryDC src(10, 100);
+  Fill(src, RECT{0, 0, 10, 20}, RGB(255, 0, 0));
+  Fill(src, RECT{0, 20, 10, 90}, RGB(0, 255, 0));
+  Fill(src, RECT{0, 90, 10, 100}, RGB(0, 0, 255));
+  MemoryDC dst(10, 300);
+  Fill(dst, RECT{0, 0, 10, 300}, RGB(255, 255, 255));
+  ASSERT_TRUE(QzBlt_V(dst, RECT{0, 50, 10, 250}, src, RECT{0, 0, 10, 100}, 0, 20, 10, FALSE));
+  EXPECT_EQ(Pixel(dst, 5, 49), kWhite);
+  EXPECT_EQ(Pixel(dst, 5, 50), 0xFF0000u);
+  EXPECT_EQ(Pixel(dst, 5, 69), 0xFF0000u);
+  EXPECT_EQ(Pixel(dst, 5, 71), 0x00FF00u);
+  EXPECT_EQ(Pixel(dst, 5, 238), 0x00FF00u);
+  EXPECT_EQ(Pixel(dst, 5, 240), 0x0000FFu);
+  EXPECT_EQ(Pixel(dst, 5, 249), 0x0000FFu);
+  EXPECT_EQ(Pixel(dst, 5, 250), kWhite);
+
+  // Lower than both ends: the ends share the height in proportion (2 : 1).
+  Fill(dst, RECT{0, 0, 10, 300}, RGB(255, 255, 255));
+  ASSERT_TRUE(QzBlt_V(dst, RECT{0, 0, 10, 15}, src, RECT{0, 0, 10, 100}, 0, 20, 10, FALSE));
+  EXPECT_EQ(Pixel(dst, 5, 0), 0xFF0000u);
+  EXPECT_EQ(Pixel(dst, 5, 8), 0xFF0000u);
+  EXPECT_EQ(Pixel(dst, 5, 11), 0x0000FFu);
+  EXPECT_EQ(Pixel(dst, 5, 15), kWhite);
+
+  EXPECT_FALSE(QzBlt_V(dst, RECT{0, 0, 0, 15}, src, RECT{0, 0, 10, 100}, 0, 20, 10, FALSE));
+  EXPECT_FALSE(QzBlt_V(dst, RECT{0, 0, 10, 15}, static_cast<ImagingHelper*>(nullptr), RECT{0, 0, 10, 100}, 0, 20,
+                       10, TRUE));
+}
+
+TEST(DrawHelpers, RowTextFormatsPlaceTheText) {
+  MemoryDC m(480, 82);
+  SelectObject(m, FontHelper::GetFont(27, 400, 0, 0, 0, 0));
+  SetBkMode(m, TRANSPARENT);
+  // 0xA024: one line, vertically centred, cut with an ellipsis at right - 116.
+  Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
+  QzDrawText(m, L"A very long contact name that does not fit the row", RECT{90, 0, 364, 82}, 0xA024);
+  RECT box = InkBox(m);
+  EXPECT_GE(box.left, 90);
+  EXPECT_LE(box.right, 364);
+  EXPECT_GT(box.right, 300);  // the line is filled up to the ellipsis
+  EXPECT_GT(box.top, 20);
+  EXPECT_LT(box.bottom, 62);
+  // 0xA025 also centres horizontally.
+  Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
+  QzDrawText(m, L"OK", RECT{0, 0, 480, 82}, 0xA025);
+  box = InkBox(m);
+  EXPECT_NEAR((box.left + box.right) / 2, 240, 3);
+  // 0xA020: top-aligned.
+  Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
+  QzDrawText(m, L"Top", RECT{90, 45, 470, 77}, 0xA020);
+  box = InkBox(m);
+  EXPECT_GE(box.top, 45);
+  EXPECT_LT(box.top, 55);
+  // An empty or missing text draws nothing.
+  Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
+  EXPECT_EQ(QzDrawText(m, L"", RECT{0, 0, 480, 82}, 0xA024), 0);
+  EXPECT_EQ(QzDrawText(m, nullptr, RECT{0, 0, 480, 82}, 0xA024), 0);
+  ExpectBox(InkBox(m), 480, 82, -1, -1);
+}
+
+TEST(DrawHelpers, WrappedTextMeasuresByLines) {
+  MemoryDC m;
+  SelectObject(m, FontHelper::GetFont(20, 400, 0, 0, 0, 0));
+  RECT one{80, 0, 465, 0};
+  int h1 = QzDrawText(m, L"Short note", &one, 0x2510);
+  RECT many{80, 0, 465, 0};
+  int h3 = QzDrawText(m,
+                      L"A note long enough to need three lines in a field of this width, with words "
+                      L"that wrap at spaces and keep going for a while longer than two lines",
+                      &many, 0x2510);
+  EXPECT_GT(h1, 15);
+  EXPECT_LT(h1, 30);  // one line of size 20: the row measures 82
+  EXPECT_GE(h3, 3 * h1 - 3);
+  EXPECT_EQ(many.bottom - many.top, h3);
+}
+
+TEST(DrawHelpers, PressedBackgroundAndButtonFaceStayInTheirRectangles) {
+  MemoryDC m(480, 100);
+  Fill(m, RECT{0, 0, 480, 100}, RGB(255, 255, 255));
+  QzDrawSelectedBg_NoLine(m, RECT{374, 0, 480, 81});
+  RECT box = InkBox(m);
+  ExpectBox(box, 374, 0, 480, 81);
+  Fill(m, RECT{0, 0, 480, 100}, RGB(255, 255, 255));
+  QzDrawControl(m, RECT{76, 15, 403, 66}, QZ_FACE_PUSHBUTTON, FALSE);
+  ExpectBox(InkBox(m), 76, 15, 403, 66);
+  uint32_t normal = Pixel(m, 240, 40);
+  QzDrawControl(m, RECT{76, 15, 403, 66}, QZ_FACE_PUSHBUTTON, TRUE);
+  EXPECT_NE(Pixel(m, 240, 40), normal);
+}
+
+// Paints a green band over its top 100 pixels.
+class BandWnd : public RecordingWnd {
+ public:
+  void PaintWin(HDC hdc, const RECT& rc) override {
+    CQzWndEx::PaintWin(hdc, rc);
+    Fill(hdc, RECT{0, 0, GetWidth(), 100}, RGB(0, 200, 0));
+  }
+};
+
+using SnapshotTest = ToolkitTest;
+
+TEST_F(SnapshotTest, ScreenSnapshotOfTheWorkAreaShowsTheWindows) {
+  BandWnd wnd;
+  Open(wnd);
+  RECT wa = QzGetWorkArea();
+  HBITMAP snap = ScreenSnapshot(wa);
+  ASSERT_TRUE(snap);
+  BITMAP bm{};
+  GetObjectW(snap, sizeof bm, &bm);
+  EXPECT_EQ(bm.bmWidth, 480);
+  EXPECT_EQ(bm.bmHeight, 720);
+  cairo_surface_t* s = CeGetBitmapSurface(snap);
+  auto px = [&](int x, int y) {
+    return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s))[x] &
+           0xFFFFFF;
+  };
+  EXPECT_EQ(px(10, 10), 0x00C800u);
+  EXPECT_EQ(px(10, 99), 0x00C800u);
+  EXPECT_EQ(px(10, 100), kWhite);
+  DeleteObject(snap);
+}
+
+}  // namespace
+}  // namespace qzfc::test
