@@ -266,6 +266,25 @@ TEST(VcardCodec, ForeignVersion21CardWithCharsets) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(c.photoData.get()), 60), photo);
 }
 
+TEST(VcardCodec, Utf16FilesAndEscapedSeparators) {
+  const std::u16string text = u"\uFEFFBEGIN:VCARD\r\nVERSION:3.0\r\nN:王;五\r\nCATEGORIES:A\\,B,C\r\nEND:VCARD";
+  std::string le, be;
+  for (const char16_t unit : text) {
+    le += static_cast<char>(unit & 0xFF);
+    le += static_cast<char>(unit >> 8);
+    be += static_cast<char>(unit >> 8);
+    be += static_cast<char>(unit & 0xFF);
+  }
+  for (const std::string& bytes : {le, be}) {
+    CContactInfo c;
+    ASSERT_TRUE(Decode(bytes, c));
+    EXPECT_EQ(c.fileAs, L"王五");
+    ASSERT_EQ(c.categories.size(), 2);
+    EXPECT_EQ(c.categories[0], L"A,B");
+    EXPECT_EQ(c.categories[1], L"C");
+  }
+}
+
 TEST(VcardCodec, BirthdayForms) {
   const std::pair<const char*, const wchar_t*> cases[] = {
       {"19800102", L"19800102"}, {"1980-01-02", L"19800102"}, {"1980-01-02T08:00:00Z", L"19800102"},
@@ -318,6 +337,17 @@ TEST(VcardCodec, BadInputGivesFalseAndLeavesTheRecord) {
   EXPECT_EQ(c.photoLength, 0);
   ASSERT_TRUE(Decode("BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE:abc=\nEND:VCARD", c));
   EXPECT_EQ(c.note, L"abc");
+
+  // Endless entries and separators stop growing the record.
+  std::string many = "BEGIN:VCARD\nN:" + std::string(100000, ';') + "\nCATEGORIES:";
+  for (int i = 0; i < 1000; ++i) many += std::to_string(i) + ",";
+  many += "\n";
+  for (int i = 0; i < 1000; ++i) many += "TEL:" + std::to_string(i) + "\nEMAIL:e\n";
+  ASSERT_TRUE(Decode(many + "END:VCARD", c));
+  EXPECT_EQ(c.phoneNumbers.size(), 100);
+  EXPECT_EQ(c.emails.size(), 100);
+  EXPECT_EQ(c.categories.size(), 64);
+  EXPECT_EQ(c.categories[63], L"63");
 
   const std::string huge(CVcardCodec::kMaxCardBytes + 1, 'A');
   EXPECT_FALSE(Decode("BEGIN:VCARD\nPHOTO;ENCODING=BASE64:" + huge + "\nEND:VCARD", c));

@@ -12,6 +12,30 @@
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+
+// Some desktop address books save cards as UTF-16 behind a byte-order mark.
+// Unpaired surrogates become U+FFFD.
+std::wstring Utf16ToWide(std::string_view bytes, bool big_endian) {
+  std::wstring out;
+  out.reserve(bytes.size() / 2);
+  auto unit_at = [&](std::size_t i) -> char32_t {
+    const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+    return big_endian ? (a << 8 | b) : (b << 8 | a);
+  };
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    char32_t cp = unit_at(i);
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size() && unit_at(i + 2) >= 0xDC00 && unit_at(i + 2) <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit_at(i + 2) - 0xDC00);
+      i += 2;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    out.push_back(static_cast<wchar_t>(cp));
+  }
+  return out;
+}
 
 // The whole file, or false when it cannot be read or is too large to be a
 // card.
@@ -55,6 +79,10 @@ bool CVcardCodec::DecodeVcfBuf(const qzu::string& text, CContactInfo& contact) c
 bool CVcardCodec::DecodeVcfBytes(const char* bytes, std::size_t length, CContactInfo& contact) const {
   if (!bytes || length == 0 || length > kMaxCardBytes) return false;
   std::string_view input(bytes, length);
+  if (input.starts_with(kUtf16LeBom) || input.starts_with(kUtf16BeBom)) {
+    const bool big_endian = input.starts_with(kUtf16BeBom);
+    return DecodeVcfBuf(qzu::string(Utf16ToWide(input.substr(2), big_endian)), contact);
+  }
   if (input.starts_with(kUtf8Bom)) input.remove_prefix(kUtf8Bom.size());
   return qzpam::vcard::ReadFirstCard(input, qzpam::vcard::IsValidUtf8(input), contact);
 }

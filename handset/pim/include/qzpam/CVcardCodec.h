@@ -10,7 +10,9 @@
 // Of a text with several cards the first one is decoded. Each call returns
 // true only for a complete card (BEGIN:VCARD to END:VCARD); on false the
 // record is left as it was. Text without a CHARSET is read as UTF-8 where it
-// is valid UTF-8, and otherwise as GBK, the handset's own code page.
+// is valid UTF-8, and otherwise as GBK, the handset's own code page; files
+// may also be UTF-16 behind a byte-order mark. A card keeps at most 100
+// entries of each kind and 64 groups; what goes past that is dropped.
 #pragma once
 
 #include <cstddef>

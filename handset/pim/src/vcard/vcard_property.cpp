@@ -106,6 +106,12 @@ bool ContainsNoCase(std::string_view text, std::string_view what) {
   return false;
 }
 
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
 std::size_t FindValueColon(std::string_view line) {
   // Quoted parameter values are rare: without a quote before the first
   // colon, that colon is the one.

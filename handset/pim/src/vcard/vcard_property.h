@@ -38,6 +38,8 @@ std::size_t FindValueColon(std::string_view line);
 // Case-insensitive comparison of ASCII keywords.
 bool EqualsNoCase(std::string_view a, std::string_view b);
 bool ContainsNoCase(std::string_view text, std::string_view what);
+// Without the spaces and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
 
 // False for a line without a colon or without a name.
 bool ParseProperty(std::string_view line, Property& out);

@@ -51,20 +51,21 @@ qzu::string UnescapeView(std::wstring_view in, Escapes escapes) {
   return qzu::string(std::move(out));
 }
 
-std::vector<qzu::string> SplitComponents(const qzu::string& text, wchar_t separator, Escapes escapes) {
+std::vector<qzu::string> SplitComponents(const qzu::string& text, std::wstring_view separators, Escapes escapes,
+                                         std::size_t max_parts) {
   std::vector<qzu::string> parts;
-  parts.reserve(8);
+  parts.reserve(std::min<std::size_t>(max_parts, 8));
   const std::wstring_view in = text.view();
   std::size_t start = 0;
-  for (std::size_t i = 0; i < in.size(); ++i) {
+  for (std::size_t i = 0; i < in.size() && parts.size() < max_parts; ++i) {
     if (in[i] == L'\\') {
       ++i;  // whatever follows is escaped, not a separator
-    } else if (in[i] == separator) {
+    } else if (separators.find(in[i]) != std::wstring_view::npos) {
       parts.push_back(UnescapeView(in.substr(start, i - start), escapes));
       start = i + 1;
     }
   }
-  parts.push_back(UnescapeView(in.substr(std::min(start, in.size())), escapes));
+  if (parts.size() < max_parts) parts.push_back(UnescapeView(in.substr(std::min(start, in.size())), escapes));
   return parts;
 }
 

@@ -16,9 +16,11 @@ enum class Escapes { kVersion21, kFull };
 qzu::string Unescape(const qzu::string& text, Escapes escapes);
 qzu::string UnescapeView(std::wstring_view text, Escapes escapes);
 
-// Splits at the separator where it is not escaped, then resolves escapes in
-// each component.
-std::vector<qzu::string> SplitComponents(const qzu::string& text, wchar_t separator, Escapes escapes);
+// Splits at any of the separators where it is not escaped, then resolves
+// escapes in each component. Components after the first `max_parts` are
+// dropped, so a value of nothing but separators costs no more than that.
+std::vector<qzu::string> SplitComponents(const qzu::string& text, std::wstring_view separators, Escapes escapes,
+                                         std::size_t max_parts);
 
 // "yyyymmdd" from "yyyymmdd", "yyyy-mm-dd" or either followed by a time;
 // empty when the text holds no plausible full date.
