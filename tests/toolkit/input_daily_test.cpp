@@ -66,6 +66,10 @@ TEST_F(DailyTest, LeapYearsAndBoundsAndCancel) {
     POINT m = At(picker, QzSetDaily::kFirstColumnId + 1);
     robot.Drag(m.x, m.y, m.x, m.y + 400, 300, 20);
     EXPECT_EQ(picker.GetMonth(), 1);
+    // Two quick taps are two steps.
+    Tap(At(picker, QzSetDaily::kFirstColumnId + 1, 100));
+    Tap(At(picker, QzSetDaily::kFirstColumnId + 1, 100));
+    EXPECT_EQ(picker.GetMonth(), 3);
     Tap(At(picker, QZ_DAILY_CANCEL_ID));
   });
   EXPECT_EQ(picker.DoModal(TRUE), 2);

@@ -20,7 +20,9 @@ class DialogTest : public ToolkitTest {
       ASSERT_NE(dialog, &wnd);
       UiWin* control = robot.FindControl(id);
       ASSERT_NE(control, nullptr);
-      if (!expectText.empty()) EXPECT_EQ(std::wstring(control->GetText()), expectText);
+      if (!expectText.empty()) {
+        EXPECT_EQ(std::wstring(control->GetText()), expectText);
+      }
       if (!shot.empty()) SaveGalleryShot(robot, shot);
       RECT at = dialog->GetWindowRect();
       RECT r = control->GetWinRect();

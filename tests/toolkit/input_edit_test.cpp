@@ -60,12 +60,12 @@ TEST_F(EditTest, TheCaretDecidesWhereTypingGoes) {
   robot.Char(8);  // removes the 1 again, not the 8
   robot.Char(8);  // at the start: nothing
   fields[0].SetCursePos(2);
-  robot.Char(8);
+  robot.Char(8);  // the 6
   fields[0].SetCursePos(-1);
   robot.Type(L"9");
-  EXPECT_STREQ(fields[0].GetText(), L"57689");
+  EXPECT_STREQ(fields[0].GetText(), L"5789");
   fields[0].SetCursePos(99);
-  EXPECT_EQ(fields[0].GetCursePos(), 5);
+  EXPECT_EQ(fields[0].GetCursePos(), 4);
 }
 
 TEST_F(EditTest, TheCharacterLimitHoldsForEveryWayIn) {

@@ -59,8 +59,11 @@ class UiSingleLineEdit : public UiWin {
   // Margins kept free of text at the left and right.
   void SetInvalidWidth(int left, int right);
   void SetNoBackground(BOOL none) { m_noBackground = none != FALSE; }
+  // Kept for callers; this field has no magnified view or copy bubble.
   void EnableZoomIn(BOOL enable) { m_zoomIn = enable != FALSE; }
+  BOOL IsZoomInEnabled() const { return m_zoomIn; }
   void EnableSimpleCopy(BOOL enable) { m_simpleCopy = enable != FALSE; }
+  BOOL IsSimpleCopyEnabled() const { return m_simpleCopy; }
   // While off, changes do not redraw the field.
   void EnableUpdateDis(BOOL enable) { m_updateDisplay = enable != FALSE; }
   // With switching on, Enter moves the focus to the next field of the window
@@ -69,6 +72,7 @@ class UiSingleLineEdit : public UiWin {
   // The soft keyboard's layout for this field (0: no keyboard) and its option flags.
   void SetSipMode(DWORD mode, DWORD flags);
   DWORD GetSipMode() const { return m_sipMode; }
+  DWORD GetSipFlags() const { return m_sipFlags; }
 
  protected:
   explicit UiSingleLineEdit(bool multiLine);

@@ -34,6 +34,14 @@ LRESULT DateColumn::OnLButtonDown(UINT flags, int x, int y) {
   return 0;
 }
 
+// A quick second tap steps again, like the first.
+LRESULT DateColumn::OnLButtonDblClk(UINT flags, int x, int y) {
+  UiWin::OnLButtonDblClk(flags, x, y);
+  m_downY = y;
+  m_stepsTaken = 0;
+  return 0;
+}
+
 LRESULT DateColumn::OnMouseMove(UINT flags, int x, int y) {
   UiWin::OnMouseMove(flags, x, y);
   if (!IsLButtonDown()) return 0;

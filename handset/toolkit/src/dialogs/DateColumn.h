@@ -17,6 +17,7 @@ class DateColumn : public UiWin {
   LPCWSTR GetUiClassName() const override { return L"QzDateColumn"; }
   void PaintWin(HDC hdc, const RECT& rcWin, const RECT& rcUpdate) override;
   LRESULT OnLButtonDown(UINT flags, int x, int y) override;
+  LRESULT OnLButtonDblClk(UINT flags, int x, int y) override;
   LRESULT OnMouseMove(UINT flags, int x, int y) override;
   LRESULT OnLButtonUp(UINT flags, int x, int y) override;
 

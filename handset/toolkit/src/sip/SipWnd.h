@@ -20,6 +20,8 @@ class SipWnd : public CQzWndEx {
   LPCWSTR GetQzClassName() override { return L"QzSip"; }
   void PaintWin(HDC hdc, const RECT& rcUpdate) override;
   LRESULT OnLButtonDown(UINT flags, int x, int y) override;
+  // Quick taps on one key are each a key press.
+  LRESULT OnLButtonDblClk(UINT flags, int x, int y) override { return OnLButtonDown(flags, x, y); }
   LRESULT OnLButtonUp(UINT flags, int x, int y) override;
 
   SipLayout Layout() const { return m_layout; }
