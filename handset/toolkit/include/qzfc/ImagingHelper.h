@@ -2,10 +2,15 @@
 // module (rendered once per size it is drawn at) or a photo decoded from JPEG
 // or PNG bytes.
 //
+// Image modules are resource modules (LoadLibraryExW as a data file) holding
+// one SVG document per picture id, as resources of type RT_QZIMAGE; a
+// module's pictures of type RT_RCDATA (10) are found by id as well.
+//
 // Shared images come from GetImageObject and are owned by the toolkit's
 // cache; photos are objects of their owner, loaded with LoadFromBuffer and
 // released with Unload or by destruction. Every operation is safe on an
 // object that holds no picture: it draws nothing and measures 0 x 0.
+// Pictures and the cache belong to the UI thread.
 #pragma once
 
 #include <memory>
@@ -13,6 +18,9 @@
 #include "ce/types.h"
 
 typedef struct _cairo cairo_t;
+
+// Resource type of the SVG pictures of an image module.
+#define RT_QZIMAGE 256
 
 namespace qzfc {
 class SvgImage;
@@ -25,6 +33,20 @@ class ImagingHelper {
   ~ImagingHelper();
   ImagingHelper(const ImagingHelper&) = delete;
   ImagingHelper& operator=(const ImagingHelper&) = delete;
+
+  // The shared picture `id` of an image module (type RT_QZIMAGE, else
+  // RT_RCDATA), loaded on first request and kept by the toolkit: the same
+  // module and id give the same object, which the caller must not delete.
+  // A missing picture (module 0, an unknown id, bytes that are not an SVG)
+  // gives an empty object rather than null. With shared FALSE the caller
+  // gets a new object of its own to delete.
+  static ImagingHelper* GetImageObject(HMODULE module, UINT id, BOOL shared);
+  // The same for a picture of a given resource type.
+  static ImagingHelper* GetImageObject(HMODULE module, UINT type, UINT id, BOOL shared);
+
+  // Loads an SVG picture from a resource module, replacing what the object
+  // held. type 0 means RT_QZIMAGE, else RT_RCDATA.
+  BOOL LoadFromResource(HMODULE module, UINT type, UINT id);
 
   // Loads a JPEG or PNG picture from bytes, replacing what the object held.
   // applyOrientation turns it upright by its EXIF tag; fitScreen decodes a

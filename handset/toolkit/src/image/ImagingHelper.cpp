@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "ce/gdi.h"
+#include "ce/modules.h"
 #include "image/PhotoDecoder.h"
+#include "image/SharedImageCache.h"
 #include "image/SurfaceSizeCache.h"
 #include "image/SvgImage.h"
 
@@ -48,6 +50,31 @@ struct ImagingHelper::Raster {
 ImagingHelper::ImagingHelper() : sizes_(std::make_unique<qzfc::SurfaceSizeCache>(kSizesKept)) {}
 
 ImagingHelper::~ImagingHelper() = default;
+
+ImagingHelper* ImagingHelper::GetImageObject(HMODULE module, UINT id, BOOL shared) {
+  return GetImageObject(module, 0, id, shared);
+}
+
+ImagingHelper* ImagingHelper::GetImageObject(HMODULE module, UINT type, UINT id, BOOL shared) {
+  if (shared) return qzfc::SharedImageCache::Instance().Get(module, type, id);
+  auto* image = new ImagingHelper;
+  image->LoadFromResource(module, type, id);
+  return image;
+}
+
+BOOL ImagingHelper::LoadFromResource(HMODULE module, UINT type, UINT id) {
+  Unload();
+  if (!module) return FALSE;
+  std::span<const std::byte> bytes;
+  if (type != 0) {
+    bytes = ce::FindResourceBytes(module, type, id);
+  } else {
+    bytes = ce::FindResourceBytes(module, RT_QZIMAGE, id);
+    if (bytes.empty()) bytes = ce::FindResourceBytes(module, RT_RCDATA, id);
+  }
+  if (bytes.empty()) return FALSE;
+  return LoadSvg(bytes.data(), static_cast<UINT>(bytes.size()));
+}
 
 BOOL ImagingHelper::LoadFromBuffer(const void* data, UINT length, BOOL applyOrientation, BOOL fitScreen,
                                    BOOL keepScaled) {
