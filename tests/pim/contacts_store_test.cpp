@@ -2,6 +2,7 @@
 // change counters, list order and search.
 #include <gtest/gtest.h>
 
+#include "qzpam/StoreBatch.h"
 #include "store_helpers.h"
 
 namespace {
@@ -220,6 +221,14 @@ TEST_F(ContactsStore, FuzzySearchMatchesNamesPinyinInitialsAndDigits) {
   EXPECT_EQ(Fuzzy(L"").size(), 3u);
   EXPECT_EQ(Fuzzy(L"xyz"), (std::vector<std::wstring>{}));
 
+  // Typing narrows the previous results; deleting and new contacts widen again.
+  EXPECT_EQ(Fuzzy(L"s"), (std::vector<std::wstring>{L"李四", L"Sandy", L"张三"}));
+  EXPECT_EQ(Fuzzy(L"sa"), (std::vector<std::wstring>{L"Sandy", L"张三"}));
+  EXPECT_EQ(Fuzzy(L"sand"), (std::vector<std::wstring>{L"Sandy"}));
+  EXPECT_EQ(Fuzzy(L"sa"), (std::vector<std::wstring>{L"Sandy", L"张三"}));
+  Add(L"", L"Sanders");
+  EXPECT_EQ(Fuzzy(L"sand"), (std::vector<std::wstring>{L"Sanders", L"Sandy"}));
+
   // A digit match shows the number that matched.
   int id = 0, type = 0;
   qzu::string name, detail;
@@ -361,6 +370,22 @@ TEST_F(ContactsStore, NumberAndEmailFiltersUseTheTextAsGiven) {
   ASSERT_TRUE(db()->GetContactsEmaillist(L".org", id, name, email, type, true));
   EXPECT_EQ(email, L"bert@example.org");
   EXPECT_FALSE(db()->GetContactsEmaillist(L".org", id, name, email, type, false));
+}
+
+TEST_F(ContactsStore, BatchedWritesLandTogetherAndListsWorkInside) {
+  int count = db()->GetDbChangeCount();
+  {
+    qzpam::StoreBatch batch;
+    ASSERT_TRUE(batch.active());
+    Add(L"", L"Anna", {L"13800000001"});
+    Add(L"", L"Bert", {L"13800000002"});
+    EXPECT_EQ(AllContacts().size(), 2u);
+    CContactInfo nobody;
+    EXPECT_EQ(db()->AddContact(nobody), 0);  // a failed write inside leaves the others
+    EXPECT_TRUE(batch.Commit());
+  }
+  EXPECT_EQ(AllContacts().size(), 2u);
+  EXPECT_NE(db()->GetDbChangeCount(), count);
 }
 
 }  // namespace

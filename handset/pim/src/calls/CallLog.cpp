@@ -106,21 +106,21 @@ bool CContactsDbIf::DeleteCallThread(const wchar_t* number, int missedOnly) {
 
 bool CContactsDbIf::GetCallHistory(int maxCount, qzu::string& number, int& time, int& value, int& type,
                                    qzu::string& name, int& contactId, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) state_->threads.Start(LoadThreads(maxCount, false));
   return NextThread(state_->threads, number, time, value, type, name, contactId);
 }
 
 bool CContactsDbIf::GetMissedCallHistory(int maxCount, qzu::string& number, int& time, int& value, int& type,
                                          qzu::string& name, int& contactId, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) state_->missedThreads.Start(LoadThreads(maxCount, true));
   return NextThread(state_->missedThreads, number, time, value, type, name, contactId);
 }
 
 bool CContactsDbIf::GetCallHistoryByPN(const wchar_t* number, int maxCount, int& time, int& value, int& type,
                                        bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) state_->numberCalls.Start(LoadNumberCalls(number, maxCount, false));
   const CallRow* row = state_->numberCalls.Next();
   if (!row) return false;
@@ -132,7 +132,7 @@ bool CContactsDbIf::GetCallHistoryByPN(const wchar_t* number, int maxCount, int&
 
 bool CContactsDbIf::GetCallHistoryByPNMissed(const wchar_t* number, int maxCount, int& time, int& value,
                                              bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) state_->numberMissedCalls.Start(LoadNumberCalls(number, maxCount, true));
   const CallRow* row = state_->numberMissedCalls.Next();
   if (!row) return false;

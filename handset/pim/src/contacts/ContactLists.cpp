@@ -97,14 +97,14 @@ bool NextValue(Cursor<ValueRow>& cursor, int& id, qzu::string& name, qzu::string
 
 bool CContactsDbIf::GetContactslist(int& id, qzu::string& name, qzu::string& detail, int& type, wchar_t& letter,
                                     bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) StartContacts(*state_, state_->allContacts, Membership::Any, 0, KeepContact);
   return NextRow(state_->allContacts, id, name, detail, type, &letter);
 }
 
 bool CContactsDbIf::GetContactslist(int groupId, int& id, qzu::string& name, qzu::string& detail, int& type,
                                     wchar_t& letter, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) {
     if (groupId > 0)
       StartContacts(*state_, state_->groupMembers, Membership::InGroup, groupId, KeepContact);
@@ -116,34 +116,50 @@ bool CContactsDbIf::GetContactslist(int groupId, int& id, qzu::string& name, qzu
 
 bool CContactsDbIf::GetUngroupContactslist(int& id, qzu::string& name, qzu::string& detail, int& type,
                                            wchar_t& letter, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) StartContacts(*state_, state_->ungrouped, Membership::InNoGroup, 0, KeepContact);
   return NextRow(state_->ungrouped, id, name, detail, type, &letter);
 }
 
 bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::string& name, qzu::string& detail,
                                          int& type, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) {
     FuzzyKey fuzzy{std::wstring(key.view())};
-    StartContacts(*state_, state_->fuzzy, Membership::Any, 0,
-                  [&](const SnapshotContact& contact, std::vector<ContactRef>& rows) {
-                    int number = -1;
-                    if (fuzzy.Matches(contact, &number)) rows.push_back({&contact, number});
-                  });
+    ContactsDbState& state = *state_;
+    auto snapshot = WithStore(std::shared_ptr<const ContactSnapshot>(),
+                              [&](Store& store) { return state.CurrentSnapshot(store); });
+    std::vector<ContactRef> rows;
+    std::vector<const SnapshotContact*> matches;
+    auto consider = [&](const SnapshotContact& contact) {
+      int number = -1;
+      if (!fuzzy.Matches(contact, &number)) return;
+      rows.push_back({&contact, number});
+      matches.push_back(&contact);
+    };
+    if (snapshot && snapshot == state.lastFuzzySnapshot && fuzzy.Narrows(state.lastFuzzyKey)) {
+      for (const SnapshotContact* contact : state.lastFuzzyMatches) consider(*contact);
+    } else if (snapshot) {
+      for (const SnapshotContact& contact : snapshot->contacts()) consider(contact);
+    }
+    state.lastFuzzyKey = fuzzy.folded();
+    state.lastFuzzySnapshot = snapshot;
+    state.lastFuzzyMatches = std::move(matches);
+    state.fuzzy.snapshot = std::move(snapshot);
+    state.fuzzy.rows.Start(std::move(rows));
   }
   return NextRow(state_->fuzzy, id, name, detail, type, nullptr);
 }
 
 bool CContactsDbIf::GetPhoneNumberlist(int& id, qzu::string& name, qzu::string& number, int& type, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) StartContacts(*state_, state_->phoneNumbers, Membership::Any, 0, KeepEveryNumber);
   return NextRow(state_->phoneNumbers, id, name, number, type, nullptr);
 }
 
 bool CContactsDbIf::GetPhoneNumberlist(int& id, qzu::string& name, qzu::string& number, int& type,
                                        wchar_t& letter, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) StartContacts(*state_, state_->phoneNumbers, Membership::Any, 0, KeepEveryNumber);
   return NextRow(state_->phoneNumbers, id, name, number, type, &letter);
 }
@@ -188,34 +204,34 @@ void StartEmailFilter(ContactsDbState& state, const wchar_t* filter) {
 
 bool CContactsDbIf::GetContactsPNlist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& number,
                                       int& type, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) StartNumberFilter(*state_, filter);
   return NextRow(state_->numberFilter, id, name, number, type, nullptr);
 }
 
 bool CContactsDbIf::GetContactsPNlist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& number,
                                       int& type, wchar_t& letter, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) StartNumberFilter(*state_, filter);
   return NextRow(state_->numberFilter, id, name, number, type, &letter);
 }
 
 bool CContactsDbIf::GetContactsEmaillist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& email,
                                          int& type, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) StartEmailFilter(*state_, filter);
   return NextValue(state_->emailFilter, id, name, email, type, nullptr);
 }
 
 bool CContactsDbIf::GetContactsEmaillist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& email,
                                          int& type, wchar_t& letter, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) StartEmailFilter(*state_, filter);
   return NextValue(state_->emailFilter, id, name, email, type, &letter);
 }
 
 bool CContactsDbIf::GetGroupInfo(int countingKind, int& id, qzu::string& name, int& count, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) {
     std::vector<GroupRow> rows;
     if (countingKind >= COUNT_ALL_MEMBERS && countingKind <= COUNT_MEMBERS_WITH_EMAIL) {
@@ -241,7 +257,7 @@ bool CContactsDbIf::GetGroupInfo(int countingKind, int& id, qzu::string& name, i
 }
 
 bool CContactsDbIf::GetGroupEmail(int groupId, qzu::string& email, bool first) {
-  std::lock_guard lock(state_->mutex);
+  ListLock lock(*state_);
   if (first) {
     std::vector<std::wstring> rows;
     if (groupId >= 0) {

@@ -1,5 +1,6 @@
 #include "contacts/ContactSnapshot.h"
 
+#include <algorithm>
 #include <cwctype>
 #include <unordered_map>
 
@@ -38,9 +39,11 @@ std::shared_ptr<const ContactSnapshot> ContactSnapshot::Load(Store& store) {
   snapshot->counter_ = store.Counter("contacts");
   std::unordered_map<int, size_t> indexOf;
   {
+    // Read in table order (sequential pages) and sort here: walking the
+    // sort index would cost one random table lookup per contact.
+    std::vector<std::pair<std::string, SnapshotContact>> sorted;
     Statement rows = store.Prepare(
-        "SELECT id, display_name, detail, detail_type, letter, pinyin, initials FROM contacts"
-        " ORDER BY sort_group, sort_key, id");
+        "SELECT id, display_name, detail, detail_type, letter, pinyin, initials, sort_group, sort_key FROM contacts");
     while (rows.Step() == SQLITE_ROW) {
       SnapshotContact c;
       c.id = rows.Int(0);
@@ -52,8 +55,17 @@ std::shared_ptr<const ContactSnapshot> ContactSnapshot::Load(Store& store) {
       c.foldedName = Fold(c.name);
       SetReading(c, rows.Utf8(5));
       c.initials = rows.Utf8(6);
-      indexOf.emplace(c.id, snapshot->contacts_.size());
-      snapshot->contacts_.push_back(std::move(c));
+      std::string order(1, static_cast<char>(rows.Int(7)));
+      if (rows.BlobSize(8) > 0)
+        order.append(static_cast<const char*>(rows.Blob(8)), static_cast<size_t>(rows.BlobSize(8)));
+      sorted.emplace_back(std::move(order), std::move(c));
+    }
+    // Ties of group and key fall back to the identifier, as the table order gives it.
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    snapshot->contacts_.reserve(sorted.size());
+    for (auto& entry : sorted) {
+      indexOf.emplace(entry.second.id, snapshot->contacts_.size());
+      snapshot->contacts_.push_back(std::move(entry.second));
     }
   }
   {

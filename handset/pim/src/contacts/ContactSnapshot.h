@@ -54,6 +54,12 @@ class FuzzyKey {
   // Whether the contact matches, and which of its numbers matched (-1 when
   // it matched by name or pinyin).
   bool Matches(const SnapshotContact& contact, int* numberIndex) const;
+  // Every contact that this key matches also matches `shorter` when the key
+  // begins with it, so a search can narrow the previous one's results.
+  bool Narrows(const std::wstring& shorterFolded) const {
+    return !shorterFolded.empty() && folded_.starts_with(shorterFolded);
+  }
+  const std::wstring& folded() const { return folded_; }
 
  private:
   std::wstring folded_;

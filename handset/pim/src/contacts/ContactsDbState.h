@@ -10,6 +10,7 @@
 #include "contacts/Cursor.h"
 #include "qzpam/qzu_string.h"
 #include "store/Store.h"
+#include "store/StoreHolder.h"
 
 namespace qzpam {
 
@@ -23,6 +24,12 @@ struct ContactRef {
 // Snapshot rows stay valid while the cursor holds the snapshot.
 struct SnapshotCursor {
   std::shared_ptr<const ContactSnapshot> snapshot;
+
+  // The last search (key folded to lower case, and its matches), which the
+  // next keystroke narrows instead of scanning every contact again.
+  std::wstring lastFuzzyKey;
+  std::shared_ptr<const ContactSnapshot> lastFuzzySnapshot;
+  std::vector<const SnapshotContact*> lastFuzzyMatches;
   Cursor<ContactRef> rows;
 };
 
@@ -68,9 +75,31 @@ struct ContactsDbState {
 
   std::shared_ptr<const ContactSnapshot> snapshot;
 
+  // The last search (key folded to lower case, and its matches), which the
+  // next keystroke narrows instead of scanning every contact again.
+  std::wstring lastFuzzyKey;
+  std::shared_ptr<const ContactSnapshot> lastFuzzySnapshot;
+  std::vector<const SnapshotContact*> lastFuzzyMatches;
+
   // The snapshot of the store as it is now, rebuilt when the contacts
   // counter moved since the last one.
   std::shared_ptr<const ContactSnapshot> CurrentSnapshot(Store& store);
+};
+
+// The lock of a cursor list: the store's first, then the instance's. Every
+// path takes them in this order, also while a StoreBatch holds the store's
+// lock across calls.
+class ListLock {
+ public:
+  explicit ListLock(ContactsDbState& state) : store_(StoreHolder::Get()) {
+    if (store_) storeLock_ = std::unique_lock(store_->mutex());
+    stateLock_ = std::unique_lock(state.mutex);
+  }
+
+ private:
+  std::shared_ptr<Store> store_;
+  std::unique_lock<std::recursive_mutex> storeLock_;
+  std::unique_lock<std::mutex> stateLock_;
 };
 
 inline void Assign(qzu::string& out, const std::wstring& text) { out.assign(text.data(), text.size()); }
