@@ -43,6 +43,7 @@ class ControlsTest : public ToolkitTest {
  protected:
   void SetUp() override {
     Open(wnd);
+    wnd.events.clear();
     top = QzGetWorkArea().top;
   }
   // Adds a control to the window and repaints.

@@ -127,7 +127,7 @@ TEST_F(ScrollWinTest, EnsureVisibleAndRemovalKeepContentCoordinates) {
   page.EnsureVisible(&buttons[5]);
   EXPECT_EQ(page.GetScrollPos(), 595 - 400);
   page.EnsureVisible(&buttons[0]);
-  EXPECT_EQ(page.GetScrollPos(), 0);
+  EXPECT_EQ(page.GetScrollPos(), 15) << "its top at the page's top";
   page.SetScrollPos(150);
   ASSERT_TRUE(page.RemoveChild(&buttons[5]));
   EXPECT_EQ(buttons[5].GetTop(), 515) << "back where it was placed";
@@ -142,6 +142,18 @@ TEST_F(ScrollWinTest, EnsureVisibleAndRemovalKeepContentCoordinates) {
   EXPECT_EQ(page.GetScrollPos(), 0);
   Drag(240, 350, 240, 250);
   EXPECT_EQ(page.GetScrollPos(), 0);
+}
+
+TEST_F(ScrollWinTest, TakingTheFocusFromThePageTakesItFromItsChild) {
+  buttons[2].SetFocus(TRUE);
+  EXPECT_TRUE(page.HasFocus());
+  page.SetFocus(FALSE);
+  EXPECT_EQ(wnd.GetFocusUi(), nullptr);
+  buttons[2].SetFocus(TRUE);
+  page.SetVisible(FALSE);  // a hidden page keeps no focused field
+  EXPECT_FALSE(page.HasFocus());
+  Tap(240, 150);
+  EXPECT_TRUE(TakeCommands().empty());
 }
 
 }  // namespace

@@ -31,6 +31,12 @@ class UiScrollWin : public UiWin {
   void SetPos(int x, int y, int width, int height) override;
   void SetVisible(BOOL visible) override;
 
+  // Taking the focus from the page takes it from whichever of its children
+  // has it (so the soft keyboard goes down); giving it focuses the page.
+  void SetFocus(BOOL focus);
+  // Whether the page or one of its children has the focus.
+  BOOL HasFocus() const;
+
   BOOL AddChild(UiWin* child);
   BOOL RemoveChild(UiWin* child);
   const std::vector<UiWin*>& GetChildren() const { return m_children; }
@@ -52,6 +58,7 @@ class UiScrollWin : public UiWin {
   int MaxScroll() const;
   void AdoptChildren();
   void EndTouch();
+  bool IsChild(const UiWin* ui) const;
 
   std::vector<UiWin*> m_children;
   int m_scroll = 0;

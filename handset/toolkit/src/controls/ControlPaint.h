@@ -8,11 +8,13 @@ class UiWin;
 namespace qzfc::controls {
 
 // The controls' palette.
-constexpr COLORREF kBarBackground = RGB(0x23, 0x2B, 0x33);
-constexpr COLORREF kBarHighlight = RGB(0x3A, 0x47, 0x52);
-constexpr COLORREF kBarText = RGB(0xFF, 0xFF, 0xFF);
-constexpr COLORREF kBarSeparator = RGB(0x4A, 0x56, 0x60);
+constexpr COLORREF kBarBackground = RGB(0xF7, 0xF8, 0xFA);
+constexpr COLORREF kBarHighlight = RGB(0xEC, 0xF0, 0xF4);
+constexpr COLORREF kBarText = RGB(0x1F, 0x29, 0x33);
+constexpr COLORREF kBarSeparator = RGB(0xD5, 0xDB, 0xE0);
 constexpr COLORREF kAccent = RGB(0x2F, 0x7D, 0xE1);
+constexpr COLORREF kAccentTint = RGB(0xE3, 0xEE, 0xFC);
+constexpr COLORREF kOnAccentText = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF kDisabledText = RGB(0x7A, 0x85, 0x8C);
 constexpr COLORREF kIndexText = RGB(0x5A, 0x66, 0x70);
 

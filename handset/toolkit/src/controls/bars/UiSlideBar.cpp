@@ -99,7 +99,7 @@ void UiSlideBar::PaintWin(HDC hdc, const RECT& rcWin, const RECT&) {
     RECT b = ButtonRect(i);
     bool on = i == m_highlight;
     if (on) FillRounded(hdc, RECT{b.left + 3, b.top + 3, b.right - 3, b.bottom - 3}, 8, kAccent);
-    DrawLabel(hdc, m_texts[static_cast<size_t>(i)].c_str(), b, GetTextSize(), on ? kBarText : kText,
+    DrawLabel(hdc, m_texts[static_cast<size_t>(i)].c_str(), b, GetTextSize(), on ? kOnAccentText : kText,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, on);
   }
 }

@@ -7,6 +7,10 @@
 
 #include "qzfc/QzWndEx.h"
 
+namespace {
+constexpr int kAway = -100000;
+}  // namespace
+
 LPCWSTR UiScrollWin::GetUiClassName() const { return L"UiScrollWin"; }
 
 // The page's window is known only once the page is added to it; children
@@ -89,12 +93,25 @@ void UiScrollWin::SetPos(int x, int y, int width, int height) {
   SetScrollPos(m_scroll);
 }
 
+bool UiScrollWin::IsChild(const UiWin* ui) const {
+  return ui && std::find(m_children.begin(), m_children.end(), ui) != m_children.end();
+}
+
+void UiScrollWin::SetFocus(BOOL focus) {
+  CQzWndEx* owner = GetParentWnd();
+  if (!focus && owner && IsChild(owner->GetFocusUi())) owner->SetFocusUi(nullptr);
+  UiWin::SetFocus(focus);
+}
+
+BOOL UiScrollWin::HasFocus() const {
+  CQzWndEx* owner = GetParentWnd();
+  return owner && (owner->GetFocusUi() == this || IsChild(owner->GetFocusUi()));
+}
+
 void UiScrollWin::SetVisible(BOOL visible) {
   if (!visible) {
     EndTouch();
-    CQzWndEx* owner = GetParentWnd();
-    if (owner && std::find(m_children.begin(), m_children.end(), owner->GetFocusUi()) != m_children.end())
-      owner->SetFocusUi(nullptr);
+    SetFocus(FALSE);
   }
   UiWin::SetVisible(visible);
 }
@@ -137,8 +154,14 @@ LRESULT UiScrollWin::OnLButtonDblClk(UINT flags, int x, int y) {
 LRESULT UiScrollWin::OnMouseMove(UINT flags, int x, int y) {
   UiWin::OnMouseMove(flags, x, y);
   if (!IsLButtonDown()) return 0;
-  if (!m_dragging && std::abs(y - m_downY) > kMoveSlop && MaxScroll() > 0) m_dragging = true;
   if (m_touched) m_touched->OnMouseMove(flags, x, y);
+  if (!m_dragging && std::abs(y - m_downY) > kMoveSlop && MaxScroll() > 0) {
+    m_dragging = true;
+    // The child under the finger moves with the page, so a release would
+    // land on it again: end its touch now, away from every control.
+    if (m_touched) m_touched->OnLButtonUp(flags, kAway, kAway);
+    m_touched = nullptr;
+  }
   if (m_dragging) SetScrollPos(m_downScroll - (y - m_downY));
   return 0;
 }

@@ -188,7 +188,7 @@ void UiToolBarPro::PaintButton(HDC hdc, int index) {
     if ((pressed || current) && Loaded(b.pressed)) face = b.pressed;
     if (!enabled && Loaded(b.disabled)) face = b.disabled;
     if (Loaded(face)) face->Draw(hdc, rc, FALSE, FALSE);
-    if (pressed) FillBlend(hdc, rc, kAccent, 0.35);
+    if (pressed) FillBlend(hdc, rc, kAccent, 0.15);
     return;
   }
   bool hasFaces = Loaded(b.normal) || Loaded(b.pressed) || Loaded(b.disabled);
@@ -198,9 +198,9 @@ void UiToolBarPro::PaintButton(HDC hdc, int index) {
     if (!enabled) face = Loaded(b.disabled) ? b.disabled : b.pressed;
     if (Loaded(face)) face->Draw(hdc, rc, TRUE, FALSE);
   } else if (pressed) {
-    FillSolid(hdc, rc, kAccent);
+    FillSolid(hdc, rc, kAccentTint);
   }
+  COLORREF color = !enabled ? kDisabledText : pressed && !hasFaces ? kAccent : kBarText;
   RECT text{rc.left + 6, rc.top, rc.right - 6, rc.bottom};
-  DrawLabel(hdc, b.text.c_str(), text, GetTextSize(), enabled ? kBarText : kDisabledText,
-            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+  DrawLabel(hdc, b.text.c_str(), text, GetTextSize(), color, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
