@@ -1,0 +1,279 @@
+// UiCustomList through the robot: what it asks the collection, part codes,
+// selection modes and their notifications, swipe-to-delete, rows drawn by
+// the collection and its attributes.
+#include <gtest/gtest.h>
+
+#include "list_rows.h"
+
+namespace qzfc::test {
+namespace {
+
+constexpr int kListHeight = 650;
+
+class CustomListTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    Open(wnd);
+    list.SetID(1);
+    list.SetPos(0, 0, 480, kListHeight);
+    list.EnableNotifyMessage(TRUE);
+    list.EnablePressedHoldSupport(TRUE, 500);
+    wnd.AddUiWin(&list);
+  }
+  void TearDown() override { wnd.RemoveUiWin(&list); }
+  void Bind(int count) {
+    rows.Fill(count);
+    list.SetCustomItemCollection(&rows);
+    robot.Settle();
+  }
+  // Screen y of the middle of row i while the list is at the top.
+  static int RowY(int i) { return kScreenTop + 82 * i + 41; }
+  void Rest() { robot.Advance(3000); }
+
+  ListWnd wnd;
+  UiCustomList list;
+  TestRows rows;
+};
+
+TEST_F(CustomListTest, OnlyVisibleRowsAreAsked) {
+  Bind(10000);
+  EXPECT_EQ(list.CalcContentHeight(), 10000 * 82);
+  EXPECT_EQ(rows.asked, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7}));  // 650 / 82 rounds up to 8
+
+  list.SetTopPos(-82 * 5000 - 41);
+  rows.asked.clear();
+  robot.Settle();
+  EXPECT_EQ(*rows.asked.begin(), 5000);
+  EXPECT_EQ(*rows.asked.rbegin(), 5008);
+
+  // Flinging through the rows asks only about rows that came on the screen.
+  rows.asked.clear();
+  robot.Swipe(240, kScreenTop + 600, 240, kScreenTop + 100);
+  Rest();
+  int lastVisible = (-list.GetTopPos() + kListHeight - 1) / 82;
+  EXPECT_GT(lastVisible, 5020);
+  EXPECT_GE(*rows.asked.begin(), 5000);
+  EXPECT_LE(*rows.asked.rbegin(), lastVisible);
+}
+
+TEST_F(CustomListTest, TapsReportTheRightHandPartAsPartTwo) {
+  Bind(5);
+  robot.Tap(100, RowY(2));
+  robot.Advance(1000);
+  robot.Tap(480 - 106, RowY(3));
+  robot.Advance(1000);
+  robot.Tap(480 - 107, RowY(3));
+  robot.Advance(1000);
+  robot.Hold(470, RowY(1), 500);
+  robot.Release(470, RowY(1));
+  robot.Advance(1000);
+  robot.Tap(100, kScreenTop + 600);  // below the rows
+  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, 2, 0},
+                                             {QZ_WM_LIST_CLICK, 1, 3, 2},
+                                             {QZ_WM_LIST_CLICK, 1, 3, 0},
+                                             {QZ_WM_LIST_HOLD, 1, 1, 2}}));
+  EXPECT_EQ(rows.clicked, (std::vector<int>{2, 3, 3}));
+}
+
+TEST_F(CustomListTest, PressedRowIsSelectedUntilReleasedOrMoved) {
+  Bind(5);
+  robot.Press(100, RowY(2));
+  EXPECT_EQ(list.GetSelectedIndex(), 2);
+  robot.Release(100, RowY(2));
+  EXPECT_EQ(list.GetSelectedIndex(), -1);
+  robot.Advance(1000);
+  robot.Press(100, RowY(2));
+  robot.MoveTo(100, RowY(2) + 30);
+  EXPECT_EQ(list.GetSelectedIndex(), -1);
+  robot.Release(100, RowY(2) + 30);
+  EXPECT_EQ(wnd.notes.size(), 1u) << "only the first touch was a tap";
+}
+
+TEST_F(CustomListTest, DisabledRowsIgnoreTouches) {
+  Bind(3);
+  rows.rows[1].disabled = true;
+  robot.Tap(100, RowY(1));
+  robot.Advance(1000);
+  robot.Hold(100, RowY(1), 600);
+  robot.Release(100, RowY(1));
+  EXPECT_TRUE(wnd.notes.empty());
+  EXPECT_EQ(list.GetSelectedIndex(), -1);
+}
+
+TEST_F(CustomListTest, MultipleSelectionTogglesAndReportsFirst) {
+  Bind(4);
+  list.SetMultiSelectMode(1);
+  robot.Tap(300, RowY(1));
+  EXPECT_TRUE(rows.rows[1].selected);
+  robot.Advance(1000);
+  robot.Tap(300, RowY(1));
+  EXPECT_FALSE(rows.rows[1].selected);
+  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_SELCHANGE, 1, 1, 0},
+                                             {QZ_WM_LIST_CLICK, 1, 1, 0},
+                                             {QZ_WM_LIST_SELCHANGE, 1, 1, 0},
+                                             {QZ_WM_LIST_CLICK, 1, 1, 0}}));
+
+  wnd.notes.clear();
+  list.SelectAll(TRUE);
+  robot.Settle();
+  for (const Row& r : rows.rows) EXPECT_TRUE(r.selected);
+  list.SelectAll(FALSE);
+  robot.Settle();
+  for (const Row& r : rows.rows) EXPECT_FALSE(r.selected);
+  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_SELCHANGE, 1, -1 & 0xFFFF, 0},
+                                             {QZ_WM_LIST_SELCHANGE, 1, -1 & 0xFFFF, 0}}));
+
+  // Single mode: taps only.
+  list.SetMultiSelectMode(0);
+  wnd.notes.clear();
+  robot.Advance(1000);
+  robot.Tap(300, RowY(2));
+  EXPECT_FALSE(rows.rows[2].selected);
+  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, 2, 0}}));
+}
+
+TEST_F(CustomListTest, PartitionedRowsThatOpenSelectOnlyByTheirCheckBox) {
+  ImagingHelper arrow;
+  ASSERT_TRUE(LoadArt(arrow, "qzres/152.svg"));
+  Bind(3);
+  rows.rows[0].rightImage = &arrow;  // a group row: opens when tapped
+  list.SetMultiSelectMode(1);
+  list.EnablePartitionMultiSelect(TRUE);
+
+  robot.Tap(300, RowY(0));
+  EXPECT_FALSE(rows.rows[0].selected);
+  robot.Advance(1000);
+  robot.Tap(40, RowY(0));
+  EXPECT_TRUE(rows.rows[0].selected);
+  robot.Advance(1000);
+  robot.Tap(300, RowY(1));  // a plain row toggles anywhere
+  EXPECT_TRUE(rows.rows[1].selected);
+  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, 0, 0},
+                                             {QZ_WM_LIST_SELCHANGE, 1, 0, 0},
+                                             {QZ_WM_LIST_CLICK, 1, 0, 0},
+                                             {QZ_WM_LIST_SELCHANGE, 1, 1, 0},
+                                             {QZ_WM_LIST_CLICK, 1, 1, 0}}));
+}
+
+TEST_F(CustomListTest, SwipeUncoversDeleteWhichAsksTheCollection) {
+  Bind(4);
+  rows.rows[1].deletable = true;
+  list.EnableDragModeH(TRUE);
+
+  // A row the collection keeps does not slide; the drag does nothing.
+  robot.Drag(400, RowY(2), 200, RowY(2));
+  EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
+  EXPECT_EQ(list.GetTopPos(), 0);
+  EXPECT_TRUE(rows.asked.count(2));
+
+  // A short slide falls back.
+  robot.Advance(1000);
+  robot.Drag(400, RowY(1), 360, RowY(1));
+  EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
+
+  // Far enough, the delete button stays uncovered.
+  robot.Advance(1000);
+  robot.Press(400, RowY(1));
+  robot.MoveTo(350, RowY(1));
+  EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_SLIDING);
+  EXPECT_EQ(list.GetSelectedIndex(), 1);
+  robot.MoveTo(250, RowY(1));
+  robot.Release(250, RowY(1));
+  EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_DELETE_SHOWN);
+  EXPECT_TRUE(rows.deleted.empty());
+
+  // A tap elsewhere only closes it.
+  robot.Advance(1000);
+  robot.Tap(100, RowY(3));
+  EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
+  EXPECT_TRUE(wnd.notes.empty());
+  EXPECT_TRUE(rows.deleted.empty());
+
+  // Uncovered again, a tap on the button deletes the row.
+  robot.Advance(1000);
+  robot.Drag(400, RowY(1), 200, RowY(1));
+  robot.Advance(1000);
+  robot.Tap(480 - 60, RowY(1));
+  EXPECT_EQ(rows.deleted, (std::vector<int>{1}));
+  EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
+  EXPECT_EQ(list.CalcContentHeight(), 3 * 82);
+  EXPECT_TRUE(wnd.notes.empty());
+
+  // Horizontal dragging off: nothing slides.
+  rows.rows[0].deletable = true;
+  list.EnableDragModeH(FALSE);
+  robot.Advance(1000);
+  robot.Drag(400, RowY(0), 200, RowY(0));
+  EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
+}
+
+TEST_F(CustomListTest, VaryingHeightsComeFromTheCollection) {
+  Bind(4);
+  rows.rows[0].height = 0;  // hidden
+  rows.rows[2].height = 120;
+  EXPECT_EQ(list.CalcContentHeight(), 4 * 82);
+  list.EnableVaryItemHeight(TRUE);
+  EXPECT_EQ(list.CalcContentHeight(), 82 + 120 + 82);
+  EXPECT_EQ(list.CalcIndexOfPos(10, 10), 1);
+  robot.Tap(100, kScreenTop + 100);
+  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, 2, 0}}));
+}
+
+// A collection whose hint row lays its description out over the row and
+// whose last row draws itself.
+class HintRows : public TestRows {
+ public:
+  void UpdateItemAttribute(UiCustomList* list, int index, ItemAttribute* attr) override {
+    if (index != 0) return;
+    bool narrowed = list->GetSelectedIndex() == 0 && list->GetSelectMode() != LIST_SELECT_PLAIN;
+    attr->descLeft = 50;
+    attr->descTop = 15;
+    attr->descRight = narrowed ? 330 : 430;
+    attr->descBottom = 15;
+    attr->pressedLook = FALSE;
+    attr->SetDescTextParam(20, 0x958E82, 400, FALSE, FALSE, 0xA010);
+    attributed.push_back(attr->descRight);
+  }
+  DRAWITEMFUN GetDrawItemFunPointer(int index) override {
+    return index == static_cast<int>(rows.size()) - 1 ? &DrawLast : nullptr;
+  }
+  BOOL IsDrawItemGridline(int index) override { return index != static_cast<int>(rows.size()) - 1; }
+  static void DrawLast(UiCustomList* list, HDC hdc, int index, const RECT& rc) {
+    drawn.push_back({index, list->GetSelectedIndex() == index});
+    HBRUSH brush = CreateSolidBrush(0x0000FF);
+    FillRect(hdc, &rc, brush);
+    DeleteObject(brush);
+  }
+  std::vector<int> attributed;
+  static inline std::vector<std::pair<int, bool>> drawn;
+};
+
+TEST_F(CustomListTest, CollectionShapesAndDrawsItsRows) {
+  HintRows hint;
+  hint.Fill(3);
+  hint.rows[0].text.clear();
+  hint.rows[0].sub = L"Slide a row to the left to delete it";
+  hint.rows[0].deletable = true;
+  HintRows::drawn.clear();
+  list.EnableDragModeH(TRUE);
+  list.SetCustomItemCollection(&hint);
+  robot.Settle();
+  EXPECT_EQ(hint.attributed, (std::vector<int>{430}));
+  EXPECT_EQ(HintRows::drawn, (std::vector<std::pair<int, bool>>{{2, false}}));
+
+  // The last row: drawn by the routine, pressed while selected; no grid line.
+  HintRows::drawn.clear();
+  robot.Press(100, RowY(2));
+  EXPECT_EQ(HintRows::drawn.back(), (std::pair<int, bool>{2, true}));
+  robot.Release(100, RowY(2));
+  ASSERT_TRUE(robot.SaveScreenshot(std::filesystem::temp_directory_path() / "vorna_list_hint.png"));
+
+  // The hint row narrows its text while its delete button shows.
+  hint.attributed.clear();
+  robot.Advance(1000);
+  robot.Drag(400, RowY(0), 200, RowY(0));
+  EXPECT_EQ(hint.attributed.back(), 330);
+}
+
+}  // namespace
+}  // namespace qzfc::test
