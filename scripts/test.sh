@@ -15,6 +15,7 @@ if [[ $mode == sanitize ]]; then
   CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DVORNA_SANITIZE=ON -DVORNA_FUZZ=ON -DVORNA_BENCH=OFF >/dev/null
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
   dir=build

@@ -2,6 +2,8 @@
 // the first paint each should cost one copy of an already rendered surface.
 #include <benchmark/benchmark.h>
 
+#include "ce/modules.h"
+#include "ce/resource_module.h"
 #include "qzfc/ImagingHelper.h"
 #include "test_images.h"
 
@@ -16,6 +18,26 @@ struct Canvas {
   cairo_surface_t* surface;
   cairo_t* cr;
 };
+
+// Lists ask for their row images by id on every paint.
+void BM_SharedImageLookup(benchmark::State& state) {
+  std::vector<ce::ResourceEntry> entries;
+  for (UINT id = 100; id < 400; ++id) {
+    std::string svg = vorna::test::MakeSvg(80, 82, "#3a7bd5", "#ffffff");
+    ce::ResourceEntry entry{RT_QZIMAGE, id, {}};
+    for (char c : svg) entry.data.push_back(static_cast<std::byte>(c));
+    entries.push_back(std::move(entry));
+  }
+  auto bytes = ce::PackResourceModule(std::move(entries));
+  HMODULE module = ce::RegisterResourceModule(L"bench_images.dll", *bytes);
+  for (UINT id = 100; id < 400; ++id) ImagingHelper::GetImageObject(module, id, TRUE);
+  UINT id = 100;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ImagingHelper::GetImageObject(module, id, TRUE));
+    id = id == 399 ? 100 : id + 1;
+  }
+}
+BENCHMARK(BM_SharedImageLookup);
 
 void BM_DrawRenderedIcon(benchmark::State& state) {
   std::string svg = vorna::test::MakeSvg(80, 82, "#3a7bd5", "#ffffff");

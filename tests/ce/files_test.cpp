@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include <fstream>
 #include <set>
@@ -238,6 +241,29 @@ TEST_F(Files, FoldersAttributesDeleteMoveCopy) {
   EXPECT_TRUE(DeleteFileW(L"\\TMPVCARD\\A.vcf"));
   EXPECT_FALSE(DeleteFileW(L"\\tmpvcard\\a.vcf"));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+}
+
+TEST_F(Files, AWriteThatFailsHalfwayIsTakenBack) {
+  HANDLE file = CreateFileW(L"\\card.vcf", GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  ASSERT_TRUE(WriteFile(file, "head", 4, &written, nullptr));
+  // A file size limit stands in for a full disk: the write stops partway.
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit limit = saved;
+  limit.rlim_cur = 64;
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::string record(200, 'r');
+  BOOL ok = WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(written, 0u);
+  EXPECT_EQ(GetFileSize(file, nullptr), 4u);
+  ASSERT_TRUE(WriteFile(file, "tail", 4, &written, nullptr));
+  CloseHandle(file);
+  EXPECT_EQ(Get("card.vcf"), "headtail");
 }
 
 TEST_F(Files, AFreshDeviceGetsItsRootOnFirstWrite) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 
+#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -76,6 +77,21 @@ TEST_F(WindowRegistryTest, HandlesAreDistinctNonZeroAndFit32Bits) {
   EXPECT_EQ(ce::WindowOwner(handles[0]), nullptr);
 }
 
+TEST_F(WindowRegistryTest, AnUnwritableRootStillGivesWindowsHandles) {
+  auto file = root.path() / "not-a-folder";
+  std::ofstream(file) << "x";
+  ce::SetDeviceRoot(file);
+  HWND a = ce::RegisterWindow(L"Main", ce::WindowScope::TopLevel, nullptr);
+  HWND b = ce::RegisterWindow(L"Main", ce::WindowScope::Child, nullptr);
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  EXPECT_NE(a, b);
+  EXPECT_TRUE(PostMessageW(a, WM_USER, 0, 0));
+  EXPECT_EQ(FindWindowW(L"Main", nullptr), a);
+  ce::UnregisterWindow(a);
+  ce::UnregisterWindow(b);
+}
+
 TEST_F(WindowRegistryTest, RegisteredMessagesAreStableAndSharedWithOtherProcesses) {
   UINT click = RegisterWindowMessageW(L"ShellNotifyMsg/ClickMKey");
   UINT taskbar = RegisterWindowMessageW(L"ShellNotifyMsg/ClickTaskbar");
@@ -99,6 +115,16 @@ TEST_F(WindowRegistryTest, RegisteredMessagesAreStableAndSharedWithOtherProcesse
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
   EXPECT_NE(RegisterWindowMessageW(std::wstring(255, L'x').c_str()), 0u);
   EXPECT_NE(RegisterWindowMessageW(L"a\tname\nwith\\breaks"), RegisterWindowMessageW(L"a\tname\nwith"));
+}
+
+TEST_F(WindowRegistryTest, ALineCutShortByACrashNeverSharesAnId) {
+  std::filesystem::create_directories(root.path() / "run");
+  std::ofstream(root.path() / "run" / "window-messages.txt") << "c000\tFirst\nc001\tPartialNa";
+  EXPECT_EQ(RegisterWindowMessageW(L"first"), 0xC000u);
+  UINT next = RegisterWindowMessageW(L"Next");
+  EXPECT_EQ(next, 0xC001u);
+  EXPECT_NE(RegisterWindowMessageW(L"PartialNa"), next);
+  EXPECT_EQ(RegisterWindowMessageW(L"\xD800"), 0u) << "a lone surrogate is no name";
 }
 
 TEST_F(WindowRegistryTest, FindsTopLevelWindowsByClassAndTitle) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "pim_test_print.h"
-
 #include "qzpam/CContactInfo.h"
 
 namespace {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "pim_test_print.h"
+#include <functional>
 
+#include "pim_test_print.h"
 #include "qzpam/qzu_array.h"
 #include "qzpam/qzu_string.h"
 
@@ -41,6 +42,7 @@ TEST(QzuString, ConcatenationComparisonAndBuffers) {
   EXPECT_LT(qzu::string(L"abc"), qzu::string(L"abd"));
   EXPECT_NE(qzu::string(L"abc"), L"ab");
   EXPECT_EQ(s.substr(3), L"de");
+  EXPECT_EQ(std::hash<qzu::string>()(s), std::hash<qzu::string>()(qzu::string(L"abcde")));
   EXPECT_TRUE(s.substr(99).empty());
 
   wchar_t* buffer = s.get_buffer(16);

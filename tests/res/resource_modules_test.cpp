@@ -9,6 +9,8 @@
 
 #include "ce/modules.h"
 #include "ce/utf8.h"
+#include "qzfc/ImagingHelper.h"
+#include "qzfc/QzResources.h"
 #include "string_table_file.h"
 #include "temp_root.h"
 
@@ -85,6 +87,27 @@ TEST_F(ResourceModules, EnglishSatelliteGivesEveryStringById) {
   }
   wchar_t buffer[16] = {};
   EXPECT_EQ(LoadStringW(mui.get(), 875, buffer, 16), 0);
+}
+
+// The way the windows reach them: the toolkit's image cache and string loader.
+TEST_F(ResourceModules, ToolkitLoadsPicturesAndStringsFromThem) {
+  static_assert(RT_QZIMAGE == VORNA_IMAGE_RESOURCE_TYPE, "modules are packed with the toolkit's picture type");
+  DataModule lib(L"vornares.dll");
+  const ImagingHelper* pad = ImagingHelper::GetImageObject(lib.get(), 221, TRUE);
+  ASSERT_NE(pad, nullptr);
+  EXPECT_EQ(pad->GetWidth(), 480);
+  EXPECT_EQ(pad->GetHeight(), 650);
+
+  const ImagingHelper* arrow = ImagingHelper::GetImageObject(GetQzResV2ModuleHandle(), 152, TRUE);
+  ASSERT_NE(arrow, nullptr);
+  EXPECT_EQ(arrow->GetWidth(), 24);
+  const ImagingHelper* frame = ImagingHelper::GetImageObject(GetQzResModuleHandle(), 10, 109, TRUE);
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->GetWidth(), 48);
+
+  DataModule mui(L"Vornalib.dll.0409.MUI");
+  EXPECT_EQ(std::wstring(QzLoadString(858, mui.get())), L"Copy");
+  EXPECT_EQ(std::wstring(QzLoadString(749, mui.get())), L"Backed up: ");
 }
 
 }  // namespace

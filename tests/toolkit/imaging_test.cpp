@@ -43,7 +43,6 @@ BOOL LoadSvg(ImagingHelper& image, const std::string& svg) {
 TEST(ImagingPhoto, DecodesPngAndJpegFromBytes) {
   ImagingHelper png;
   ASSERT_TRUE(Load(png, MakePng(40, 30, kRed, kBlue)));
-  EXPECT_TRUE(png.IsLoaded());
   EXPECT_EQ(png.GetWidth(), 40);
   EXPECT_EQ(png.GetHeight(), 30);
 
@@ -116,10 +115,6 @@ TEST(ImagingPhoto, LargePicturesAreBounded) {
   EXPECT_EQ(fitted.GetWidth(), 480);
   EXPECT_EQ(fitted.GetHeight(), 240);
 
-  ImagingHelper full;
-  ASSERT_TRUE(Load(full, MakePng(2000, 1000, kRed, kBlue), FALSE));
-  EXPECT_EQ(full.GetWidth(), 2000);
-
   ImagingHelper wide;
   ASSERT_TRUE(Load(wide, MakeJpeg(8192, 16, kRed, kBlue), FALSE));
   EXPECT_EQ(wide.GetWidth(), 4096);
@@ -132,10 +127,13 @@ TEST(ImagingDraw, StretchModes) {
   EXPECT_EQ(image.GetWidth(), 40);
   EXPECT_EQ(image.GetHeight(), 20);
 
-  // Stretched: the rectangle exactly, aspect ratio ignored.
+  // Stretched: the rectangle exactly, aspect ratio ignored. Drawn through a
+  // device context, whose Cairo context the picture uses.
   Canvas stretched(120, 120);
   RECT inner{20, 20, 100, 100};
-  ASSERT_TRUE(image.DrawOnCairo(stretched.cr, &inner, TRUE, FALSE));
+  HDC dc = CeCreateDCForSurface(stretched.surface);
+  ASSERT_TRUE(image.Draw(dc, inner, TRUE, FALSE));
+  DeleteDC(dc);
   EXPECT_TRUE(Near(stretched.At(22, 98), kRed));
   EXPECT_TRUE(Near(stretched.At(97, 22), kBlue));
   EXPECT_EQ(stretched.At(19, 50), 0u);
@@ -149,37 +147,22 @@ TEST(ImagingDraw, StretchModes) {
   EXPECT_EQ(covered.At(10, 60), 0u);
   EXPECT_EQ(covered.At(110, 60), 0u);
 
-  // Drawing the same size again reuses the rendering and looks the same.
-  Canvas again(120, 120);
-  ASSERT_TRUE(image.DrawOnCairo(again.cr, &inner, TRUE, TRUE));
-  EXPECT_EQ(again.At(30, 60), covered.At(30, 60));
-
   RECT empty{10, 10, 10, 50};
   EXPECT_FALSE(image.DrawOnCairo(covered.cr, &empty, TRUE, FALSE));
+  RECT huge{INT32_MIN, 0, INT32_MAX, 10};
+  EXPECT_FALSE(image.DrawOnCairo(covered.cr, &huge, TRUE, FALSE));
+  RECT sliver{0, 0, 1, 2000};  // covering it would need a 4000 x 2000 picture
+  EXPECT_FALSE(image.DrawOnCairo(covered.cr, &sliver, TRUE, TRUE));
+  EXPECT_TRUE(image.DrawOnCairo(covered.cr, &sliver, TRUE, FALSE));
   EXPECT_FALSE(image.DrawOnCairo(covered.cr, nullptr, TRUE, FALSE));
   EXPECT_FALSE(image.DrawOnCairo(nullptr, &inner, TRUE, FALSE));
-}
-
-TEST(ImagingDraw, DrawsThroughADeviceContext) {
-  ImagingHelper image;
-  ASSERT_TRUE(LoadSvg(image, MakeSvg(40, 20, "#ff0000", "#0000ff")));
-  Canvas canvas(100, 100);
-  HDC dc = CeCreateDCForSurface(canvas.surface);
-  ASSERT_NE(dc, nullptr);
-  RECT rect{10, 10, 50, 30};
-  EXPECT_TRUE(image.Draw(dc, rect, FALSE, FALSE));
-  EXPECT_FALSE(image.Draw(nullptr, &rect, FALSE, FALSE));
-  DeleteDC(dc);
-  EXPECT_TRUE(Near(canvas.At(12, 20), kRed));
-  EXPECT_TRUE(Near(canvas.At(48, 20), kBlue));
-  EXPECT_EQ(canvas.At(52, 20), 0u);
+  EXPECT_FALSE(image.Draw(nullptr, &inner, TRUE, FALSE));
 }
 
 TEST(ImagingSvg, RefusesDocumentsWithoutAUsableSize) {
   ImagingHelper image;
   EXPECT_FALSE(LoadSvg(image, "<svg xmlns='http://www.w3.org/2000/svg'><rect width='5' height='5'/></svg>"));
   EXPECT_FALSE(LoadSvg(image, MakeSvg(100000, 10, "red", "blue")));
-  EXPECT_FALSE(LoadSvg(image, "<svg"));
   EXPECT_FALSE(image.LoadSvg(nullptr, 10));
   EXPECT_TRUE(LoadSvg(image, "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 30 12'/>"));
   EXPECT_EQ(image.GetWidth(), 30);

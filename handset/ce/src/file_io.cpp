@@ -118,7 +118,7 @@ BOOL WriteFile(HANDLE file, LPCVOID buffer, DWORD bytesToWrite, LPDWORD bytesWri
       int error = n < 0 ? errno : ENOSPC;
       // A write that grew the file and then failed (a full disk) is taken
       // back, so the file never ends in half a record.
-      if (start >= 0 && start >= before.st_size && done > 0 && ftruncate(open->fd, start) == 0) {
+      if (start >= 0 && start >= before.st_size && done > 0 && ftruncate(open->fd, before.st_size) == 0) {
         lseek(open->fd, start, SEEK_SET);
         done = 0;
       }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -40,7 +41,9 @@ std::optional<uint32_t> HandleFromEntryName(const std::string& name) {
   return handle;
 }
 
-std::optional<PublishedWindow> ParseEntry(uint32_t handle, const std::string& text) {
+}  // namespace
+
+std::optional<PublishedWindow> ParseWindowEntry(uint32_t handle, std::string_view text) {
   size_t tab1 = text.find('\t');
   size_t tab2 = tab1 == std::string::npos ? tab1 : text.find('\t', tab1 + 1);
   size_t end = text.find('\n');
@@ -49,9 +52,9 @@ std::optional<PublishedWindow> ParseEntry(uint32_t handle, const std::string& te
   window.handle = handle;
   long pid = 0;
   auto [pidEnd, error] = std::from_chars(text.data(), text.data() + tab1, pid);
-  if (error != std::errc() || pidEnd != text.data() + tab1 || pid <= 0) return std::nullopt;
+  if (error != std::errc() || pidEnd != text.data() + tab1 || pid <= 0 || pid > INT32_MAX) return std::nullopt;
   window.pid = static_cast<pid_t>(pid);
-  window.socketName = text.substr(tab1 + 1, tab2 - tab1 - 1);
+  window.socketName = std::string(text.substr(tab1 + 1, tab2 - tab1 - 1));
   // The socket must be a plain file name in the run folder, never a path elsewhere.
   if (window.socketName.empty() || window.socketName.find('/') != std::string::npos ||
       window.socketName.front() == '.')
@@ -60,10 +63,12 @@ std::optional<PublishedWindow> ParseEntry(uint32_t handle, const std::string& te
   return window;
 }
 
+namespace {
+
 std::optional<PublishedWindow> ReadEntry(const std::filesystem::path& dir, uint32_t handle) {
   auto text = ReadSmallFile(dir / EntryName(handle), kMaxEntryBytes);
   if (!text) return std::nullopt;
-  return ParseEntry(handle, *text);
+  return ParseWindowEntry(handle, *text);
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ struct PublishedWindow {
   std::wstring className;
 };
 
+// The entry file's text read back; nullopt when malformed.
+std::optional<PublishedWindow> ParseWindowEntry(uint32_t handle, std::string_view text);
+
 bool PublishWindow(const PublishedWindow& window);
 void WithdrawWindow(uint32_t handle);
 

@@ -33,6 +33,10 @@ using internal::EqualsIgnoringCase;
 constexpr uint32_t kFirstHandle = 0x00010000;
 constexpr uint32_t kLastHandle = 0xFFFF0000;
 constexpr uint32_t kHandleBlock = 64;
+// Used when the root's counter cannot be reached (an unwritable root): the
+// handles are then unique within this process only, which is all such a
+// process can use anyway since it cannot publish its windows either.
+constexpr uint32_t kFirstPrivateHandle = 0xFFFF0001;
 
 struct LocalWindow {
   std::wstring className;
@@ -47,6 +51,7 @@ struct Registry {
   std::map<uint32_t, LocalWindow> windows;
   uint32_t nextHandle = 0;
   uint32_t blockEnd = 0;
+  uint32_t nextPrivate = kFirstPrivateHandle;
   internal::MessageEndpoint endpoint;
   bool exitHookInstalled = false;
 };
@@ -103,6 +108,7 @@ void ResetForNewRoot() {
   WithdrawAllLocked(r);
   r.windows.clear();
   r.nextHandle = r.blockEnd = 0;
+  r.nextPrivate = kFirstPrivateHandle;
 }
 
 void InstallRootHook() {
@@ -150,11 +156,15 @@ HWND RegisterWindow(const wchar_t* className, WindowScope scope, void* owner) {
   InstallRootHook();
   Registry& r = TheRegistry();
   std::lock_guard lock(r.mutex);
-  if (r.nextHandle == r.blockEnd && !ReserveHandleBlock(r)) {
+  uint32_t handle;
+  if (r.nextHandle != r.blockEnd || ReserveHandleBlock(r)) {
+    handle = r.nextHandle++;
+  } else if (r.nextPrivate != 0) {
+    handle = r.nextPrivate++;
+  } else {
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     return nullptr;
   }
-  uint32_t handle = r.nextHandle++;
   LocalWindow window{className ? className : L"", scope, owner, false};
   if (scope == WindowScope::TopLevel) {
     // The socket exists from the first top-level window on, so the loop can

@@ -13,6 +13,7 @@
 #include <compare>
 #include <concepts>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -137,3 +138,11 @@ using string = basic_string<wchar_t>;
 using string8 = basic_string<char>;
 
 }  // namespace qzu
+
+// So that strings can key unordered containers.
+template <typename CharT>
+struct std::hash<qzu::basic_string<CharT>> {
+  std::size_t operator()(const qzu::basic_string<CharT>& text) const noexcept {
+    return std::hash<std::basic_string_view<CharT>>()(text.view());
+  }
+};

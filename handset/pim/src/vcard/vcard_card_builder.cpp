@@ -56,9 +56,8 @@ void CardBuilder::SetVersion(std::string_view version) {
   escapes_ = TrimBlanks(version) == "2.1" ? Escapes::kVersion21 : Escapes::kFull;
 }
 
-
 // The value as text: transfer encoding undone, code page applied.
-qzu::string CardBuilder::Text(const Property& p) const {
+qzu::string CardBuilder::Text(const Property& p) {
   if (p.encoding == Encoding::kQuotedPrintable) return text_.Decode(DecodeQuotedPrintable(p.value), p.charset);
   if (p.encoding == Encoding::kBase64) {
     std::vector<unsigned char> bytes;
@@ -70,7 +69,7 @@ qzu::string CardBuilder::Text(const Property& p) const {
 
 // A single (not structured) text value. vCard 2.1 writers, ours included,
 // escape nothing in these, so a backslash there is a backslash.
-qzu::string CardBuilder::SingleValue(const Property& p) const {
+qzu::string CardBuilder::SingleValue(const Property& p) {
   qzu::string value = Text(p);
   return escapes_ == Escapes::kVersion21 ? value : Unescape(value, escapes_);
 }

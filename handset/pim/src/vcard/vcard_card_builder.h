@@ -23,8 +23,8 @@ class CardBuilder {
   void Finish(CContactInfo& contact);
 
  private:
-  qzu::string Text(const Property& p) const;
-  qzu::string SingleValue(const Property& p) const;
+  qzu::string Text(const Property& p);
+  qzu::string SingleValue(const Property& p);
   void AddName(const Property& p);
   void AddValue(const Property& p, qzu::array<ContactValueEntry>& entries,
                 bool (CContactInfo::*add)(int, const qzu::string&, int));

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ce/utf8.h"
 #include "vcard/vcard_encodings.h"
@@ -19,30 +20,36 @@ struct ConverterCloser {
   void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
 
-// Opening an ICU converter costs far more than decoding a name, so each
-// thread keeps the one it used last.
+// Opening an ICU converter costs far more than decoding a value, so each
+// thread keeps the few it used last.
 struct CachedConverter {
   std::string name;
   std::unique_ptr<UConverter, ConverterCloser> converter;
 };
+constexpr std::size_t kCachedConverters = 8;
 
-UConverter* ConverterFor(std::string_view charset) {
-  thread_local CachedConverter cache;
-  if (cache.converter && cache.name == charset) return cache.converter.get();
+// The converter for a code page name, or null. Opening one spends one of
+// `opens_left`, so a card cannot make its decoder open converters without end.
+UConverter* ConverterFor(std::string_view charset, int& opens_left) {
+  thread_local std::vector<CachedConverter> cache;
+  for (const CachedConverter& cached : cache)
+    if (cached.name == charset) return cached.converter.get();
+  if (opens_left <= 0) return nullptr;
+  --opens_left;
   UErrorCode status = U_ZERO_ERROR;
-  const std::string name(charset);
+  std::string name(charset);
   UConverter* converter = ucnv_open(name.c_str(), &status);
   if (U_FAILURE(status) || !converter) {
     if (converter) ucnv_close(converter);
     return nullptr;
   }
-  cache.name = name;
-  cache.converter.reset(converter);
+  if (cache.size() >= kCachedConverters) cache.clear();
+  cache.push_back({std::move(name), std::unique_ptr<UConverter, ConverterCloser>(converter)});
   return converter;
 }
 
-bool DecodeWithIcu(std::string_view bytes, std::string_view charset, std::wstring& out) {
-  UConverter* converter = ConverterFor(charset);
+bool DecodeWithIcu(std::string_view bytes, std::string_view charset, int& opens_left, std::wstring& out) {
+  UConverter* converter = ConverterFor(charset, opens_left);
   if (!converter) return false;
   // No code page turns one byte into more than two UTF-16 units. Short
   // values, nearly all of them, convert on the stack.
@@ -84,7 +91,7 @@ bool IsGbkName(std::string_view charset) {
 
 }  // namespace
 
-qzu::string TextDecoder::Decode(std::string_view bytes, std::string_view charset) const {
+qzu::string TextDecoder::Decode(std::string_view bytes, std::string_view charset) {
   std::wstring wide;
   if (IsAscii(bytes)) {
     wide.assign(bytes.begin(), bytes.end());
@@ -92,7 +99,7 @@ qzu::string TextDecoder::Decode(std::string_view bytes, std::string_view charset
     wide = ce::FromUtf8(bytes);
   } else if (IsGbkName(charset) && AppendGbk(bytes, wide)) {
     // the handset's own code page, by table
-  } else if (!charset.empty() && charset.size() < 64 && DecodeWithIcu(bytes, charset, wide)) {
+  } else if (!charset.empty() && charset.size() < 64 && DecodeWithIcu(bytes, charset, converter_opens_left_, wide)) {
     // decoded in the named code page
   } else if (utf8_allowed_ && IsValidUtf8(bytes)) {
     wide = ce::FromUtf8(bytes);

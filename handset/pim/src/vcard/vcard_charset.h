@@ -18,10 +18,13 @@ class TextDecoder {
   // (false for a card whose raw bytes are not valid UTF-8 as a whole).
   explicit TextDecoder(bool utf8_allowed) : utf8_allowed_(utf8_allowed) {}
 
-  qzu::string Decode(std::string_view bytes, std::string_view charset) const;
+  qzu::string Decode(std::string_view bytes, std::string_view charset);
 
  private:
   bool utf8_allowed_;
+  // Code page converters this decoder may still open; names past that
+  // budget decode as if unnamed.
+  int converter_opens_left_ = 8;
 };
 
 }  // namespace qzpam::vcard

@@ -10,6 +10,7 @@
 // cache; photos are objects of their owner, loaded with LoadFromBuffer and
 // released with Unload or by destruction. Every operation is safe on an
 // object that holds no picture: it draws nothing and measures 0 x 0.
+// Pictures and the cache belong to the UI thread.
 #pragma once
 
 #include <memory>

@@ -30,11 +30,14 @@ bool ScreenArea(HDC hdc, const RECT& rect, RECT* out) {
   return true;
 }
 
+// Covers only the bitmap's own rectangle, so that with the SOURCE operator
+// the pictures drawn side by side do not erase each other.
 void DrawBitmapAt(cairo_t* cr, HBITMAP bmp, double x, double y) {
   cairo_surface_t* s = CeGetBitmapSurface(bmp);
   if (!s) return;
   cairo_set_source_surface(cr, s, x, y);
-  cairo_paint(cr);
+  cairo_rectangle(cr, x, y, cairo_image_surface_get_width(s), cairo_image_surface_get_height(s));
+  cairo_fill(cr);
 }
 
 void DrawFrame(HDC hdc, HBITMAP from, HBITMAP to, const RECT& rect, int type, double t) {

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "ce/window_registry.h"
+#include "drivers/SdlSound.h"
 #include "qzfc/MessageLoop.h"
 #include "qzfc/Screen.h"
 #include "qzfc/WinApi.h"
@@ -52,6 +53,7 @@ std::unique_ptr<Driver> SdlDriver::Open(int width, int height) {
   if (!d->texture_) return nullptr;
   WakeEventType();
   SDL_StartTextInput();
+  SdlSound::Install();  // without an audio device the handset is silent
   return d;
 }
 

@@ -2,6 +2,7 @@
 // (button 1 down, moves while down, up); typed text arrives as WM_CHAR at the
 // foreground window, Backspace as 8 and Enter as 13; F1 or Home is the
 // handset's M key. Closing the window quits the loop. The clock is real.
+// PlaySoundW plays WAV files through SDL audio.
 #pragma once
 
 #include <memory>

@@ -1,0 +1,281 @@
+// The contact cursor lists of CContactsDbIf. Contact rows come from the
+// snapshot (contacts/ContactSnapshot.h); e-mail and group rows from SQL.
+#include <unordered_set>
+
+#include "contacts/ContactsDbState.h"
+#include "qzpam/CContactsDbIf.h"
+#include "store/StoreAccess.h"
+
+using namespace qzpam;
+
+namespace {
+
+// The members of a group (groupId > 0), or every contact in some group
+// (groupId 0), by identifier.
+std::unordered_set<int> GroupedContacts(Store& store, int groupId) {
+  std::unordered_set<int> ids;
+  Statement stmt = groupId > 0 ? store.Prepare("SELECT contact_id FROM memberships WHERE group_id = ?")
+                               : store.Prepare("SELECT DISTINCT contact_id FROM memberships");
+  if (groupId > 0) stmt.Bind(1, groupId);
+  while (stmt.Step() == SQLITE_ROW) ids.insert(stmt.Int(0));
+  return ids;
+}
+
+enum class Membership { Any, InGroup, InNoGroup };
+
+// Loads the cursor with the snapshot's contacts that `keep` accepts; keep
+// also tells which number the row shows (-1: the primary one).
+template <typename Keep>
+void StartContacts(ContactsDbState& state, SnapshotCursor& cursor, Membership membership, int groupId, Keep&& keep) {
+  std::unordered_set<int> grouped;
+  cursor.snapshot = WithStore(std::shared_ptr<const ContactSnapshot>(), [&](Store& store) {
+    if (membership != Membership::Any) grouped = GroupedContacts(store, membership == Membership::InGroup ? groupId : 0);
+    return state.CurrentSnapshot(store);
+  });
+  std::vector<ContactRef> rows;
+  if (cursor.snapshot) {
+    for (const SnapshotContact& contact : cursor.snapshot->contacts()) {
+      if (membership == Membership::InGroup && !grouped.contains(contact.id)) continue;
+      if (membership == Membership::InNoGroup && grouped.contains(contact.id)) continue;
+      keep(contact, rows);
+    }
+  }
+  cursor.rows.Start(std::move(rows));
+}
+
+void KeepContact(const SnapshotContact& contact, std::vector<ContactRef>& rows) { rows.push_back({&contact, -1}); }
+
+void KeepEveryNumber(const SnapshotContact& contact, std::vector<ContactRef>& rows) {
+  for (size_t i = 0; i < contact.numbers.size(); ++i) rows.push_back({&contact, static_cast<int>(i)});
+}
+
+bool NextRow(SnapshotCursor& cursor, int& id, qzu::string& name, qzu::string& detail, int& type, wchar_t* letter) {
+  const ContactRef* row = cursor.rows.Next();
+  if (!row) {
+    cursor.snapshot.reset();
+    return false;
+  }
+  const SnapshotContact& contact = *row->contact;
+  id = contact.id;
+  Assign(name, contact.name);
+  if (row->number >= 0) {
+    Assign(detail, contact.numbers[static_cast<size_t>(row->number)].value);
+    type = contact.numbers[static_cast<size_t>(row->number)].type;
+  } else {
+    Assign(detail, contact.detail);
+    type = contact.detailType;
+  }
+  if (letter) *letter = contact.letter;
+  return true;
+}
+
+bool Contains(const std::wstring& text, std::wstring_view part) { return text.find(part) != std::wstring::npos; }
+
+bool NumberPassesFilter(const SnapshotContact& contact, const SnapshotNumber& number, std::wstring_view filter) {
+  if (filter.empty() || Contains(number.value, filter) || Contains(contact.name, filter)) return true;
+  std::string digits;
+  for (wchar_t c : filter) {
+    if (c < L'0' || c > L'9') return false;
+    digits += static_cast<char>(c);
+  }
+  return number.digits.find(digits) != std::string::npos;
+}
+
+bool NextValue(Cursor<ValueRow>& cursor, int& id, qzu::string& name, qzu::string& value, int& type,
+               wchar_t* letter) {
+  const ValueRow* row = cursor.Next();
+  if (!row) return false;
+  id = row->id;
+  Assign(name, row->name);
+  Assign(value, row->value);
+  type = row->type;
+  if (letter) *letter = row->letter;
+  return true;
+}
+
+}  // namespace
+
+bool CContactsDbIf::GetContactslist(int& id, qzu::string& name, qzu::string& detail, int& type, wchar_t& letter,
+                                    bool first) {
+  ListLock lock(*state_);
+  if (first) StartContacts(*state_, state_->allContacts, Membership::Any, 0, KeepContact);
+  return NextRow(state_->allContacts, id, name, detail, type, &letter);
+}
+
+bool CContactsDbIf::GetContactslist(int groupId, int& id, qzu::string& name, qzu::string& detail, int& type,
+                                    wchar_t& letter, bool first) {
+  ListLock lock(*state_);
+  if (first) {
+    if (groupId > 0)
+      StartContacts(*state_, state_->groupMembers, Membership::InGroup, groupId, KeepContact);
+    else
+      state_->groupMembers.rows.Start({});
+  }
+  return NextRow(state_->groupMembers, id, name, detail, type, &letter);
+}
+
+bool CContactsDbIf::GetUngroupContactslist(int& id, qzu::string& name, qzu::string& detail, int& type,
+                                           wchar_t& letter, bool first) {
+  ListLock lock(*state_);
+  if (first) StartContacts(*state_, state_->ungrouped, Membership::InNoGroup, 0, KeepContact);
+  return NextRow(state_->ungrouped, id, name, detail, type, &letter);
+}
+
+bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::string& name, qzu::string& detail,
+                                         int& type, bool first) {
+  ListLock lock(*state_);
+  if (first) {
+    FuzzyKey fuzzy{std::wstring(key.view())};
+    ContactsDbState& state = *state_;
+    auto snapshot = WithStore(std::shared_ptr<const ContactSnapshot>(),
+                              [&](Store& store) { return state.CurrentSnapshot(store); });
+    std::vector<ContactRef> rows;
+    std::vector<const SnapshotContact*> matches;
+    auto consider = [&](const SnapshotContact& contact) {
+      int number = -1;
+      if (!fuzzy.Matches(contact, &number)) return;
+      rows.push_back({&contact, number});
+      matches.push_back(&contact);
+    };
+    if (snapshot && snapshot == state.lastFuzzySnapshot && fuzzy.Narrows(state.lastFuzzyKey)) {
+      for (const SnapshotContact* contact : state.lastFuzzyMatches) consider(*contact);
+    } else if (snapshot) {
+      for (const SnapshotContact& contact : snapshot->contacts()) consider(contact);
+    }
+    state.lastFuzzyKey = fuzzy.folded();
+    state.lastFuzzySnapshot = snapshot;
+    state.lastFuzzyMatches = std::move(matches);
+    state.fuzzy.snapshot = std::move(snapshot);
+    state.fuzzy.rows.Start(std::move(rows));
+  }
+  return NextRow(state_->fuzzy, id, name, detail, type, nullptr);
+}
+
+bool CContactsDbIf::GetPhoneNumberlist(int& id, qzu::string& name, qzu::string& number, int& type, bool first) {
+  ListLock lock(*state_);
+  if (first) StartContacts(*state_, state_->phoneNumbers, Membership::Any, 0, KeepEveryNumber);
+  return NextRow(state_->phoneNumbers, id, name, number, type, nullptr);
+}
+
+bool CContactsDbIf::GetPhoneNumberlist(int& id, qzu::string& name, qzu::string& number, int& type,
+                                       wchar_t& letter, bool first) {
+  ListLock lock(*state_);
+  if (first) StartContacts(*state_, state_->phoneNumbers, Membership::Any, 0, KeepEveryNumber);
+  return NextRow(state_->phoneNumbers, id, name, number, type, &letter);
+}
+
+namespace {
+
+void StartNumberFilter(ContactsDbState& state, const wchar_t* filter) {
+  if (!filter) {
+    state.numberFilter.rows.Start({});
+    return;
+  }
+  std::wstring_view text(filter);
+  StartContacts(state, state.numberFilter, Membership::Any, 0,
+                [&](const SnapshotContact& contact, std::vector<ContactRef>& rows) {
+                  for (size_t i = 0; i < contact.numbers.size(); ++i)
+                    if (NumberPassesFilter(contact, contact.numbers[i], text))
+                      rows.push_back({&contact, static_cast<int>(i)});
+                });
+}
+
+void StartEmailFilter(ContactsDbState& state, const wchar_t* filter) {
+  std::vector<ValueRow> rows;
+  if (filter) {
+    WithStore(0, [&](Store& store) {
+      Statement stmt = store.Prepare(
+          "SELECT c.id, c.display_name, e.value, e.type, c.letter FROM extras e JOIN contacts c ON c.id = e.contact_id"
+          " WHERE e.category = 1 AND (?1 = '' OR instr(lower(e.value), lower(?1)) > 0"
+          " OR instr(c.display_name, ?1) > 0)"
+          " ORDER BY c.sort_group, c.sort_key, c.id, e.id");
+      stmt.Bind(1, std::wstring_view(filter));
+      while (stmt.Step() == SQLITE_ROW) {
+        std::wstring letter = stmt.Text(4);
+        rows.push_back({stmt.Int(0), stmt.Text(1), stmt.Text(2), stmt.Int(3), letter.empty() ? L'#' : letter[0]});
+      }
+      return 0;
+    });
+  }
+  state.emailFilter.Start(std::move(rows));
+}
+
+}  // namespace
+
+bool CContactsDbIf::GetContactsPNlist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& number,
+                                      int& type, bool first) {
+  ListLock lock(*state_);
+  if (first) StartNumberFilter(*state_, filter);
+  return NextRow(state_->numberFilter, id, name, number, type, nullptr);
+}
+
+bool CContactsDbIf::GetContactsPNlist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& number,
+                                      int& type, wchar_t& letter, bool first) {
+  ListLock lock(*state_);
+  if (first) StartNumberFilter(*state_, filter);
+  return NextRow(state_->numberFilter, id, name, number, type, &letter);
+}
+
+bool CContactsDbIf::GetContactsEmaillist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& email,
+                                         int& type, bool first) {
+  ListLock lock(*state_);
+  if (first) StartEmailFilter(*state_, filter);
+  return NextValue(state_->emailFilter, id, name, email, type, nullptr);
+}
+
+bool CContactsDbIf::GetContactsEmaillist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& email,
+                                         int& type, wchar_t& letter, bool first) {
+  ListLock lock(*state_);
+  if (first) StartEmailFilter(*state_, filter);
+  return NextValue(state_->emailFilter, id, name, email, type, &letter);
+}
+
+bool CContactsDbIf::GetGroupInfo(int countingKind, int& id, qzu::string& name, int& count, bool first) {
+  ListLock lock(*state_);
+  if (first) {
+    std::vector<GroupRow> rows;
+    if (countingKind >= COUNT_ALL_MEMBERS && countingKind <= COUNT_MEMBERS_WITH_EMAIL) {
+      WithStore(0, [&](Store& store) {
+        Statement stmt = store.Prepare(
+            "SELECT g.id, g.name, (SELECT count(*) FROM memberships m WHERE m.group_id = g.id AND (?1 = 0"
+            "   OR (?1 = 1 AND EXISTS(SELECT 1 FROM phones p WHERE p.contact_id = m.contact_id))"
+            "   OR (?1 = 2 AND EXISTS(SELECT 1 FROM extras e WHERE e.contact_id = m.contact_id AND e.category = 1))))"
+            " FROM groups g ORDER BY g.id");
+        stmt.Bind(1, countingKind);
+        while (stmt.Step() == SQLITE_ROW) rows.push_back({stmt.Int(0), stmt.Text(1), stmt.Int(2)});
+        return 0;
+      });
+    }
+    state_->groups.Start(std::move(rows));
+  }
+  const GroupRow* row = state_->groups.Next();
+  if (!row) return false;
+  id = row->id;
+  Assign(name, row->name);
+  count = row->count;
+  return true;
+}
+
+bool CContactsDbIf::GetGroupEmail(int groupId, qzu::string& email, bool first) {
+  ListLock lock(*state_);
+  if (first) {
+    std::vector<std::wstring> rows;
+    if (groupId >= 0) {
+      WithStore(0, [&](Store& store) {
+        Statement stmt = store.Prepare(
+            "SELECT e.value FROM extras e JOIN contacts c ON c.id = e.contact_id WHERE e.category = 1 AND"
+            " (CASE WHEN ?1 > 0 THEN EXISTS(SELECT 1 FROM memberships m WHERE m.contact_id = c.id AND m.group_id = ?1)"
+            "  ELSE NOT EXISTS(SELECT 1 FROM memberships m WHERE m.contact_id = c.id) END)"
+            " ORDER BY c.sort_group, c.sort_key, c.id, e.id");
+        stmt.Bind(1, groupId);
+        while (stmt.Step() == SQLITE_ROW) rows.push_back(stmt.Text(0));
+        return 0;
+      });
+    }
+    state_->groupEmails.Start(std::move(rows));
+  }
+  const std::wstring* row = state_->groupEmails.Next();
+  if (!row) return false;
+  Assign(email, *row);
+  return true;
+}

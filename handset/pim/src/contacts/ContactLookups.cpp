@@ -1,0 +1,191 @@
+// The lookups of CContactsDbIf: who owns a number or address, a whole
+// contact, and group questions.
+#include <vector>
+
+#include "contacts/ContactsDbState.h"
+#include "contacts/PhoneLookup.h"
+#include "match/NumberMatcher.h"
+#include "qzpam/CContactsDbIf.h"
+#include "store/StoreAccess.h"
+
+using namespace qzpam;
+
+namespace {
+
+// The photo that SearchPN hands out stays here until the thread's next call.
+thread_local std::vector<unsigned char> t_searchPhoto;
+
+// The condition that contact c counts by the counting kind in parameter ?2.
+#define COUNTS_BY_KIND                                                               \
+  " AND (?2 = 0 OR (?2 = 1 AND EXISTS(SELECT 1 FROM phones p WHERE p.contact_id = c.id))" \
+  " OR (?2 = 2 AND EXISTS(SELECT 1 FROM extras e WHERE e.contact_id = c.id AND e.category = 1)))"
+
+bool ValidCountingKind(int kind) { return kind >= COUNT_ALL_MEMBERS && kind <= COUNT_MEMBERS_WITH_EMAIL; }
+
+}  // namespace
+
+int CContactsDbIf::SearchPN(const wchar_t* number, qzu::string* name, int* type, qzu::string* ringPath,
+                            unsigned char** photo, int* photoLength, int* entryId) {
+  if (!number || !*number) return 0;
+  std::string key = NumberMatcher::Key(number);
+  return WithStore(0, [&](Store& store) {
+    PhoneOwner owner = PhoneLookup::Find(store, key);
+    if (owner.contactId == 0) return 0;
+    if (ringPath || photo || photoLength) {
+      Statement stmt = store.Prepare("SELECT ring_path, photo FROM contacts WHERE id = ?");
+      if (stmt.Bind(1, owner.contactId).Step() != SQLITE_ROW) return 0;
+      if (ringPath) Assign(*ringPath, stmt.Text(0));
+      const auto* bytes = static_cast<const unsigned char*>(stmt.Blob(1));
+      t_searchPhoto.assign(bytes, bytes + (bytes ? stmt.BlobSize(1) : 0));
+      if (photo) *photo = t_searchPhoto.empty() ? nullptr : t_searchPhoto.data();
+      if (photoLength) *photoLength = static_cast<int>(t_searchPhoto.size());
+    }
+    if (name) Assign(*name, owner.name);
+    if (type) *type = owner.type;
+    if (entryId) *entryId = owner.entryId;
+    return owner.contactId;
+  });
+}
+
+int CContactsDbIf::SearchEmail(const wchar_t* address, qzu::string& name, int& type) {
+  if (!address || !*address) return 0;
+  return WithStore(0, [&](Store& store) {
+    Statement stmt = store.Prepare(
+        "SELECT c.id, c.display_name, e.type FROM extras e JOIN contacts c ON c.id = e.contact_id"
+        " WHERE e.category = 1 AND e.value = ? COLLATE NOCASE ORDER BY c.id, e.id LIMIT 1");
+    if (stmt.Bind(1, std::wstring_view(address)).Step() != SQLITE_ROW) return 0;
+    Assign(name, stmt.Text(1));
+    type = stmt.Int(2);
+    return stmt.Int(0);
+  });
+}
+
+bool CContactsDbIf::GetContactInfo(int id, CContactInfo& record, bool withoutPhoto) {
+  if (id <= 0) return false;
+  return WithStore(false, [&](Store& store) {
+    CContactInfo found;
+    {
+      Statement stmt = store.Prepare(
+          "SELECT last_name, first_name, file_as, company, birthday, note, ring_path, photo, display_name"
+          " FROM contacts WHERE id = ?");
+      if (stmt.Bind(1, id).Step() != SQLITE_ROW) return false;
+      Assign(found.lastName, stmt.Text(0));
+      Assign(found.firstName, stmt.Text(1));
+      Assign(found.fileAs, stmt.Text(2));
+      Assign(found.company, stmt.Text(3));
+      Assign(found.birthday, stmt.Text(4));
+      Assign(found.note, stmt.Text(5));
+      Assign(found.ringPath, stmt.Text(6));
+      if (!withoutPhoto) found.SetPhoto(static_cast<const unsigned char*>(stmt.Blob(7)), stmt.BlobSize(7));
+      if (found.fileAs.empty()) Assign(found.fileAs, stmt.Text(8));
+    }
+    found.contactId = id;
+    {
+      Statement stmt = store.Prepare("SELECT id, value, type, is_primary FROM phones WHERE contact_id = ? ORDER BY id");
+      stmt.Bind(1, id);
+      while (stmt.Step() == SQLITE_ROW) {
+        st_contacts_extra phone;
+        phone.id = stmt.Int(0);
+        Assign(phone.value, stmt.Text(1));
+        phone.type = stmt.Int(2);
+        phone.primary = stmt.Int(3);
+        found.phoneNumbers.add(std::move(phone));
+      }
+    }
+    {
+      Statement stmt = store.Prepare("SELECT id, category, value, type FROM extras WHERE contact_id = ? ORDER BY id");
+      stmt.Bind(1, id);
+      while (stmt.Step() == SQLITE_ROW) {
+        st_contacts_extra value;
+        value.id = stmt.Int(0);
+        Assign(value.value, stmt.Text(2));
+        value.type = stmt.Int(3);
+        switch (stmt.Int(1)) {
+          case EXTRA_EMAIL: found.emails.add(std::move(value)); break;
+          case EXTRA_MSN: found.msnAccounts.add(std::move(value)); break;
+          case EXTRA_QQ: found.qqNumbers.add(std::move(value)); break;
+          case EXTRA_WEB_PAGE: found.webPages.add(std::move(value)); break;
+          default: break;
+        }
+      }
+    }
+    {
+      Statement stmt = store.Prepare(
+          "SELECT id, street, postcode, city, province, country, type FROM addresses WHERE contact_id = ? ORDER BY id");
+      stmt.Bind(1, id);
+      while (stmt.Step() == SQLITE_ROW) {
+        st_address_Info address;
+        address.id = stmt.Int(0);
+        Assign(address.street, stmt.Text(1));
+        Assign(address.postcode, stmt.Text(2));
+        Assign(address.city, stmt.Text(3));
+        Assign(address.province, stmt.Text(4));
+        Assign(address.country, stmt.Text(5));
+        address.type = stmt.Int(6);
+        found.addresses.add(std::move(address));
+      }
+    }
+    {
+      Statement stmt = store.Prepare(
+          "SELECT g.id, g.name FROM memberships m JOIN groups g ON g.id = m.group_id WHERE m.contact_id = ?"
+          " ORDER BY g.id");
+      stmt.Bind(1, id);
+      while (stmt.Step() == SQLITE_ROW) {
+        qzu::string name;
+        Assign(name, stmt.Text(1));
+        found.categories.add(std::move(name));
+        found.categoryIds.add(stmt.Int(0));
+      }
+    }
+    record = std::move(found);
+    return true;
+  });
+}
+
+bool CContactsDbIf::IsContactInBlacklist(int contactId) { return IsContactInGroup(contactId, 1); }
+
+bool CContactsDbIf::IsContactInGroup(int contactId, int groupId) {
+  if (contactId <= 0 || groupId <= 0) return false;
+  return WithStore(false, [&](Store& store) {
+    Statement stmt = store.Prepare("SELECT 1 FROM memberships WHERE group_id = ? AND contact_id = ?");
+    return stmt.Bind(1, groupId).Bind(2, contactId).Step() == SQLITE_ROW;
+  });
+}
+
+int CContactsDbIf::GetGroupID(const qzu::string& name) {
+  if (name.empty()) return 0;
+  return WithStore(0, [&](Store& store) {
+    Statement stmt = store.Prepare("SELECT id FROM groups WHERE name = ?");
+    return stmt.Bind(1, name.view()).Step() == SQLITE_ROW ? stmt.Int(0) : 0;
+  });
+}
+
+int CContactsDbIf::GetGroupContactsCount(int groupId, int countingKind) {
+  if (groupId <= 0 || !ValidCountingKind(countingKind)) return 0;
+  return WithStore(0, [&](Store& store) {
+    Statement stmt = store.Prepare(
+        "SELECT count(*) FROM memberships m JOIN contacts c ON c.id = m.contact_id WHERE m.group_id = ?1"
+        COUNTS_BY_KIND);
+    return stmt.Bind(1, groupId).Bind(2, countingKind).Step() == SQLITE_ROW ? stmt.Int(0) : 0;
+  });
+}
+
+int CContactsDbIf::GetUngroupContactsCount(int countingKind) {
+  if (!ValidCountingKind(countingKind)) return 0;
+  return WithStore(0, [&](Store& store) {
+    Statement stmt = store.Prepare(
+        "SELECT count(*) FROM contacts c WHERE"
+        " NOT EXISTS(SELECT 1 FROM memberships m WHERE m.contact_id = c.id)" COUNTS_BY_KIND);
+    return stmt.Bind(2, countingKind).Step() == SQLITE_ROW ? stmt.Int(0) : 0;
+  });
+}
+
+bool CContactsDbIf::IsGroupPNExist(int groupId) {
+  return groupId > 0 ? GetGroupContactsCount(groupId, COUNT_MEMBERS_WITH_NUMBER) > 0
+                     : groupId == 0 && GetUngroupContactsCount(COUNT_MEMBERS_WITH_NUMBER) > 0;
+}
+
+bool CContactsDbIf::IsGroupEmailExist(int groupId) {
+  return groupId > 0 ? GetGroupContactsCount(groupId, COUNT_MEMBERS_WITH_EMAIL) > 0
+                     : groupId == 0 && GetUngroupContactsCount(COUNT_MEMBERS_WITH_EMAIL) > 0;
+}

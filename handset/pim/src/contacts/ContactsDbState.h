@@ -1,0 +1,107 @@
+// What a CContactsDbIf keeps between calls: the position of every cursor
+// list and the latest contact snapshot.
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "contacts/ContactSnapshot.h"
+#include "contacts/Cursor.h"
+#include "qzpam/qzu_string.h"
+#include "store/Store.h"
+#include "store/StoreHolder.h"
+
+namespace qzpam {
+
+// A row of a snapshot list: which contact, and which of its numbers (-1 for
+// the primary one).
+struct ContactRef {
+  const SnapshotContact* contact;
+  int number;
+};
+
+// Snapshot rows stay valid while the cursor holds the snapshot.
+struct SnapshotCursor {
+  std::shared_ptr<const ContactSnapshot> snapshot;
+
+  // The last search (key folded to lower case, and its matches), which the
+  // next keystroke narrows instead of scanning every contact again.
+  std::wstring lastFuzzyKey;
+  std::shared_ptr<const ContactSnapshot> lastFuzzySnapshot;
+  std::vector<const SnapshotContact*> lastFuzzyMatches;
+  Cursor<ContactRef> rows;
+};
+
+struct ValueRow {
+  int id;
+  std::wstring name;
+  std::wstring value;
+  int type;
+  wchar_t letter;
+};
+
+struct GroupRow {
+  int id;
+  std::wstring name;
+  int count;
+};
+
+struct CallRow {
+  std::wstring number;
+  int time;
+  int value;
+  int type;
+  std::wstring name;
+  int contactId;
+};
+
+struct ContactsDbState {
+  std::mutex mutex;  // guards the cursors and the snapshot
+
+  SnapshotCursor allContacts;
+  SnapshotCursor groupMembers;
+  SnapshotCursor ungrouped;
+  SnapshotCursor fuzzy;
+  SnapshotCursor phoneNumbers;
+  SnapshotCursor numberFilter;
+  Cursor<ValueRow> emailFilter;
+  Cursor<GroupRow> groups;
+  Cursor<CallRow> threads;
+  Cursor<CallRow> missedThreads;
+  Cursor<CallRow> numberCalls;
+  Cursor<CallRow> numberMissedCalls;
+  Cursor<std::wstring> groupEmails;
+
+  std::shared_ptr<const ContactSnapshot> snapshot;
+
+  // The last search (key folded to lower case, and its matches), which the
+  // next keystroke narrows instead of scanning every contact again.
+  std::wstring lastFuzzyKey;
+  std::shared_ptr<const ContactSnapshot> lastFuzzySnapshot;
+  std::vector<const SnapshotContact*> lastFuzzyMatches;
+
+  // The snapshot of the store as it is now, rebuilt when the contacts
+  // counter moved since the last one.
+  std::shared_ptr<const ContactSnapshot> CurrentSnapshot(Store& store);
+};
+
+// The lock of a cursor list: the store's first, then the instance's. Every
+// path takes them in this order, also while a StoreBatch holds the store's
+// lock across calls.
+class ListLock {
+ public:
+  explicit ListLock(ContactsDbState& state) : store_(StoreHolder::Get()) {
+    if (store_) storeLock_ = std::unique_lock(store_->mutex());
+    stateLock_ = std::unique_lock(state.mutex);
+  }
+
+ private:
+  std::shared_ptr<Store> store_;
+  std::unique_lock<std::recursive_mutex> storeLock_;
+  std::unique_lock<std::mutex> stateLock_;
+};
+
+inline void Assign(qzu::string& out, const std::wstring& text) { out.assign(text.data(), text.size()); }
+
+}  // namespace qzpam

@@ -1,0 +1,30 @@
+// Which contact owns a number, by the rule of match/NumberMatcher.h.
+//
+// When several stored numbers match, the winner is, in this order: a number
+// with exactly the same key over one that matches on its trailing digits; a
+// contact's primary number over its others; the contact added first (lowest
+// identifier); the number added first. So the answer is the same on every
+// call and in every process.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "store/Store.h"
+
+namespace qzpam {
+
+struct PhoneOwner {
+  int contactId = 0;
+  int entryId = 0;
+  int type = 0;
+  std::wstring name;
+};
+
+class PhoneLookup {
+ public:
+  // The owner of the number with this key; contactId 0 when none.
+  static PhoneOwner Find(Store& store, std::string_view key);
+};
+
+}  // namespace qzpam

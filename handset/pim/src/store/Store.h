@@ -1,0 +1,69 @@
+// The connection to the one SQLite database under the device root.
+//
+// WAL journal (readers never wait for a writer), synchronous FULL (a write is
+// on disk when the call returns), foreign keys on, a busy timeout, and every
+// write in BEGIN IMMEDIATE, retried while another process holds the lock, so
+// that concurrent writers queue instead of failing with "database is locked".
+// All statements are prepared once and cached.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+
+#include "store/Statement.h"
+
+namespace qzpam {
+
+class Store {
+ public:
+  // Opens (creating when absent) the database file. Returns null, with a
+  // debug message, when the file is unreadable, not ours, or of a newer
+  // schema; such a file is left exactly as it was.
+  static std::unique_ptr<Store> Open(const std::filesystem::path& file);
+  ~Store();
+  Store(const Store&) = delete;
+  Store& operator=(const Store&) = delete;
+
+  // <root>/pim/contacts.db
+  static std::filesystem::path FileUnder(const std::filesystem::path& root);
+
+  // A cached statement for a constant SQL text (cached by its address).
+  Statement Prepare(const char* sql);
+
+  // Runs `body` in one write transaction and commits when it returns true.
+  // The body may run more than once (after a lock conflict), so it must not
+  // change anything outside the database before the commit. Inside a batch
+  // the body becomes a savepoint of the batch's transaction.
+  bool Write(const std::function<bool()>& body);
+
+  // One write transaction around many writes of this connection (bulk
+  // imports); they reach the disk together at EndBatch.
+  bool BeginBatch();
+  bool EndBatch();
+
+  int64_t LastInsertId() const;
+  int Changes() const;
+  // The current value of a change counter ("contacts" or "calls").
+  int Counter(const char* name);
+
+  // Tells one opening of a store from any other in this process.
+  uint64_t serial() const { return serial_; }
+
+  // Serialises this process's threads on the one connection.
+  std::recursive_mutex& mutex() { return mutex_; }
+
+ private:
+  explicit Store(sqlite3* db);
+
+  sqlite3* db_;
+  uint64_t serial_;
+  std::recursive_mutex mutex_;
+  std::unordered_map<const char*, sqlite3_stmt*> statements_;
+};
+
+}  // namespace qzpam

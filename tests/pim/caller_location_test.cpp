@@ -1,0 +1,71 @@
+// Province and city of region keys, in both interface languages.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "location/RegionLookup.h"
+#include "qzpam/CCallerLocationDbIf.h"
+
+using qzpam::RegionLookup;
+using qzpam::RegionNames;
+
+namespace {
+
+class UiLanguage {
+ public:
+  explicit UiLanguage(const char* hex) { setenv("VORNA_UI_LANG", hex, 1); }
+  ~UiLanguage() { unsetenv("VORNA_UI_LANG"); }
+};
+
+std::wstring Location(int key) {
+  qzu::string province = L"untouched";
+  qzu::string city = L"untouched";
+  if (!CCallerLocationDbIf::GetCallerLocationDbIf()->GetLocationInfo(key, province, city)) return L"(none)";
+  return std::wstring(province.view()) + L"/" + std::wstring(city.view());
+}
+
+TEST(CallerLocation, ChineseNamesOfMobileSegmentsAndAreaCodes) {
+  UiLanguage chinese("0804");
+  EXPECT_EQ(Location(755), L"广东/深圳");
+  EXPECT_EQ(Location(10), L"北京/北京");
+  EXPECT_EQ(Location(21), L"上海/上海");
+  EXPECT_EQ(Location(991), L"新疆/乌鲁木齐");
+  EXPECT_EQ(Location(1380013), L"北京/北京");
+  EXPECT_EQ(Location(1391234), L"江苏/常州");
+}
+
+TEST(CallerLocation, EnglishNamesOutsideChinese) {
+  UiLanguage english("0409");
+  EXPECT_EQ(Location(755), L"Guangdong/Shenzhen");
+  EXPECT_EQ(Location(10), L"Beijing/Beijing");
+  EXPECT_EQ(Location(1391234), L"Jiangsu/Changzhou");
+}
+
+TEST(CallerLocation, UnknownKeysLeaveBothTextsUntouched) {
+  UiLanguage chinese("0804");
+  // 0, negative, not an area code, a segment placed only in the whole country.
+  for (int key : {0, -755, 7, 100, 250, 1000, 1701234, 2000000})
+    EXPECT_EQ(Location(key), L"(none)") << key;
+}
+
+TEST(CallerLocation, GeocoderTextsSplitIntoProvinceAndCity) {
+  RegionNames names;
+  ASSERT_TRUE(RegionLookup::SplitChinese(L"贵州省贵阳市、遵义市、安顺市", &names));
+  EXPECT_EQ(names.province, L"贵州");
+  EXPECT_EQ(names.city, L"贵阳、遵义、安顺");
+  ASSERT_TRUE(RegionLookup::SplitChinese(L"湖北省襄樊市、襄樊市", &names));
+  EXPECT_EQ(names.city, L"襄樊");
+  ASSERT_TRUE(RegionLookup::SplitChinese(L"内蒙古锡林郭勒盟", &names));
+  EXPECT_EQ(names.province, L"内蒙古");
+  EXPECT_EQ(names.city, L"锡林郭勒盟");
+  ASSERT_TRUE(RegionLookup::SplitChinese(L"天津", &names));
+  EXPECT_EQ(names.province, L"天津");
+  EXPECT_EQ(names.city, L"天津");
+  ASSERT_TRUE(RegionLookup::SplitEnglish(L"Guiyang/Zunyi/Anshun, Guizhou", &names));
+  EXPECT_EQ(names.province, L"Guizhou");
+  EXPECT_EQ(names.city, L"Guiyang/Zunyi/Anshun");
+  EXPECT_FALSE(RegionLookup::SplitChinese(L"中国", &names));
+  EXPECT_FALSE(RegionLookup::SplitEnglish(L"", &names));
+}
+
+}  // namespace

@@ -1,0 +1,391 @@
+// The contracts that the windows rely on: cursors, lookups, out-parameters,
+// change counters, list order and search.
+#include <gtest/gtest.h>
+
+#include "qzpam/StoreBatch.h"
+#include "store_helpers.h"
+
+namespace {
+
+using pimtest::ListRow;
+using pimtest::StoreTest;
+
+class ContactsStore : public StoreTest {};
+
+TEST_F(ContactsStore, WholeContactRoundTripsThroughTheStore) {
+  int friends = db()->AddGroup(L"朋友");
+  CContactInfo record;
+  record.UpdateNameInfo(L"张", L"三", L"Acme");
+  record.AddPhoneNumber(0, L"138 0013 8000", 0, 0);
+  record.AddPhoneNumber(0, L"0755-12345678", 2, 1);
+  record.AddEmail(0, L"zs@example.com", 1);
+  record.AddWebPage(0, L"http://zs.example.com", 0);
+  record.AddQQ(0, L"10001", 2);
+  record.AddMSN(0, L"zs@msn.example", 0);
+  record.AddAddress(0, L"深圳", L"中国", L"518000", L"广东", L"深南大道 1 号", 1);
+  record.UpdateBirthday(L"19800101");
+  record.UpdateRemark(L"note");
+  record.UpdateRing(L"\\rings\\a.mp3");
+  record.AddToCategoris(L"朋友");
+  record.AddToCategoris(L"_$!<Blacklist>!$_");
+  const unsigned char photo[] = {0xFF, 0xD8, 0xFF, 0xD9};
+  record.SetPhoto(photo, sizeof photo);
+
+  int id = db()->AddContact(record);
+  ASSERT_GT(id, 0);
+  CContactInfo stored;
+  ASSERT_TRUE(db()->GetContactInfo(id, stored));
+  EXPECT_EQ(stored.contactId, id);
+  EXPECT_EQ(stored.fileAs, record.fileAs);
+  EXPECT_EQ(stored.company, L"Acme");
+  ASSERT_EQ(stored.phoneNumbers.size(), 2);
+  EXPECT_EQ(stored.phoneNumbers[1].value, L"0755-12345678");
+  EXPECT_EQ(stored.phoneNumbers[1].type, 2);
+  EXPECT_EQ(stored.GetPrimaryPhoneNumber(), 1);
+  EXPECT_GT(stored.phoneNumbers[0].id, 0);
+  ASSERT_EQ(stored.emails.size(), 1);
+  EXPECT_EQ(stored.emails[0].type, 1);
+  EXPECT_EQ(stored.webPages[0].value, L"http://zs.example.com");
+  EXPECT_EQ(stored.qqNumbers[0].type, 2);
+  EXPECT_EQ(stored.msnAccounts[0].value, L"zs@msn.example");
+  ASSERT_EQ(stored.addresses.size(), 1);
+  EXPECT_EQ(stored.addresses[0].street, L"深南大道 1 号");
+  EXPECT_EQ(stored.addresses[0].province, L"广东");
+  EXPECT_EQ(stored.birthday, L"19800101");
+  EXPECT_EQ(stored.note, L"note");
+  EXPECT_EQ(stored.ringPath, L"\\rings\\a.mp3");
+  EXPECT_EQ(stored.categoryIds, (qzu::array<int>{1, friends}));
+  EXPECT_EQ(stored.categories[0], L"_$!<Blacklist>!$_");
+  ASSERT_EQ(stored.photoLength, 4);
+  EXPECT_EQ(stored.photoData[3], 0xD9);
+  EXPECT_TRUE(db()->IsContactInBlacklist(id));
+
+  CContactInfo brief;
+  ASSERT_TRUE(db()->GetContactInfo(id, brief, true));
+  EXPECT_EQ(brief.photoLength, 0);
+}
+
+TEST_F(ContactsStore, CursorRestartsOnFirstAndLeavesOutputsAloneAtTheEnd) {
+  Add(L"", L"Anna", {L"13800000001"});
+  Add(L"", L"Bert", {L"13800000002"});
+  int id = 0, type = 0;
+  wchar_t letter = 0;
+  qzu::string name, detail;
+  ASSERT_TRUE(db()->GetContactslist(id, name, detail, type, letter, true));
+  EXPECT_EQ(name, L"Anna");
+  ASSERT_TRUE(db()->GetContactslist(id, name, detail, type, letter, false));
+  EXPECT_EQ(name, L"Bert");
+  ASSERT_TRUE(db()->GetContactslist(id, name, detail, type, letter, true));
+  EXPECT_EQ(name, L"Anna");
+  ASSERT_TRUE(db()->GetContactslist(id, name, detail, type, letter, false));
+  id = -7;
+  name = L"kept";
+  EXPECT_FALSE(db()->GetContactslist(id, name, detail, type, letter, false));
+  EXPECT_FALSE(db()->GetContactslist(id, name, detail, type, letter, false));
+  EXPECT_EQ(id, -7);
+  EXPECT_EQ(name, L"kept");
+
+  // Cursors of different lists do not disturb each other.
+  int gid = 0, count = 0;
+  qzu::string group;
+  ASSERT_TRUE(db()->GetContactslist(id, name, detail, type, letter, true));
+  ASSERT_TRUE(db()->GetGroupInfo(0, gid, group, count, true));
+  ASSERT_TRUE(db()->GetContactslist(id, name, detail, type, letter, false));
+  EXPECT_EQ(name, L"Bert");
+}
+
+TEST_F(ContactsStore, FailedLookupsLeaveOutputsUntouched) {
+  int id = Add(L"", L"Anna", {L"13800000001"}, {L"anna@example.com"});
+  qzu::string name = L"kept";
+  int type = 42, entry = 42, length = 42;
+  unsigned char* photo = reinterpret_cast<unsigned char*>(&type);
+  EXPECT_EQ(db()->SearchPN(L"13900000000", &name, &type, &name, &photo, &length, &entry), 0);
+  EXPECT_EQ(db()->SearchPN(nullptr, &name, &type, nullptr, nullptr, nullptr, nullptr), 0);
+  EXPECT_EQ(db()->SearchPN(L"", &name, &type, nullptr, nullptr, nullptr, nullptr), 0);
+  EXPECT_EQ(db()->SearchEmail(L"bert@example.com", name, type), 0);
+  EXPECT_EQ(db()->SearchEmail(nullptr, name, type), 0);
+  EXPECT_EQ(name, L"kept");
+  EXPECT_EQ(type, 42);
+  EXPECT_EQ(entry, 42);
+  EXPECT_EQ(length, 42);
+  EXPECT_EQ(photo, reinterpret_cast<unsigned char*>(&type));
+
+  CContactInfo record;
+  record.UpdateNameInfo(L"", L"untouched", L"");
+  EXPECT_FALSE(db()->GetContactInfo(id + 100, record));
+  EXPECT_FALSE(db()->GetContactInfo(0, record));
+  EXPECT_EQ(record.firstName, L"untouched");
+
+  // A match fills what was asked for; a contact without photo gives null.
+  EXPECT_EQ(db()->SearchPN(L"+86 138 0000 0001", &name, &type, nullptr, &photo, &length, &entry), id);
+  EXPECT_EQ(name, L"Anna");
+  EXPECT_EQ(photo, nullptr);
+  EXPECT_EQ(length, 0);
+  EXPECT_GT(entry, 0);
+  EXPECT_EQ(db()->SearchEmail(L"ANNA@example.com", name, type), id);
+}
+
+TEST_F(ContactsStore, BadInputGivesFalseAndChangesNothing) {
+  int id = Add(L"", L"Anna", {L"13800000001"});
+  int before = db()->GetDbChangeCount();
+  int calls = db()->GetCallsChangeCount();
+  CContactInfo nobody;
+  EXPECT_EQ(db()->AddContact(nobody), 0);
+  EXPECT_FALSE(db()->RemoveContact(id + 1));
+  EXPECT_FALSE(db()->RemoveContact(0));
+  EXPECT_FALSE(db()->UpdateNotes(id + 1, L"x"));
+  EXPECT_EQ(db()->addPhones(id + 1, st_contacts_extra{0, L"1", 0, 0}), 0);
+  EXPECT_EQ(db()->addPhones(id, st_contacts_extra{0, L"", 0, 0}), 0);
+  EXPECT_EQ(db()->addExtraInfo(id, 9, st_contacts_extra{0, L"x", 0, 0}), 0);
+  EXPECT_FALSE(db()->UpdatePhones(st_contacts_extra{12345, L"1", 0, 0}));
+  EXPECT_FALSE(db()->RemovePhones(12345));
+  EXPECT_FALSE(db()->RemoveExtraInfo(0));
+  EXPECT_FALSE(db()->UpdateAddress(st_address_Info{}));
+  EXPECT_EQ(db()->AddGroup(L""), 0);
+  EXPECT_FALSE(db()->UpdateGroupName(999, L"x"));
+  EXPECT_FALSE(db()->DeleteGroup(999));
+  EXPECT_FALSE(db()->UpdateCategories(nobody, {}));
+  EXPECT_FALSE(db()->InsertCall(nullptr, 1, 1, 1));
+  EXPECT_FALSE(db()->InsertCall(L"1", 1, 1, 6));
+  EXPECT_FALSE(db()->DeleteCalls(nullptr, 0));
+  EXPECT_EQ(db()->GetGroupID(L""), 0);
+  EXPECT_EQ(db()->GetDbChangeCount(), before);
+  EXPECT_EQ(db()->GetCallsChangeCount(), calls);
+}
+
+TEST_F(ContactsStore, CountersMoveWithEveryChangeAndOnlyThen) {
+  int id = Add(L"", L"Anna", {L"13800000001"});
+  CContactInfo record;
+  ASSERT_TRUE(db()->GetContactInfo(id, record));
+  int count = db()->GetDbChangeCount();
+  int calls = db()->GetCallsChangeCount();
+  auto moved = [&](const char* what) {
+    int now = db()->GetDbChangeCount();
+    EXPECT_NE(now, count) << what;
+    count = now;
+  };
+  record.UpdateNameInfo(L"", L"Anne", L"");
+  ASSERT_TRUE(db()->UpdateName(record));
+  moved("UpdateName");
+  ASSERT_TRUE(db()->UpdateNotes(id, L"n"));
+  moved("UpdateNotes");
+  int phone = db()->addPhones(id, st_contacts_extra{0, L"13800000009", 1, 0});
+  ASSERT_GT(phone, 0);
+  moved("addPhones");
+  ASSERT_TRUE(db()->UpdatePhonePrimary(phone, 1));
+  moved("UpdatePhonePrimary");
+  int group = db()->AddGroup(L"同事");
+  moved("AddGroup");
+  ASSERT_TRUE(db()->UpdateCategories(record, {group}));
+  moved("UpdateCategories");
+  ASSERT_TRUE(db()->RemoveContact(id));
+  moved("RemoveContact");
+
+  // Reads and the call log leave the contacts counter alone; calls move theirs.
+  AllContacts();
+  EXPECT_EQ(db()->GetDbChangeCount(), count);
+  ASSERT_TRUE(db()->InsertCall(L"13800000001", 100, 3, 1));
+  EXPECT_EQ(db()->GetDbChangeCount(), count);
+  EXPECT_NE(db()->GetCallsChangeCount(), calls);
+}
+
+TEST_F(ContactsStore, ListIsInPinyinOrderWithLettersAndHashLast) {
+  Add(L"", L"007");
+  Add(L"张", L"三", {L"13800000003"});
+  Add(L"曾", L"小贤");
+  Add(L"单", L"田芳");
+  Add(L"", L"Andy", {L"13800000001", L"13800000002"});
+  Add(L"陈", L"明");
+  std::vector<std::wstring> names;
+  std::wstring letters;
+  for (const ListRow& row : AllContacts()) {
+    names.push_back(row.name);
+    letters += row.letter;
+  }
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"Andy", L"陈明", L"单田芳", L"曾小贤", L"张三", L"007"}));
+  EXPECT_EQ(letters, L"ACSZZ#");
+  EXPECT_EQ(AllContacts()[0].detail, L"13800000001");
+}
+
+TEST_F(ContactsStore, FuzzySearchMatchesNamesPinyinInitialsAndDigits) {
+  Add(L"张", L"三", {L"13800138000"});
+  Add(L"李", L"四", {L"0755-88886666"});
+  Add(L"", L"Sandy", {L"13911112222"});
+  EXPECT_EQ(Fuzzy(L"zs"), (std::vector<std::wstring>{L"张三"}));
+  EXPECT_EQ(Fuzzy(L"zhang"), (std::vector<std::wstring>{L"张三"}));
+  EXPECT_EQ(Fuzzy(L"san"), (std::vector<std::wstring>{L"Sandy", L"张三"}));
+  EXPECT_EQ(Fuzzy(L"ang"), (std::vector<std::wstring>{}));  // not from a syllable's start
+  EXPECT_EQ(Fuzzy(L"四"), (std::vector<std::wstring>{L"李四"}));
+  EXPECT_EQ(Fuzzy(L"SAND"), (std::vector<std::wstring>{L"Sandy"}));
+  EXPECT_EQ(Fuzzy(L"8888"), (std::vector<std::wstring>{L"李四"}));
+  EXPECT_EQ(Fuzzy(L"").size(), 3u);
+  EXPECT_EQ(Fuzzy(L"xyz"), (std::vector<std::wstring>{}));
+
+  // Typing narrows the previous results; deleting and new contacts widen again.
+  EXPECT_EQ(Fuzzy(L"s"), (std::vector<std::wstring>{L"李四", L"Sandy", L"张三"}));
+  EXPECT_EQ(Fuzzy(L"sa"), (std::vector<std::wstring>{L"Sandy", L"张三"}));
+  EXPECT_EQ(Fuzzy(L"sand"), (std::vector<std::wstring>{L"Sandy"}));
+  EXPECT_EQ(Fuzzy(L"sa"), (std::vector<std::wstring>{L"Sandy", L"张三"}));
+  Add(L"", L"Sanders");
+  EXPECT_EQ(Fuzzy(L"sand"), (std::vector<std::wstring>{L"Sanders", L"Sandy"}));
+
+  // A digit match shows the number that matched.
+  int id = 0, type = 0;
+  qzu::string name, detail;
+  ASSERT_TRUE(db()->GetContactslistFuzzy(L"0013", id, name, detail, type, true));
+  EXPECT_EQ(detail, L"13800138000");
+}
+
+TEST_F(ContactsStore, SearchPnPicksTheSameWinnerEveryTime) {
+  int older = Add(L"", L"Older", {L"13800138000"});
+  int newer = Add(L"", L"Newer", {L"+86 138 0013 8000"});
+  EXPECT_EQ(db()->SearchPN(L"13800138000", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), older);
+  // An exact key beats a tail match, whoever came first.
+  int tail = Add(L"", L"Tail", {L"12345678"});
+  int exact = Add(L"", L"Exact", {L"0755 1234 5678"});
+  EXPECT_EQ(db()->SearchPN(L"075512345678", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), exact);
+  EXPECT_EQ(db()->SearchPN(L"12345678", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), tail);
+  // Short codes only match exactly.
+  EXPECT_EQ(db()->SearchPN(L"8000", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
+  EXPECT_TRUE(db()->RemoveContact(older));
+  EXPECT_EQ(db()->SearchPN(L"13800138000", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), newer);
+}
+
+TEST_F(ContactsStore, PhoneEntriesKeepOnePrimaryAndTheShownNumber) {
+  int id = Add(L"", L"Anna", {L"13800000001"});
+  int second = db()->addPhones(id, st_contacts_extra{0, L"13800000002", 2, 1});
+  ASSERT_GT(second, 0);
+  CContactInfo record;
+  ASSERT_TRUE(db()->GetContactInfo(id, record));
+  EXPECT_EQ(record.GetPrimaryPhoneNumber(), 1);
+  EXPECT_EQ(record.phoneNumbers[0].primary, 0);
+  EXPECT_EQ(AllContacts()[0].detail, L"13800000002");
+  EXPECT_EQ(AllContacts()[0].type, 2);
+
+  ASSERT_TRUE(db()->RemovePhones(second));
+  EXPECT_EQ(AllContacts()[0].detail, L"13800000001");
+  ASSERT_TRUE(db()->UpdatePhones(st_contacts_extra{record.phoneNumbers[0].id, L"13900000000", 3, 1}));
+  EXPECT_EQ(AllContacts()[0].detail, L"13900000000");
+  EXPECT_EQ(db()->SearchPN(L"13800000001", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), 0);
+  EXPECT_EQ(db()->SearchPN(L"13900000000", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), id);
+
+  int mail = db()->addExtraInfo(id, EXTRA_EMAIL, st_contacts_extra{0, L"a@example.com", 0, 0});
+  int qq = db()->addExtraInfo(id, EXTRA_QQ, st_contacts_extra{0, L"12345", 1, 0});
+  int address = db()->addAddress(id, st_address_Info{0, L"street", L"100000", L"北京", L"北京", L"中国", 0});
+  ASSERT_TRUE(mail > 0 && qq > 0 && address > 0);
+  ASSERT_TRUE(db()->UpdateExtraInfo(st_contacts_extra{qq, L"54321", 2, 0}));
+  ASSERT_TRUE(db()->UpdateAddress(st_address_Info{address, L"road", L"", L"", L"", L"", 1}));
+  ASSERT_TRUE(db()->RemoveExtraInfo(mail));
+  ASSERT_TRUE(db()->GetContactInfo(id, record));
+  EXPECT_TRUE(record.emails.empty());
+  EXPECT_EQ(record.qqNumbers[0].value, L"54321");
+  EXPECT_EQ(record.addresses[0].street, L"road");
+  ASSERT_TRUE(db()->RemoveAddress(address));
+  ASSERT_TRUE(db()->GetContactInfo(id, record));
+  EXPECT_TRUE(record.addresses.empty());
+
+  const unsigned char jpeg[] = {0xFF, 0xD8, 0xFF, 0xD9};
+  record.SetPhoto(jpeg, sizeof jpeg);
+  ASSERT_TRUE(db()->AddPhoto(record));
+  unsigned char* photo = nullptr;
+  int length = 0;
+  EXPECT_EQ(db()->SearchPN(L"13900000000", nullptr, nullptr, nullptr, &photo, &length, nullptr), id);
+  ASSERT_EQ(length, 4);
+  EXPECT_EQ(photo[1], 0xD8);
+  ASSERT_TRUE(db()->RemovePhoto(record));
+  ASSERT_TRUE(db()->GetContactInfo(id, record));
+  EXPECT_EQ(record.photoLength, 0);
+}
+
+TEST_F(ContactsStore, GroupsCountMembersByKindAndDeleteInTwoSteps) {
+  int family = db()->AddGroup(L"家人");
+  EXPECT_EQ(db()->AddGroup(L"家人"), 0);
+  EXPECT_EQ(db()->GetGroupID(L"家人"), family);
+  EXPECT_EQ(db()->GetGroupID(L"_$!<Blacklist>!$_"), 1);
+  int withNumber = Add(L"", L"Num", {L"13800000001"});
+  int withMail = Add(L"", L"Mail", {}, {L"m@example.com"});
+  int loner = Add(L"", L"Loner", {L"13800000002"});
+  CContactInfo a, b;
+  a.contactId = withNumber;
+  b.contactId = withMail;
+  ASSERT_TRUE(db()->UpdateCategories(a, {family}));
+  ASSERT_TRUE(db()->UpdateCategories(b, {family, 1}));
+  ASSERT_TRUE(db()->UpdateCategories(b, {family}));  // left the blacklist
+
+  auto groups = [&](int kind) {
+    std::vector<std::pair<int, int>> out;
+    int id = 0, count = 0;
+    qzu::string name;
+    for (bool first = true; db()->GetGroupInfo(kind, id, name, count, first); first = false) out.push_back({id, count});
+    return out;
+  };
+  EXPECT_EQ(groups(0), (std::vector<std::pair<int, int>>{{1, 0}, {family, 2}}));
+  EXPECT_EQ(groups(1), (std::vector<std::pair<int, int>>{{1, 0}, {family, 1}}));
+  EXPECT_EQ(groups(2), (std::vector<std::pair<int, int>>{{1, 0}, {family, 1}}));
+  EXPECT_EQ(db()->GetGroupContactsCount(family), 2);
+  EXPECT_EQ(db()->GetUngroupContactsCount(0), 1);
+  EXPECT_TRUE(db()->IsContactInGroup(withMail, family));
+  EXPECT_FALSE(db()->IsContactInBlacklist(withMail));
+  EXPECT_TRUE(db()->IsGroupPNExist(family));
+  EXPECT_TRUE(db()->IsGroupEmailExist(family));
+  EXPECT_TRUE(db()->IsGroupPNExist(0));
+  EXPECT_FALSE(db()->IsGroupEmailExist(0));
+
+  int id = 0, type = 0;
+  wchar_t letter = 0;
+  qzu::string name, detail, mail;
+  ASSERT_TRUE(db()->GetUngroupContactslist(id, name, detail, type, letter, true));
+  EXPECT_EQ(id, loner);
+  EXPECT_FALSE(db()->GetUngroupContactslist(id, name, detail, type, letter, false));
+  ASSERT_TRUE(db()->GetContactslist(family, id, name, detail, type, letter, true));
+  EXPECT_EQ(name, L"Mail");
+  ASSERT_TRUE(db()->GetGroupEmail(family, mail, true));
+  EXPECT_EQ(mail, L"m@example.com");
+  EXPECT_FALSE(db()->GetGroupEmail(family, mail, false));
+
+  EXPECT_TRUE(db()->DeleteGroup2(family));
+  EXPECT_TRUE(db()->DeleteGroup(family));
+  EXPECT_EQ(db()->GetUngroupContactsCount(0), 3);
+  EXPECT_FALSE(db()->DeleteGroup(1));  // the blacklist stays
+  EXPECT_EQ(db()->GetGroupID(L"_$!<Blacklist>!$_"), 1);
+}
+
+TEST_F(ContactsStore, NumberAndEmailFiltersUseTheTextAsGiven) {
+  Add(L"", L"Anna", {L"138-0000-0001", L"13900000002"}, {L"anna@example.com"});
+  Add(L"", L"Bert", {L"13700000003"}, {L"bert@example.org"});
+  auto numbers = [&](const wchar_t* filter) {
+    std::vector<std::wstring> out;
+    int id = 0, type = 0;
+    qzu::string name, number;
+    for (bool first = true; db()->GetContactsPNlist(filter, id, name, number, type, first); first = false)
+      out.emplace_back(number.view());
+    return out;
+  };
+  EXPECT_EQ(numbers(L"").size(), 3u);
+  EXPECT_EQ(numbers(L"1380000"), (std::vector<std::wstring>{L"138-0000-0001"}));
+  EXPECT_EQ(numbers(L"Bert"), (std::vector<std::wstring>{L"13700000003"}));
+  EXPECT_TRUE(numbers(nullptr).empty());
+  int id = 0, type = 0;
+  qzu::string name, email;
+  ASSERT_TRUE(db()->GetContactsEmaillist(L".org", id, name, email, type, true));
+  EXPECT_EQ(email, L"bert@example.org");
+  EXPECT_FALSE(db()->GetContactsEmaillist(L".org", id, name, email, type, false));
+}
+
+TEST_F(ContactsStore, BatchedWritesLandTogetherAndListsWorkInside) {
+  int count = db()->GetDbChangeCount();
+  {
+    qzpam::StoreBatch batch;
+    ASSERT_TRUE(batch.active());
+    Add(L"", L"Anna", {L"13800000001"});
+    Add(L"", L"Bert", {L"13800000002"});
+    EXPECT_EQ(AllContacts().size(), 2u);
+    CContactInfo nobody;
+    EXPECT_EQ(db()->AddContact(nobody), 0);  // a failed write inside leaves the others
+    EXPECT_TRUE(batch.Commit());
+  }
+  EXPECT_EQ(AllContacts().size(), 2u);
+  EXPECT_NE(db()->GetDbChangeCount(), count);
+}
+
+}  // namespace

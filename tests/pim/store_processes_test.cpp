@@ -1,0 +1,131 @@
+// Several processes on one store: concurrent writers lose nothing, changes
+// are seen across processes, and a writer killed mid-loop leaves a sound
+// database holding every write it acknowledged.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <set>
+#include <string>
+
+#include "ce/device.h"
+#include "store_helpers.h"
+
+extern char** environ;
+
+namespace {
+
+struct Peer {
+  pid_t pid = -1;
+  int output = -1;  // the peer's standard output
+};
+
+Peer StartPeer(std::vector<std::string> args) {
+  Peer peer;
+  int fds[2];
+  if (pipe(fds) != 0) return peer;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+  posix_spawn_file_actions_addclose(&actions, fds[0]);
+  std::string program = (vorna::test::BuiltProgramsDir() / "pim_store_peer").string();
+  args.insert(args.begin(), program);
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  if (posix_spawn(&peer.pid, program.c_str(), &actions, nullptr, argv.data(), environ) != 0) peer.pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  peer.output = fds[0];
+  return peer;
+}
+
+int Wait(const Peer& peer) {
+  int status = 0;
+  if (waitpid(peer.pid, &status, 0) != peer.pid) return -1;
+  close(peer.output);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Reads whole lines of acknowledged ids until `count` were read (0: until
+// the peer's output ends).
+void ReadAcks(int fd, std::vector<int>& ids, size_t count, std::string& partial) {
+  char buffer[256];
+  while (count == 0 || ids.size() < count) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n <= 0) return;
+    partial.append(buffer, static_cast<size_t>(n));
+    size_t end;
+    while ((end = partial.find('\n')) != std::string::npos) {
+      ids.push_back(std::stoi(partial.substr(0, end)));
+      partial.erase(0, end + 1);
+    }
+  }
+}
+
+class StoreProcesses : public pimtest::StoreTest {
+ protected:
+  int ContactCount() { return static_cast<int>(AllContacts().size()); }
+};
+
+TEST_F(StoreProcesses, ChangesOfAnotherProcessMoveTheCounters) {
+  int contacts = db()->GetDbChangeCount();
+  int calls = db()->GetCallsChangeCount();
+  ASSERT_EQ(Wait(StartPeer({"contacts", "peer", "1"})), 0);
+  EXPECT_NE(db()->GetDbChangeCount(), contacts);
+  EXPECT_NE(db()->GetCallsChangeCount(), calls);
+  EXPECT_EQ(ContactCount(), 1);
+}
+
+TEST_F(StoreProcesses, ConcurrentWritersLoseNothing) {
+  constexpr int kEach = 150;
+  Peer a = StartPeer({"contacts", "a", std::to_string(kEach)});
+  Peer b = StartPeer({"contacts", "b", std::to_string(kEach)});
+  ASSERT_GT(a.pid, 0);
+  ASSERT_GT(b.pid, 0);
+  for (int i = 0; i < kEach; ++i) {
+    std::wstring name = L"self-" + std::to_wstring(i);
+    ASSERT_GT(Add(L"", name.c_str(), {L"13700000000"}), 0) << i;
+    ASSERT_TRUE(db()->InsertCall(L"13700000000", i, 1, 1));
+  }
+  EXPECT_EQ(Wait(a), 0);
+  EXPECT_EQ(Wait(b), 0);
+  EXPECT_EQ(ContactCount(), 3 * kEach);
+  int calls = 0, time = 0, value = 0, type = 0;
+  for (bool first = true; db()->GetCallHistoryByPN(L"13700000000", 9999, time, value, type, first); first = false)
+    ++calls;
+  EXPECT_EQ(calls, kEach);
+}
+
+TEST_F(StoreProcesses, KilledWriterLeavesASoundStoreWithEveryAcknowledgedWrite) {
+  Peer peer = StartPeer({"forever", "k", "-"});
+  ASSERT_GT(peer.pid, 0);
+  std::vector<int> acked;
+  std::string partial;
+  ReadAcks(peer.output, acked, 40, partial);
+  kill(peer.pid, SIGKILL);
+  ReadAcks(peer.output, acked, 0, partial);  // acknowledged before it died
+  int status = 0;
+  waitpid(peer.pid, &status, 0);
+  close(peer.output);
+  ASSERT_GE(acked.size(), 40u);
+
+  ce::SetDeviceRoot(root_.path());  // this process opens the store afresh
+  sqlite3* raw = nullptr;
+  ASSERT_EQ(sqlite3_open((root_.path() / "pim" / "contacts.db").c_str(), &raw), SQLITE_OK);
+  sqlite3_stmt* check = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(raw, "PRAGMA integrity_check", -1, &check, nullptr), SQLITE_OK);
+  ASSERT_EQ(sqlite3_step(check), SQLITE_ROW);
+  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok");
+  sqlite3_finalize(check);
+  sqlite3_close(raw);
+
+  std::set<int> stored;
+  for (const pimtest::ListRow& row : AllContacts()) stored.insert(row.id);
+  for (int id : acked) EXPECT_TRUE(stored.contains(id)) << "acknowledged contact " << id << " is missing";
+}
+
+}  // namespace

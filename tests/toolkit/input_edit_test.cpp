@@ -1,0 +1,207 @@
+// The single-line edit: typing, backspace and the caret, the character
+// limit, paste and clear, Enter, focus switching and the change notices.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "ce/clipboard.h"
+#include "input_fixture.h"
+#include "qzfc/UiEdit.h"
+#include "qzfc/UiSearchBox.h"
+#include "qzfc/UiSingleLineEdit.h"
+
+namespace qzfc::test {
+namespace {
+
+class EditTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    Open(wnd);
+    for (int i = 0; i < 2; ++i) {
+      fields[i].SetID(2 + i);
+      fields[i].SetPos(12, 15 + i * 80, 456, 64);
+      fields[i].SetTextColor(0);
+      wnd.AddUiWin(&fields[i]);
+    }
+    fields[0].SetFocus(TRUE);
+  }
+  void Copy(const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HLOCAL block = LocalAlloc(0, bytes);
+    std::memcpy(block, text.c_str(), bytes);
+    ASSERT_NE(SetClipboardData(CF_UNICODETEXT, block), nullptr);
+    CloseClipboard();
+  }
+  EditWnd wnd;
+  UiSingleLineEdit fields[2];
+};
+
+TEST_F(EditTest, TypingAndBackspaceChangeTheTextAndNotify) {
+  robot.Type(L"ab");
+  robot.Char(8);
+  robot.Type(L"c");
+  EXPECT_STREQ(fields[0].GetText(), L"ac");
+  EXPECT_EQ(fields[0].GetCursePos(), 2);
+  EXPECT_EQ(wnd.changes, (std::vector<Change>{{2, 1, 'a'}, {2, 1, 'b'}, {2, 2, 0}, {2, 1, 'c'}}));
+  // Backspace on nothing changes nothing and says nothing.
+  robot.Type(L"\b\b\b");
+  EXPECT_STREQ(fields[0].GetText(), L"");
+  EXPECT_EQ(wnd.changes.size(), 6u);
+  EXPECT_STREQ(fields[1].GetText(), L"");
+}
+
+TEST_F(EditTest, TheCaretDecidesWhereTypingGoes) {
+  fields[0].SetText(L"5678");
+  EXPECT_EQ(fields[0].GetCursePos(), 4);
+  fields[0].SetCursePos(0);
+  robot.Type(L"1");
+  robot.Char(8);  // removes the 1 again, not the 8
+  robot.Char(8);  // at the start: nothing
+  fields[0].SetCursePos(2);
+  robot.Char(8);  // the 6
+  fields[0].SetCursePos(-1);
+  robot.Type(L"9");
+  EXPECT_STREQ(fields[0].GetText(), L"5789");
+  fields[0].SetCursePos(99);
+  EXPECT_EQ(fields[0].GetCursePos(), 4);
+}
+
+TEST_F(EditTest, TheCharacterLimitHoldsForEveryWayIn) {
+  fields[0].SetMaxChars(3);
+  robot.Type(L"12345");
+  EXPECT_STREQ(fields[0].GetText(), L"123");
+  EXPECT_EQ(wnd.changes.size(), 3u);  // refused characters are not reported
+  fields[0].SetText(L"abcdef");
+  EXPECT_STREQ(fields[0].GetText(), L"abc");
+  fields[0].SetText(L"a");
+  Copy(L"xy\r\nzw");
+  robot.Char(22);  // Ctrl+V: the line break is dropped and the rest cut to fit
+  EXPECT_STREQ(fields[0].GetText(), L"axy");
+  EXPECT_EQ(wnd.changes.back(), (Change{2, 3, 0}));
+  fields[1].SetText(L"long text");
+  fields[1].SetMaxChars(4);
+  EXPECT_STREQ(fields[1].GetText(), L"long");
+}
+
+TEST_F(EditTest, EnterAndEscapeAndControlCharacters) {
+  fields[0].SetText(L"ab");
+  robot.Char(13);
+  robot.Char(10);
+  robot.Char(9);     // a tab is not kept
+  robot.Char(0x7F);  // nor DEL
+  EXPECT_STREQ(fields[0].GetText(), L"ab");
+  EXPECT_EQ(wnd.changes, (std::vector<Change>{{2, 1, 13}, {2, 1, 10}}));
+  robot.Char(27);
+  EXPECT_STREQ(fields[0].GetText(), L"");
+  EXPECT_EQ(wnd.changes.back(), (Change{2, 6, 0}));
+  robot.Char(27);  // already empty
+  EXPECT_EQ(wnd.changes.size(), 3u);
+  // Nothing to paste: no change.
+  Copy(L"");
+  robot.Char(22);
+  EXPECT_EQ(wnd.changes.size(), 3u);
+}
+
+TEST_F(EditTest, FocusMovesByTapAndByEnterWithSwitching) {
+  robot.Tap(100, 80 + 15 + 80 + 30);  // the second field
+  EXPECT_TRUE(fields[1].HasFocus());
+  robot.Type(L"x");
+  EXPECT_STREQ(fields[1].GetText(), L"x");
+  EXPECT_STREQ(fields[0].GetText(), L"");
+  // Enter without switching keeps the focus.
+  robot.Char(13);
+  EXPECT_TRUE(fields[1].HasFocus());
+  fields[0].EnableSwitchFocus(TRUE);
+  fields[1].EnableSwitchFocus(TRUE);
+  robot.Char(13);
+  EXPECT_TRUE(fields[0].HasFocus());
+  robot.Char(13);
+  EXPECT_TRUE(fields[1].HasFocus());
+  // A hidden field is skipped.
+  fields[0].SetVisible(FALSE);
+  robot.Char(13);
+  EXPECT_TRUE(fields[1].HasFocus());
+}
+
+TEST_F(EditTest, TextShrinksToFitBetweenItsSizes) {
+  UiSingleLineEdit& dial = fields[0];
+  dial.SetPos(0, 34, 480, 72);
+  dial.SetMaxTextSize(54);
+  dial.SetMinTextSize(26);
+  dial.SetTextSize(54);
+  dial.SetInvalidWidth(10, 10);
+  dial.EnableAutoChangeFont(TRUE);
+  dial.SetCenterDisplay(TRUE);
+  dial.SetNoBackground(TRUE);
+  dial.SetText(L"123");
+  EXPECT_EQ(dial.GetDisplayTextSize(), 54);
+  dial.SetText(L"1234567890123456");
+  const int smaller = dial.GetDisplayTextSize();
+  EXPECT_LT(smaller, 54);
+  EXPECT_GE(smaller, 26);
+  dial.SetText(L"12345678901234567890123456789012");
+  EXPECT_EQ(dial.GetDisplayTextSize(), 26);  // never below the minimum
+  EXPECT_LE(dial.GetDisplayTextSize(), smaller);
+  dial.EnableAutoChangeFont(FALSE);
+  EXPECT_EQ(dial.GetDisplayTextSize(), 54);
+}
+
+TEST(MultiLineEditTest, EnterStartsALineAndChangesComeAsTheirOwnMessage) {
+  vorna::test::TempDeviceRoot root;
+  Robot robot;
+  EditWnd wnd(0xFFF10063u);
+  RECT wa = QzGetWorkArea();
+  ASSERT_TRUE(wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0));
+  wnd.Show(TRUE);
+  UiEdit note;
+  note.SetID(2);
+  note.SetPos(20, 50, 440, 140);
+  note.EnableInsideScroll(TRUE);
+  wnd.AddUiWin(&note);
+  note.SetText(L"a\r\nb");  // CR LF is one line break
+  EXPECT_STREQ(note.GetText(), L"a\nb");
+  note.SetFocus(TRUE);
+  robot.Type(L"\rc");
+  robot.Char(8);
+  EXPECT_STREQ(note.GetText(), L"a\nb\n");
+  EXPECT_EQ(wnd.changes, (std::vector<Change>{{2, 1, 13}, {2, 1, 'c'}, {2, 2, 0}}));
+  robot.Settle();
+  EXPECT_EQ(note.GetScrollOffset(), 0);
+  // Text taller than the field scrolls so that its end shows.
+  robot.Type(L"1\r2\r3\r4\r5\r6\r7");
+  note.Invalidate();
+  robot.Settle();
+  EXPECT_GT(note.GetScrollOffset(), 0);
+  note.EnableInsideScroll(FALSE);
+  note.Invalidate();
+  robot.Settle();
+  EXPECT_EQ(note.GetScrollOffset(), 0);
+}
+
+TEST_F(EditTest, GalleryShot) {
+  UiSearchBox box;
+  box.SetPos(0, 180, 480, 64);
+  wnd.AddUiWin(&box);
+  UiSingleLineEdit search;
+  search.SetPos(60, 180, 400, 64);
+  search.SetNoBackground(TRUE);
+  search.SetTip(L"搜索");
+  wnd.AddUiWin(&search);
+  fields[0].SetText(L"张三 Zhang");
+  fields[1].SetTip(L"电话号码");
+  UiEdit note;
+  note.SetPos(20, 270, 440, 140);
+  note.SetText(L"备注：周一上午\n会议室 3");
+  wnd.AddUiWin(&note);
+  wnd.Invalidate();
+  robot.Settle();
+  SaveGalleryShot(robot, "input_edit");
+  wnd.RemoveUiWin(&note);
+  wnd.RemoveUiWin(&search);
+  wnd.RemoveUiWin(&box);
+}
+
+}  // namespace
+}  // namespace qzfc::test

@@ -1,0 +1,132 @@
+// The soft keyboard: it comes up for fields with an input-panel mode, takes
+// the bottom 300 pixels, types into the focused field, composes pinyin into
+// characters, and goes away with the focus or QzCloseSip.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "input_fixture.h"
+#include "qzfc/Sip.h"
+#include "qzfc/UiSingleLineEdit.h"
+#include "qzfc/WinApi.h"
+
+namespace qzfc::test {
+namespace {
+
+class SipTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    Open(wnd);
+    field.SetID(3);
+    field.SetPos(12, 15, 456, 64);
+    wnd.AddUiWin(&field);
+    other.SetID(4);
+    other.SetPos(12, 95, 456, 64);
+    wnd.AddUiWin(&other);
+  }
+  void TapKey(const std::wstring& label) {
+    RECT r = Sip::Instance().KeyRect(label);
+    ASSERT_LT(r.left, r.right) << "no key";
+    robot.Tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+  EditWnd wnd;
+  UiSingleLineEdit field, other;
+};
+
+TEST_F(SipTest, ComesUpWithTheFocusAndTakesTheBottom300Pixels) {
+  field.SetSipMode(10, 0xFFFFFFFF);
+  EXPECT_FALSE(Sip::Instance().IsVisible());
+  field.SetFocus(TRUE);
+  robot.Settle();
+  ASSERT_TRUE(Sip::Instance().IsVisible());
+  EXPECT_EQ(Sip::Instance().Layout(), SipLayout::Digits);
+  RECT r = Sip::Instance().ScreenRect();
+  EXPECT_EQ(r.top, 500);
+  EXPECT_EQ(r.bottom, 800);
+  EXPECT_EQ(r.right - r.left, 480);
+  EXPECT_EQ(wnd.changes, (std::vector<Change>{{3, 5, 1}}));
+  SaveGalleryShot(robot, "input_sip_digits");
+
+  TapKey(L"1");
+  TapKey(L"+");
+  TapKey(L"#");
+  TapKey(L"⌫");
+  EXPECT_STREQ(field.GetText(), L"1+");
+  // Focus to a field without a mode: the keyboard goes.
+  other.SetFocus(TRUE);
+  EXPECT_FALSE(Sip::Instance().IsVisible());
+  field.SetFocus(TRUE);
+  EXPECT_TRUE(Sip::Instance().IsVisible());
+  QzCloseSip();
+  robot.Settle();
+  EXPECT_FALSE(Sip::Instance().IsVisible());
+  EXPECT_TRUE(field.HasFocus());  // closing the keyboard keeps the focus
+  // Coming up again reports again; staying up does not.
+  field.SetFocus(FALSE);
+  field.SetFocus(TRUE);
+  robot.Settle();
+  EXPECT_EQ(std::count(wnd.changes.begin(), wnd.changes.end(), Change{3, 5, 1}), 3);
+}
+
+TEST_F(SipTest, LayoutsFollowTheMode) {
+  EXPECT_EQ(SipLayoutForMode(1), SipLayout::Pinyin);
+  EXPECT_EQ(SipLayoutForMode(3), SipLayout::Email);
+  EXPECT_EQ(SipLayoutForMode(4), SipLayout::Web);
+  EXPECT_EQ(SipLayoutForMode(9), SipLayout::Digits);
+  // The dial field brings its own pad.
+  field.SetSipMode(0x7FFFF, 0xFFFFFFFF);
+  field.SetFocus(TRUE);
+  robot.Settle();
+  EXPECT_FALSE(Sip::Instance().IsVisible());
+  EXPECT_TRUE(wnd.changes.empty());
+
+  other.SetSipMode(3, 0xFFFFFFFF);
+  other.SetFocus(TRUE);
+  TapKey(L"a");
+  TapKey(L"@");
+  TapKey(L"b");
+  TapKey(L".");
+  EXPECT_STREQ(other.GetText(), L"a@b.");
+  SaveGalleryShot(robot, "input_sip_email");
+  other.SetSipMode(4, 0xFFFFFFFF);  // changing the mode of the focused field changes the layout
+  EXPECT_EQ(Sip::Instance().Layout(), SipLayout::Web);
+  TapKey(L".com");
+  EXPECT_STREQ(other.GetText(), L"a@b..com");
+}
+
+TEST_F(SipTest, PinyinComposesCharacters) {
+  field.SetSipMode(1, 0xFFFFFFFF);
+  field.SetFocus(TRUE);
+  for (const wchar_t* k : {L"z", L"h", L"o", L"n", L"g"}) TapKey(k);
+  EXPECT_EQ(Sip::Instance().Composition(), L"zhong");
+  EXPECT_STREQ(field.GetText(), L"");  // nothing typed while composing
+  std::wstring candidates = Sip::Instance().Candidates();
+  EXPECT_NE(candidates.find(L'中'), std::wstring::npos);
+  SaveGalleryShot(robot, "input_sip_pinyin");
+  TapKey(L"中");
+  EXPECT_STREQ(field.GetText(), L"中");
+  EXPECT_EQ(Sip::Instance().Composition(), L"");
+  // Backspace takes letters from the composition first, then the field.
+  TapKey(L"w");
+  TapKey(L"⌫");
+  EXPECT_STREQ(field.GetText(), L"中");
+  TapKey(L"⌫");
+  EXPECT_STREQ(field.GetText(), L"");
+  // Enter types the letters themselves; the toggle switches to plain letters.
+  TapKey(L"q");
+  TapKey(L"↵");
+  TapKey(L"英");
+  TapKey(L"x");
+  EXPECT_STREQ(field.GetText(), L"qx");
+  // Prefixes offer the characters of longer syllables; nonsense offers none.
+  TapKey(L"中");
+  for (const wchar_t* k : {L"z", L"h"}) TapKey(k);
+  EXPECT_FALSE(Sip::Instance().Candidates().empty());
+  for (const wchar_t* k : {L"q", L"q", L"q"}) TapKey(k);
+  EXPECT_TRUE(Sip::Instance().Candidates().empty());
+  TapKey(L"␣");  // no candidate: space does nothing
+  EXPECT_EQ(Sip::Instance().Composition(), L"zhqqq");
+}
+
+}  // namespace
+}  // namespace qzfc::test
