@@ -8,11 +8,11 @@
 #include "qzfc/IItemCollection.h"
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/ItemAttribute.h"
+#include "qzfc/QzDraw.h"
 
 namespace qzfc {
 namespace {
 
-constexpr COLORREF kPressedBg = 0xF5E6D2;
 constexpr COLORREF kGreyBg = 0xDCDCDC;
 constexpr COLORREF kDisabledText = 0xB4B4B4;
 constexpr int kImageColumn = 80;
@@ -107,7 +107,7 @@ void PaintCustomRow(HDC hdc, IItemCollection& rows, int index, const RECT& rc, c
   if (!cr) return;
   bool pressed = look.pressed && attr.pressedLook;
   if (rows.GetItemBgType(index) == ITEM_BG_GREY) Fill(hdc, rc, kGreyBg);
-  if (pressed) Fill(hdc, RECT{rc.left, rc.top, rc.right, rc.bottom - 1}, kPressedBg);
+  if (pressed) QzDrawSelectedBg_NoLine(hdc, RECT{rc.left, rc.top, rc.right, rc.bottom - 1});
 
   RECT left{rc.left, rc.top, rc.left + kImageColumn, rc.bottom};
   if (look.checkBox) {

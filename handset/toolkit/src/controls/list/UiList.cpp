@@ -9,6 +9,7 @@
 #include "controls/list/RowText.h"
 #include "qzfc/Clock.h"
 #include "qzfc/MessageLoop.h"
+#include "qzfc/QzDraw.h"
 #include "qzfc/QzWndEx.h"
 
 using qzfc::Clock;
@@ -18,7 +19,6 @@ using qzfc::MessageLoop;
 namespace {
 
 constexpr UINT kFrameMs = 16;
-constexpr COLORREF kGridColor = 0xE0DCD8;
 constexpr int kTextColumn = 90;
 
 }  // namespace
@@ -330,10 +330,7 @@ void UiList::DrawItem(HDC hdc, int index, const RECT& rcItem) {
 void UiList::OnDrawGradlines(HDC hdc, int, const RECT& rcItem) {
   if (m_splitMode == LIST_SPLIT_NONE) return;
   int left = m_splitMode == LIST_SPLIT_TEXT ? rcItem.left + kTextColumn : rcItem.left;
-  RECT line{left, rcItem.bottom - 1, rcItem.right, rcItem.bottom};
-  HBRUSH brush = CreateSolidBrush(kGridColor);
-  FillRect(hdc, &line, brush);
-  DeleteObject(brush);
+  QzDrawGridLine(hdc, left, rcItem.bottom - 1, rcItem.right, rcItem.bottom - 1, QZ_GRIDLINE_NORMAL);
 }
 
 void UiList::PaintScrollBar(HDC hdc, const RECT& rcWin) {
