@@ -149,6 +149,11 @@ TEST(ImagingDraw, StretchModes) {
 
   RECT empty{10, 10, 10, 50};
   EXPECT_FALSE(image.DrawOnCairo(covered.cr, &empty, TRUE, FALSE));
+  RECT huge{INT32_MIN, 0, INT32_MAX, 10};
+  EXPECT_FALSE(image.DrawOnCairo(covered.cr, &huge, TRUE, FALSE));
+  RECT sliver{0, 0, 1, 2000};  // covering it would need a 4000 x 2000 picture
+  EXPECT_FALSE(image.DrawOnCairo(covered.cr, &sliver, TRUE, TRUE));
+  EXPECT_TRUE(image.DrawOnCairo(covered.cr, &sliver, TRUE, FALSE));
   EXPECT_FALSE(image.DrawOnCairo(covered.cr, nullptr, TRUE, FALSE));
   EXPECT_FALSE(image.DrawOnCairo(nullptr, &inner, TRUE, FALSE));
   EXPECT_FALSE(image.Draw(nullptr, &inner, TRUE, FALSE));

@@ -1,5 +1,7 @@
 #include "dialogs/DialogWnd.h"
 
+#include <algorithm>
+
 #include "qzfc/FontHelper.h"
 #include "qzfc/QzDraw.h"
 #include "qzfc/WinApi.h"
@@ -32,8 +34,13 @@ void DialogWnd::PaintWin(HDC hdc, const RECT& rcUpdate) {
     SetBkMode(hdc, TRANSPARENT);
     ::SetTextColor(hdc, kText);
     SelectObject(hdc, FontHelper::GetFont(26, 400, 0, 0, 0, 0));
-    RECT r = m_messageRect;
-    QzDrawText(hdc, m_message.c_str(), r, DT_CENTER | DT_VCENTER | DT_WORDBREAK | DT_EDITCONTROL);
+    // Wrapped text is centred by hand: measure it, then place it in the middle.
+    const UINT format = DT_CENTER | DT_WORDBREAK | DT_EDITCONTROL;
+    RECT measure{m_messageRect.left, 0, m_messageRect.right, 0};
+    DrawTextW(hdc, m_message.c_str(), static_cast<int>(m_message.size()), &measure, format | DT_CALCRECT);
+    const int textHeight = measure.bottom - measure.top;
+    const int top = m_messageRect.top + std::max(0, (m_messageRect.bottom - m_messageRect.top - textHeight) / 2);
+    QzDrawText(hdc, m_message.c_str(), RECT{m_messageRect.left, top, m_messageRect.right, m_messageRect.bottom}, format);
   }
   for (const Entry& e : m_buttons) PaintUiWin(hdc, e.button.get(), rcUpdate);
 }

@@ -19,6 +19,8 @@ constexpr int kScreenHeight = 800;
 // Sizes kept per picture: an icon is drawn at one or two sizes; a photo at
 // its header frame and perhaps an editor frame.
 constexpr size_t kSizesKept = 4;
+// No picture is rendered or scaled beyond this side, whatever the rectangle.
+constexpr long long kMaxDrawSide = 2048;
 
 cairo_surface_t* ScaleSurface(cairo_surface_t* source, int width, int height) {
   int sw = cairo_image_surface_get_width(source);
@@ -125,21 +127,25 @@ BOOL ImagingHelper::Draw(HDC dc, const RECT* rect, BOOL stretch, BOOL keepAspect
 
 BOOL ImagingHelper::DrawOnCairo(cairo_t* cr, const RECT* rect, BOOL stretch, BOOL keepAspect) {
   if (!cr || !rect || !IsLoaded()) return FALSE;
-  int rw = rect->right - rect->left;
-  int rh = rect->bottom - rect->top;
-  if (rw <= 0 || rh <= 0) return FALSE;
+  long long rectWidth = static_cast<long long>(rect->right) - rect->left;
+  long long rectHeight = static_cast<long long>(rect->bottom) - rect->top;
+  if (rectWidth <= 0 || rectHeight <= 0 || rectWidth > kMaxDrawSide || rectHeight > kMaxDrawSide) return FALSE;
+  int rw = static_cast<int>(rectWidth);
+  int rh = static_cast<int>(rectHeight);
   int w = GetWidth();
   int h = GetHeight();
   if (stretch && keepAspect) {
     double scale = std::max(static_cast<double>(rw) / w, static_cast<double>(rh) / h);
-    w = std::max(1, static_cast<int>(std::lround(w * scale)));
-    h = std::max(1, static_cast<int>(std::lround(h * scale)));
+    double sw = std::round(w * scale);
+    double sh = std::round(h * scale);
+    // Covering a wide rectangle with a tall picture can ask for a huge one.
+    if (sw > kMaxDrawSide || sh > kMaxDrawSide) return FALSE;
+    w = std::max(1, static_cast<int>(sw));
+    h = std::max(1, static_cast<int>(sh));
   } else if (stretch) {
     w = rw;
     h = rh;
   }
-  // A picture is never rendered larger than this, whatever the rectangle.
-  if (w > 4 * kScreenHeight || h > 4 * kScreenHeight) return FALSE;
 
   cairo_surface_t* surface = nullptr;
   cairo_surface_t* temporary = nullptr;

@@ -27,7 +27,7 @@ class SvgImage {
   // stretched to it; the caller owns it. Null on failure.
   cairo_surface_t* Render(int width, int height) const;
 
-  static constexpr int kMaxSvgSide = 4096;
+  static constexpr int kMaxSvgSide = 2048;
 
  private:
   SvgImage(RsvgHandle* handle, double width, double height);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 
 #include "drivers/HeadlessDriver.h"
 #include "drivers/SdlDriver.h"
 #include "qzfc/Clock.h"
+#include "qzfc/MessageLoop.h"
 #include "qzfc/QzWnd.h"
 #include "screen/ShellBar.h"
 #include "window/Geometry.h"
@@ -18,6 +20,18 @@ constexpr RECT kScreenRect{0, 0, Screen::kWidth, Screen::kHeight};
 constexpr RECT kBarRect{0, 0, Screen::kWidth, Screen::kShellBarHeight};
 
 Screen* g_screen = nullptr;
+
+// On a real display the shell bar's clock repaints at every new minute.
+void ScheduleClockRefresh() {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  UINT ms = static_cast<UINT>(60 - local.tm_sec) * 1000;
+  MessageLoop::Get().StartCallback(ms, [] {
+    Screen::Get().Invalidate(kBarRect);
+    ScheduleClockRefresh();
+  });
+}
 
 HDC ProvideWindowDc(HWND hwnd) {
   Screen& screen = Screen::Get();
@@ -65,6 +79,7 @@ bool Screen::Start(Display display) {
   Clock::SetVirtual(!driver->RealTime());
   g_screen = new Screen(display, std::move(driver));
   ce::SetWindowDcProvider(&ProvideWindowDc);
+  if (!Clock::IsVirtual()) ScheduleClockRefresh();
   return true;
 }
 

@@ -1,0 +1,70 @@
+// UiScrollWin: a page of controls taller than the space it has. Children are
+// placed (SetPos) in the window's coordinates as they stand with the page
+// scrolled to the top; the page moves them as it scrolls, paints them
+// clipped to its rectangle, and passes touches on to the child under the
+// finger. A vertical drag scrolls the page when its content is taller than
+// the page; the child that the drag started on sees a moved finger, so the
+// drag does not count as a tap on it.
+//
+// Children are not owned and must outlive the page or be removed first
+// (windows declare them after the page). They belong to the page's window
+// (notifications, focus and capture work as for the window's own controls)
+// but are not in its control list.
+#pragma once
+
+#include <vector>
+
+#include "qzfc/UiWin.h"
+
+class UiScrollWin : public UiWin {
+ public:
+  UiScrollWin() = default;
+  UiScrollWin(const UiScrollWin&) = delete;
+  UiScrollWin& operator=(const UiScrollWin&) = delete;
+
+  LPCWSTR GetUiClassName() const override;
+  void PaintWin(HDC hdc, const RECT& rcWin, const RECT& rcUpdate) override;
+  LRESULT OnLButtonDown(UINT flags, int x, int y) override;
+  LRESULT OnLButtonDblClk(UINT flags, int x, int y) override;
+  LRESULT OnMouseMove(UINT flags, int x, int y) override;
+  LRESULT OnLButtonUp(UINT flags, int x, int y) override;
+  void SetPos(int x, int y, int width, int height) override;
+  void SetVisible(BOOL visible) override;
+
+  // Taking the focus from the page takes it from whichever of its children
+  // has it (so the soft keyboard goes down); giving it focuses the page.
+  void SetFocus(BOOL focus);
+  // Whether the page or one of its children has the focus.
+  BOOL HasFocus() const;
+
+  BOOL AddChild(UiWin* child);
+  BOOL RemoveChild(UiWin* child);
+  const std::vector<UiWin*>& GetChildren() const { return m_children; }
+  // The visible, enabled child at the point, or null.
+  UiWin* ChildFromPoint(int x, int y) const;
+
+  // Height of the content: the lowest child bottom below the page top
+  // (with the page at the top), or the height set here if that is more.
+  int GetContentHeight() const;
+  void SetContentHeight(int height) { m_minContent = height; }
+  // Pixels scrolled from the top, 0 to content height − page height.
+  int GetScrollPos() const { return m_scroll; }
+  void SetScrollPos(int pos);
+  // Scrolls just enough to show the child whole (or its top, when it is
+  // taller than the page).
+  void EnsureVisible(UiWin* child);
+
+ private:
+  int MaxScroll() const;
+  void AdoptChildren();
+  void EndTouch();
+  bool IsChild(const UiWin* ui) const;
+
+  std::vector<UiWin*> m_children;
+  int m_scroll = 0;
+  int m_minContent = 0;
+  UiWin* m_touched = nullptr;  // the child the current touch went to
+  bool m_dragging = false;
+  int m_downY = 0;
+  int m_downScroll = 0;
+};

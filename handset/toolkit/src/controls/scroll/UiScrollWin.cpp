@@ -1,0 +1,187 @@
+#include "qzfc/UiScrollWin.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "qzfc/QzWndEx.h"
+
+namespace {
+constexpr int kAway = -100000;
+}  // namespace
+
+LPCWSTR UiScrollWin::GetUiClassName() const { return L"UiScrollWin"; }
+
+// The page's window is known only once the page is added to it; children
+// added before that are given it on first use.
+void UiScrollWin::AdoptChildren() {
+  for (UiWin* child : m_children)
+    if (child->GetParentWnd() != GetParentWnd()) child->SetParentWnd(GetParentWnd());
+}
+
+BOOL UiScrollWin::AddChild(UiWin* child) {
+  if (!child || child == this || std::find(m_children.begin(), m_children.end(), child) != m_children.end())
+    return FALSE;
+  m_children.push_back(child);
+  // Placed for the top of the page: move it to where the page is now.
+  RECT rc = child->GetWinRect();
+  child->SetPos(rc.left, rc.top - m_scroll, rc.right - rc.left, rc.bottom - rc.top);
+  child->SetParentWnd(GetParentWnd());
+  Invalidate();
+  return TRUE;
+}
+
+BOOL UiScrollWin::RemoveChild(UiWin* child) {
+  auto it = std::find(m_children.begin(), m_children.end(), child);
+  if (it == m_children.end()) return FALSE;
+  if (m_touched == child) EndTouch();
+  m_children.erase(it);
+  RECT rc = child->GetWinRect();
+  child->SetPos(rc.left, rc.top + m_scroll, rc.right - rc.left, rc.bottom - rc.top);
+  SetScrollPos(m_scroll);  // the content may have become shorter
+  Invalidate();
+  return TRUE;
+}
+
+UiWin* UiScrollWin::ChildFromPoint(int x, int y) const {
+  if (!HitTest(x, y)) return nullptr;
+  for (auto it = m_children.rbegin(); it != m_children.rend(); ++it)
+    if ((*it)->IsVisible() && (*it)->IsEnabled() && (*it)->HitTest(x, y)) return *it;
+  return nullptr;
+}
+
+int UiScrollWin::GetContentHeight() const {
+  int content = m_minContent;
+  for (const UiWin* child : m_children)
+    content = std::max<int>(content, child->GetWinRect().bottom + m_scroll - GetTop());
+  return content;
+}
+
+int UiScrollWin::MaxScroll() const { return std::max(0, GetContentHeight() - GetHeight()); }
+
+void UiScrollWin::SetScrollPos(int pos) {
+  pos = std::clamp(pos, 0, MaxScroll());
+  int delta = pos - m_scroll;
+  if (delta == 0) return;
+  m_scroll = pos;
+  for (UiWin* child : m_children) {
+    RECT rc = child->GetWinRect();
+    child->SetPos(rc.left, rc.top - delta, rc.right - rc.left, rc.bottom - rc.top);
+  }
+  Invalidate();
+}
+
+void UiScrollWin::EnsureVisible(UiWin* child) {
+  if (std::find(m_children.begin(), m_children.end(), child) == m_children.end()) return;
+  RECT rc = child->GetWinRect();
+  if (rc.top < GetTop() || rc.bottom - rc.top > GetHeight())
+    SetScrollPos(m_scroll + static_cast<int>(rc.top) - GetTop());
+  else if (rc.bottom > GetWinRect().bottom)
+    SetScrollPos(m_scroll + static_cast<int>(rc.bottom - GetWinRect().bottom));
+}
+
+void UiScrollWin::SetPos(int x, int y, int width, int height) {
+  RECT old = GetWinRect();
+  UiWin::SetPos(x, y, width, height);
+  int dx = x - old.left, dy = y - old.top;
+  if (dx || dy)
+    for (UiWin* child : m_children) {
+      RECT rc = child->GetWinRect();
+      child->SetPos(rc.left + dx, rc.top + dy, rc.right - rc.left, rc.bottom - rc.top);
+    }
+  SetScrollPos(m_scroll);
+}
+
+bool UiScrollWin::IsChild(const UiWin* ui) const {
+  return ui && std::find(m_children.begin(), m_children.end(), ui) != m_children.end();
+}
+
+void UiScrollWin::SetFocus(BOOL focus) {
+  CQzWndEx* owner = GetParentWnd();
+  if (!focus && owner && IsChild(owner->GetFocusUi())) owner->SetFocusUi(nullptr);
+  UiWin::SetFocus(focus);
+}
+
+BOOL UiScrollWin::HasFocus() const {
+  CQzWndEx* owner = GetParentWnd();
+  return owner && (owner->GetFocusUi() == this || IsChild(owner->GetFocusUi()));
+}
+
+void UiScrollWin::SetVisible(BOOL visible) {
+  if (!visible) {
+    EndTouch();
+    SetFocus(FALSE);
+  }
+  UiWin::SetVisible(visible);
+}
+
+void UiScrollWin::EndTouch() {
+  if (m_touched && m_touched->HasCapture()) m_touched->ReleaseCapture();
+  m_touched = nullptr;
+  m_dragging = false;
+}
+
+LRESULT UiScrollWin::OnLButtonDown(UINT flags, int x, int y) {
+  AdoptChildren();
+  UiWin::OnLButtonDown(flags, x, y);
+  m_touched = ChildFromPoint(x, y);
+  m_dragging = false;
+  m_downY = y;
+  m_downScroll = m_scroll;
+  if (m_touched) {
+    m_touched->OnLButtonDown(flags, x, y);
+    // The page keeps the touch so that it can turn it into a scroll.
+    SetCapture();
+  }
+  return 0;
+}
+
+LRESULT UiScrollWin::OnLButtonDblClk(UINT flags, int x, int y) {
+  AdoptChildren();
+  UiWin::OnLButtonDblClk(flags, x, y);
+  m_touched = ChildFromPoint(x, y);
+  m_dragging = false;
+  m_downY = y;
+  m_downScroll = m_scroll;
+  if (m_touched) {
+    m_touched->OnLButtonDblClk(flags, x, y);
+    SetCapture();
+  }
+  return 0;
+}
+
+LRESULT UiScrollWin::OnMouseMove(UINT flags, int x, int y) {
+  UiWin::OnMouseMove(flags, x, y);
+  if (!IsLButtonDown()) return 0;
+  if (m_touched) m_touched->OnMouseMove(flags, x, y);
+  if (!m_dragging && std::abs(y - m_downY) > kMoveSlop && MaxScroll() > 0) {
+    m_dragging = true;
+    // The child under the finger moves with the page, so a release would
+    // land on it again: end its touch now, away from every control.
+    if (m_touched) m_touched->OnLButtonUp(flags, kAway, kAway);
+    m_touched = nullptr;
+  }
+  if (m_dragging) SetScrollPos(m_downScroll - (y - m_downY));
+  return 0;
+}
+
+LRESULT UiScrollWin::OnLButtonUp(UINT flags, int x, int y) {
+  UiWin* touched = m_touched;
+  m_touched = nullptr;
+  m_dragging = false;
+  UiWin::OnLButtonUp(flags, x, y);
+  if (touched) touched->OnLButtonUp(flags, x, y);
+  return 0;
+}
+
+void UiScrollWin::PaintWin(HDC hdc, const RECT& rcWin, const RECT& rcUpdate) {
+  CQzWndEx* owner = GetParentWnd();
+  if (!owner) return;
+  AdoptChildren();
+  RECT area{std::max(rcWin.left, rcUpdate.left), std::max(rcWin.top, rcUpdate.top),
+            std::min(rcWin.right, rcUpdate.right), std::min(rcWin.bottom, rcUpdate.bottom)};
+  if (area.right <= area.left || area.bottom <= area.top) return;
+  for (UiWin* child : m_children)
+    if (child->IsVisible()) owner->PaintUiWin(hdc, child, area);
+}

@@ -1,0 +1,134 @@
+// UiButton and UiButtonEx through the robot: the click command on release,
+// the pressed state, locked states, check buttons and the notifications.
+#include "controls_fixture.h"
+#include "qzfc/UiButtonEx.h"
+
+namespace qzfc::test {
+namespace {
+
+class ButtonTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    button.SetID(7);
+    button.SetPos(40, 100, 200, 60);
+    button.SetText(L"复制");
+    Add(button);
+  }
+  UiButton button;
+};
+
+TEST_F(ButtonTest, ATapPostsOneCommandWithThePointOnRelease) {
+  robot.Press(100, 120 + top);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_PRESSED);
+  EXPECT_TRUE(TakeCommands().empty());
+  robot.Release(100, 120 + top);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_NORMAL);
+  EXPECT_EQ(TakeCommands(), (Commands{{7, MAKELPARAM(100, 120)}}));
+}
+
+TEST_F(ButtonTest, SlidingOffReleasesThePressWithoutACommand) {
+  robot.Press(100, 120 + top);
+  robot.MoveTo(300, 120 + top);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_NORMAL);
+  robot.MoveTo(110, 125 + top);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_PRESSED);
+  robot.MoveTo(300, 400 + top);
+  robot.Release(300, 400 + top);
+  EXPECT_TRUE(TakeCommands().empty());
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_NORMAL);
+}
+
+TEST_F(ButtonTest, DoubleTapReportsCode5OnTheSecondRelease) {
+  robot.DoubleTap(100, 120 + top);
+  Commands c = TakeCommands();
+  ASSERT_EQ(c.size(), 2u);
+  EXPECT_EQ(c[0].first, 7u);
+  EXPECT_EQ(c[1].first, MAKEWPARAM(7, 5));
+}
+
+TEST_F(ButtonTest, ALockedStateIgnoresTouchesUntilSetAgain) {
+  button.SetState(UIBUTTON_STATE_PRESSED, TRUE);
+  EXPECT_TRUE(button.IsStateLocked());
+  Tap(100, 120);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_PRESSED);
+  EXPECT_EQ(TakeCommands().size(), 1u);  // still a button: the tap counts
+  button.SetState(UIBUTTON_STATE_NORMAL);
+  EXPECT_FALSE(button.IsStateLocked());
+  robot.Press(100, 120 + top);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_PRESSED);
+  // The dial pad forces a held key back to normal while the finger is down.
+  button.ReleaseCapture();
+  button.SetState(UIBUTTON_STATE_NORMAL);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_NORMAL);
+  robot.Release(100, 120 + top);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_NORMAL);
+}
+
+TEST_F(ButtonTest, ACheckButtonTurnsOnAndOffWithEachTap) {
+  button.SetButtonType(UIBUTTON_TYPE_CHECK);
+  Tap(100, 120);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_PRESSED);
+  EXPECT_TRUE(button.IsStateLocked());
+  Tap(100, 120);
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_NORMAL);
+  EXPECT_FALSE(button.IsStateLocked());
+  EXPECT_EQ(TakeCommands().size(), 2u);
+  button.SetButtonType(42);  // unknown types are plain text buttons
+  EXPECT_EQ(button.GetButtonType(), UIBUTTON_TYPE_TEXT);
+}
+
+TEST_F(ButtonTest, DisabledButtonsTakeNoTouch) {
+  button.SetEnabled(FALSE);
+  Tap(100, 120);
+  EXPECT_TRUE(TakeCommands().empty());
+  EXPECT_EQ(button.GetState(), UIBUTTON_STATE_NORMAL);
+}
+
+// The press and release notifications (0xFFF10002) follow the notification
+// setting; the command does not.
+TEST_F(ButtonTest, PressNotificationsOnlyWithNotificationsOn) {
+  Tap(100, 120);
+  EXPECT_EQ(wnd.Names(), (std::vector<std::string>{"command"}));
+  wnd.events.clear();
+  button.EnableNotifyMessage(TRUE);
+  Tap(100, 120);
+  std::vector<Event> buttons;
+  for (const Event& e : wnd.events)
+    if (e.what == "button") buttons.push_back(e);
+  ASSERT_EQ(buttons.size(), 2u);
+  EXPECT_EQ(buttons[0].w, MAKEWPARAM(7, QZ_BN_PRESSED));
+  EXPECT_EQ(buttons[1].w, MAKEWPARAM(7, QZ_BN_RELEASED));
+}
+
+TEST_F(ControlsTest, ButtonExCutsItsTextAndColoursItWhilePressed) {
+  UiButtonEx count;
+  count.SetID(103);
+  count.SetPos(0, 0, 480, 64);
+  count.SetText(L"128 联系人");
+  count.SetTextColor(RGB(0, 0, 0));
+  count.SetPressedTextColor(0x643200);
+  count.SetTextOffset(60);
+  Add(count);
+  EXPECT_EQ(count.GetDisplayText(), L"128 联系人");
+  count.SetTextMaxLength(3);
+  EXPECT_EQ(count.GetDisplayText(), L"128\u2026");
+  count.SetTextMaxLength(0);
+
+  auto inkOf = [&](uint32_t color) {
+    Shot shot(Screenshot("controls_buttonex.png"));
+    int n = 0;
+    for (int y = top + 10; y < top + 54; ++y)
+      for (int x = 60; x < 300; ++x) n += Near(shot.at(x, y), color);
+    return n;
+  };
+  EXPECT_GT(inkOf(0x000000), 20);
+  robot.Press(200, 30 + top);
+  EXPECT_GT(inkOf(0x003264), 20) << "pressed text colour 0x643200";
+  EXPECT_EQ(inkOf(0x000000), 0);
+  robot.Release(200, 30 + top);
+  EXPECT_EQ(TakeCommands(), (Commands{{103, MAKELPARAM(200, 30)}}));
+}
+
+}  // namespace
+}  // namespace qzfc::test

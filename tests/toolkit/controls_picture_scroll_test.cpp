@@ -1,0 +1,160 @@
+// Pictures (loading, paint modes, edges) and the scrolling page of controls.
+#include <memory>
+#include <string>
+
+#include "controls_fixture.h"
+#include "ce/modules.h"
+#include "qzfc/ImagingHelper.h"
+#include "qzfc/QzResources.h"
+#include "qzfc/UiButton.h"
+#include "qzfc/UiPicture.h"
+#include "qzfc/UiPicture2.h"
+#include "qzfc/UiScrollWin.h"
+
+namespace qzfc::test {
+namespace {
+
+// A 48 x 48 frame: an 8-pixel red border around a blue middle.
+std::unique_ptr<ImagingHelper> FramePicture() {
+  std::string svg =
+      "<svg xmlns='http://www.w3.org/2000/svg' width='48' height='48'>"
+      "<rect width='48' height='48' fill='#FF0000'/><rect x='8' y='8' width='32' height='32' fill='#0000FF'/></svg>";
+  auto image = std::make_unique<ImagingHelper>();
+  EXPECT_TRUE(image->LoadSvg(svg.data(), static_cast<UINT>(svg.size())));
+  return image;
+}
+
+TEST_F(ControlsTest, EdgesKeepTheirWidthWhenAPictureStretches) {
+  auto frame = FramePicture();
+  UiPicture picture;
+  picture.SetPos(10, 40, 460, 160);
+  picture.SetImage(frame.get());
+  picture.SetPaintMode(PICTURE_PAINT_EDGES);
+  picture.SetEdge(8, 8, 8, 8);
+  Add(picture);
+  Shot shot(Screenshot("controls_picture_edges.png"));
+  ASSERT_TRUE(shot.ok());
+  int y = top + 40 + 80;
+  EXPECT_TRUE(Near(shot.at(10 + 4, y), 0xFF0000));
+  EXPECT_TRUE(Near(shot.at(10 + 12, y), 0x0000FF)) << "a stretched border would reach 76 pixels in";
+  EXPECT_TRUE(Near(shot.at(10 + 460 - 4, y), 0xFF0000));
+  EXPECT_TRUE(Near(shot.at(240, top + 40 + 4), 0xFF0000));
+  EXPECT_TRUE(Near(shot.at(240, top + 40 + 160 - 12), 0x0000FF));
+
+  // Stretched whole, the border scales with the picture.
+  picture.SetPaintMode(PICTURE_PAINT_STRETCH);
+  wnd.Invalidate(nullptr);
+  robot.Settle();
+  Shot stretched(Screenshot("controls_picture_stretch.png"));
+  EXPECT_TRUE(Near(stretched.at(10 + 40, y), 0xFF0000));
+}
+
+TEST_F(ControlsTest, LoadImageTakesPicturesFromAModuleByTypeAndId) {
+  HMODULE module = GetQzResModuleHandle();
+  ASSERT_NE(module, nullptr) << "the build's toolkit image module";
+  UiPicture picture;
+  EXPECT_TRUE(picture.LoadImageW(module, 10, 109, TRUE));
+  ImagingHelper* shared = picture.GetImage();
+  ASSERT_NE(shared, nullptr);
+  EXPECT_EQ(shared, ImagingHelper::GetImageObject(module, 10, 109, TRUE));
+  // An object of its own, released by the picture (the sanitizer run checks).
+  EXPECT_TRUE(picture.LoadImageW(module, 10, 109, FALSE));
+  EXPECT_NE(picture.GetImage(), shared);
+  EXPECT_FALSE(picture.LoadImageW(module, 10, 4242, FALSE));
+  EXPECT_EQ(picture.GetImage(), nullptr);
+  EXPECT_FALSE(picture.LoadImageW(nullptr, 10, 109, TRUE));
+}
+
+TEST_F(ControlsTest, Picture2FillsItsRectangleAndShowsItsPressedPicture) {
+  auto frame = FramePicture();
+  ImagingHelper blue;
+  std::string svg = "<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4' fill='#0000FF'/></svg>";
+  ASSERT_TRUE(blue.LoadSvg(svg.data(), static_cast<UINT>(svg.size())));
+  UiPicture2 picture;
+  picture.SetPos(0, 0, 96, 96);
+  picture.SetImage(frame.get(), &blue);
+  Add(picture);
+  EXPECT_TRUE(Near(Shot(Screenshot("controls_picture2.png")).at(6, top + 6), 0xFF0000));
+  robot.Press(48, 48 + top);
+  EXPECT_TRUE(Near(Shot(Screenshot("controls_picture2.png")).at(6, top + 6), 0x0000FF));
+  robot.Release(48, 48 + top);
+  EXPECT_TRUE(Near(Shot(Screenshot("controls_picture2.png")).at(6, top + 6), 0xFF0000));
+}
+
+class ScrollWinTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    page.SetID(5);
+    page.SetPos(0, 0, 480, 400);
+    Add(page);
+    for (int i = 0; i < 6; ++i) {
+      buttons[i].SetID(10 + i);
+      buttons[i].SetPos(20, 15 + 100 * i, 440, 80);  // content 595 pixels high
+      buttons[i].SetButtonType(UIBUTTON_TYPE_PUSH);
+      page.AddChild(&buttons[i]);
+    }
+    robot.Settle();
+  }
+  UiScrollWin page;
+  UiButton buttons[6];
+};
+
+TEST_F(ScrollWinTest, TapsReachTheChildUnderTheFinger) {
+  Tap(240, 150);
+  EXPECT_EQ(TakeCommands(), (Commands{{11, MAKELPARAM(240, 150)}}));
+  Tap(240, 100);  // between two children
+  EXPECT_TRUE(TakeCommands().empty());
+  EXPECT_EQ(page.GetContentHeight(), 595);
+}
+
+TEST_F(ScrollWinTest, DraggingScrollsWithinTheContentAndIsNoTap) {
+  Drag(240, 350, 240, 250);
+  EXPECT_EQ(page.GetScrollPos(), 100);
+  EXPECT_TRUE(TakeCommands().empty()) << "the drag began on a child";
+  EXPECT_EQ(buttons[0].GetTop(), 15 - 100);
+  Tap(240, 150);  // now the third child lies there
+  EXPECT_EQ(TakeCommands(), (Commands{{12, MAKELPARAM(240, 150)}}));
+
+  Drag(240, 380, 240, 20);
+  EXPECT_EQ(page.GetScrollPos(), 595 - 400);
+  Drag(240, 20, 240, 390);
+  EXPECT_EQ(page.GetScrollPos(), 0);
+  EXPECT_EQ(buttons[0].GetTop(), 15);
+}
+
+TEST_F(ScrollWinTest, EnsureVisibleAndRemovalKeepContentCoordinates) {
+  page.EnsureVisible(&buttons[5]);
+  EXPECT_EQ(page.GetScrollPos(), 595 - 400);
+  page.EnsureVisible(&buttons[0]);
+  EXPECT_EQ(page.GetScrollPos(), 15) << "its top at the page's top";
+  page.SetScrollPos(150);
+  ASSERT_TRUE(page.RemoveChild(&buttons[5]));
+  EXPECT_EQ(buttons[5].GetTop(), 515) << "back where it was placed";
+  EXPECT_EQ(page.GetScrollPos(), 495 - 400) << "the shorter content scrolls less far";
+  EXPECT_EQ(buttons[4].GetTop(), 415 - 95);
+  EXPECT_FALSE(page.RemoveChild(&buttons[5]));
+  EXPECT_FALSE(page.AddChild(&buttons[0]));
+  page.SetScrollPos(10000);
+  EXPECT_EQ(page.GetScrollPos(), 495 - 400);
+  // A page that fits does not scroll.
+  page.SetPos(0, 0, 480, 700);
+  EXPECT_EQ(page.GetScrollPos(), 0);
+  Drag(240, 350, 240, 250);
+  EXPECT_EQ(page.GetScrollPos(), 0);
+}
+
+TEST_F(ScrollWinTest, TakingTheFocusFromThePageTakesItFromItsChild) {
+  buttons[2].SetFocus(TRUE);
+  EXPECT_TRUE(page.HasFocus());
+  page.SetFocus(FALSE);
+  EXPECT_EQ(wnd.GetFocusUi(), nullptr);
+  buttons[2].SetFocus(TRUE);
+  page.SetVisible(FALSE);  // a hidden page keeps no focused field
+  EXPECT_FALSE(page.HasFocus());
+  Tap(240, 150);
+  EXPECT_TRUE(TakeCommands().empty());
+}
+
+}  // namespace
+}  // namespace qzfc::test
