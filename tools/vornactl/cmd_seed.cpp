@@ -181,13 +181,13 @@ bool ParseCount(const std::string& text, long max, long* value) {
 
 int RunSeed(const vornactl::Invocation& inv) {
   long contacts = -1, calls = -1, seed = 1;
-  for (size_t i = 0; i < inv.args.size(); ++i) {
+  // Options come in pairs: a name and its number.
+  for (size_t i = 0; i < inv.args.size(); i += 2) {
     const std::string& arg = inv.args[i];
     long* target = arg == "--contacts" ? &contacts : arg == "--calls" ? &calls : arg == "--seed" ? &seed : nullptr;
     if (!target) return vornactl::UsageError("seed: unknown argument " + arg);
     if (i + 1 >= inv.args.size() || !ParseCount(inv.args[i + 1], 10000000, target))
       return vornactl::UsageError("seed: " + arg + " needs a whole number from 0 to 10000000");
-    ++i;
   }
   if (contacts < 0 || calls < 0) return vornactl::UsageError("seed needs --contacts N and --calls M");
 
