@@ -3,6 +3,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "ce/utf8.h"
 #include "gdi_internal.h"
 
 namespace ce::gdi {
@@ -78,28 +79,8 @@ Font* DcFont(Dc* dc) {
 }
 
 std::string ToUtf8(const wchar_t* text, int count) {
-  std::string out;
-  if (!text) return out;
-  for (int i = 0; count < 0 ? text[i] != 0 : i < count; ++i) {
-    uint32_t c = static_cast<uint32_t>(text[i]);
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
+  if (!text) return {};
+  return ce::ToUtf8(count < 0 ? std::wstring_view(text) : std::wstring_view(text, count));
 }
 
 }  // namespace ce::gdi
