@@ -27,11 +27,11 @@ bool SdlSound::Install() {
 bool SdlSound::Play(const std::filesystem::path& file, DWORD flags) {
   Stop();
   if (file.empty()) return true;
-  SDL_AudioSpec spec;
+  SDL_AudioSpec format;
   Uint8* data = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(file.c_str(), &spec, &data, &length)) return false;
-  g_device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+  if (!SDL_LoadWAV(file.c_str(), &format, &data, &length)) return false;
+  g_device = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
   bool ok = g_device != 0 && SDL_QueueAudio(g_device, data, length) == 0;
   SDL_FreeWAV(data);
   if (!ok) {
