@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "ce/utf8.h"
+#include "ce/wstring.h"
 #include "text_util.h"
 
 namespace ce::internal {

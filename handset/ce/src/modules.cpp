@@ -14,8 +14,8 @@
 #include "ce/files.h"
 #include "ce/resource_module.h"
 #include "ce/utf8.h"
+#include "ce/wstring.h"
 #include "run_files.h"
-#include "text_util.h"
 
 #ifndef VORNA_BUILD_RES_DIR
 #define VORNA_BUILD_RES_DIR ""
@@ -23,7 +23,7 @@
 
 namespace {
 
-using ce::internal::FoldCase;
+using ce::FoldCase;
 
 // Module handles start here, apart from window handles and kernel handles.
 constexpr uint32_t kFirstModule = 0x00001000;

@@ -9,14 +9,13 @@
 
 #include "ce/device.h"
 #include "ce/lasterror.h"
+#include "ce/utf8.h"
 #include "ce/window_registry.h"
+#include "ce/wstring.h"
 #include "message_table.h"
 #include "run_files.h"
-#include "text_util.h"
 
 namespace {
-
-using ce::internal::FoldCase;
 
 // Longer names are refused, as CE refuses atom names over 255 characters.
 constexpr size_t kMaxNameLength = 255;
@@ -30,10 +29,9 @@ void ForgetIds() {
   g_ids.clear();
 }
 
-UINT RegisterInFile(const std::wstring& name, const std::wstring& folded) {
+UINT RegisterInFile(const std::string& utf8Name, const std::wstring& folded) {
   std::filesystem::path dir = ce::internal::RunDir();
-  auto utf8 = ce::internal::WideToUtf8(name);
-  if (dir.empty() || !utf8) return 0;
+  if (dir.empty()) return 0;
   ce::internal::UniqueFd fd(::open((dir / "window-messages.txt").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
   if (!fd.valid()) return 0;
   ce::internal::FileLock lock(fd.get());
@@ -49,7 +47,7 @@ UINT RegisterInFile(const std::wstring& name, const std::wstring& folded) {
   size_t complete = content->rfind('\n');
   complete = complete == std::string::npos ? 0 : complete + 1;
   if (complete != content->size() && ::ftruncate(fd.get(), static_cast<off_t>(complete)) != 0) return 0;
-  if (::lseek(fd.get(), 0, SEEK_END) < 0 || !ce::internal::WriteAll(fd.get(), ce::internal::MessageTableLine(id, *utf8)))
+  if (::lseek(fd.get(), 0, SEEK_END) < 0 || !ce::internal::WriteAll(fd.get(), ce::internal::MessageTableLine(id, utf8Name)))
     return 0;
   g_ids.emplace(folded, id);
   return id;
@@ -65,14 +63,16 @@ UINT RegisterWindowMessageW(LPCWSTR name) {
     return 0;
   }
   std::wstring text(name);
-  if (text.size() > kMaxNameLength || !ce::internal::WideToUtf8(text)) {
+  bool valid = true;
+  std::string utf8 = ce::ToUtf8(text, &valid);
+  if (text.size() > kMaxNameLength || !valid) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  std::wstring folded = FoldCase(text);
+  std::wstring folded = ce::FoldCase(text);
   std::lock_guard lock(g_mutex);
   if (auto found = g_ids.find(folded); found != g_ids.end()) return found->second;
-  UINT id = RegisterInFile(text, folded);
+  UINT id = RegisterInFile(utf8, folded);
   if (id == 0) SetLastError(ERROR_NOT_ENOUGH_MEMORY);
   return id;
 }

@@ -12,7 +12,7 @@
 #include "ce/device.h"
 #include "ce/files.h"
 #include "ce/utf8.h"
-#include "text_util.h"
+#include "ce/wstring.h"
 
 extern char** environ;
 
@@ -100,7 +100,7 @@ BOOL ShellExecuteEx(LPSHELLEXECUTEINFO info) {
   {
     Launcher& launcher = TheLauncher();
     std::lock_guard lock(launcher.mutex);
-    if (auto it = launcher.applets.find(ce::internal::FoldCase(program)); it != launcher.applets.end())
+    if (auto it = launcher.applets.find(ce::FoldCase(program)); it != launcher.applets.end())
       applet = it->second;
   }
   if (applet) {
@@ -130,14 +130,14 @@ void RegisterApplet(const wchar_t* program, AppletHandler handler) {
   if (!program || !*program || !handler) return;
   Launcher& launcher = TheLauncher();
   std::lock_guard lock(launcher.mutex);
-  launcher.applets[internal::FoldCase(CanonicalProgram(program))] = std::move(handler);
+  launcher.applets[FoldCase(CanonicalProgram(program))] = std::move(handler);
 }
 
 void UnregisterApplet(const wchar_t* program) {
   if (!program || !*program) return;
   Launcher& launcher = TheLauncher();
   std::lock_guard lock(launcher.mutex);
-  launcher.applets.erase(internal::FoldCase(CanonicalProgram(program)));
+  launcher.applets.erase(FoldCase(CanonicalProgram(program)));
 }
 
 }  // namespace ce

@@ -11,6 +11,7 @@
 #include "message_endpoint.h"
 #include "run_files.h"
 #include "ce/utf8.h"
+#include "ce/wstring.h"
 #include "text_util.h"
 
 namespace ce::internal {
@@ -75,9 +76,10 @@ std::optional<PublishedWindow> ReadEntry(const std::filesystem::path& dir, uint3
 
 bool PublishWindow(const PublishedWindow& window) {
   std::filesystem::path dir = WindowsDir();
-  auto className = WideToUtf8(window.className);
-  if (dir.empty() || !className) return false;
-  std::string line = std::to_string(window.pid) + "\t" + window.socketName + "\t" + EscapeField(*className) + "\n";
+  bool valid = true;
+  std::string className = ce::ToUtf8(window.className, &valid);
+  if (dir.empty() || !valid) return false;
+  std::string line = std::to_string(window.pid) + "\t" + window.socketName + "\t" + EscapeField(className) + "\n";
   if (line.size() > kMaxEntryBytes) return false;
   return WriteFileAtomically(dir / EntryName(window.handle), line);
 }
@@ -108,6 +110,7 @@ std::optional<PublishedWindow> LookupPublishedWindow(uint32_t handle) {
 std::optional<PublishedWindow> FindPublishedWindow(std::wstring_view className, const std::string& ownSocket) {
   std::filesystem::path dir = WindowsDir();
   if (dir.empty()) return std::nullopt;
+  std::wstring wanted = ce::FoldCase(className);
   std::vector<PublishedWindow> matches;
   std::error_code error;
   for (const auto& item : std::filesystem::directory_iterator(dir, error)) {
@@ -115,7 +118,7 @@ std::optional<PublishedWindow> FindPublishedWindow(std::wstring_view className, 
     if (!handle) continue;
     auto window = ReadEntry(dir, *handle);
     if (!window || window->socketName == ownSocket) continue;
-    if (EqualsIgnoringCase(window->className, className)) matches.push_back(*window);
+    if (ce::FoldCase(window->className) == wanted) matches.push_back(*window);
   }
   // Newest first: a process that restarted has a newer handle than the
   // stale entry it may have left.

@@ -18,15 +18,13 @@
 
 #include "ce/device.h"
 #include "ce/lasterror.h"
+#include "ce/wstring.h"
 #include "message_endpoint.h"
 #include "run_files.h"
-#include "text_util.h"
 #include "window_directory.h"
 
 namespace ce {
 namespace {
-
-using internal::EqualsIgnoringCase;
 
 // Handles start above 0xFFFF, clear of the special values (HWND_BROADCAST is
 // 0xFFFF), and are handed to processes in blocks from a shared counter file.
@@ -127,9 +125,10 @@ bool PublishLocked(Registry& r, uint32_t handle, const std::wstring& className) 
 
 // Local top-level windows of a class, newest first.
 std::vector<uint32_t> LocalMatches(Registry& r, std::wstring_view className) {
+  std::wstring wanted = FoldCase(className);
   std::vector<uint32_t> found;
   for (auto it = r.windows.rbegin(); it != r.windows.rend(); ++it)
-    if (it->second.scope == WindowScope::TopLevel && EqualsIgnoringCase(it->second.className, className))
+    if (it->second.scope == WindowScope::TopLevel && FoldCase(it->second.className) == wanted)
       found.push_back(it->first);
   return found;
 }
