@@ -5,21 +5,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <mutex>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "ce/device.h"
 #include "ce/utf8.h"
+#include "run_files.h"
 
 namespace {
 
 // Text beyond this size in the shared file is treated as no text.
-constexpr std::streamsize kMaxClipboardBytes = 16 * 1024 * 1024;
+constexpr size_t kMaxClipboardBytes = 16 * 1024 * 1024;
 
 struct Clipboard {
   std::mutex mutex;
@@ -39,34 +39,16 @@ Clipboard& State() {
 std::filesystem::path TextFile() { return ce::DeviceRoot() / "clipboard.txt"; }
 
 std::optional<std::wstring> LoadText() {
-  std::ifstream in(TextFile(), std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes(static_cast<size_t>(kMaxClipboardBytes) + 1, '\0');
-  in.read(bytes.data(), kMaxClipboardBytes + 1);
-  if (in.gcount() > kMaxClipboardBytes) return std::nullopt;
-  bytes.resize(static_cast<size_t>(in.gcount()));
-  return ce::FromUtf8(bytes);
+  auto bytes = ce::internal::ReadSmallFile(TextFile(), kMaxClipboardBytes);
+  if (!bytes) return std::nullopt;
+  return ce::FromUtf8(*bytes);
 }
 
 // Replaces the shared file in one rename, or removes it for an empty clipboard.
 bool Publish(const std::optional<std::wstring>& text) {
   std::filesystem::path target = TextFile();
   if (!text) return unlink(target.c_str()) == 0 || errno == ENOENT;
-  std::string temporary = (ce::DeviceRoot() / ".clipboard.XXXXXX").string();
-  int fd = mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return false;
-  std::string bytes = ce::ToUtf8(*text);
-  bool ok = true;
-  for (size_t done = 0; ok && done < bytes.size();) {
-    ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<size_t>(n);
-  }
-  fchmod(fd, 0644);
-  ok = close(fd) == 0 && ok && rename(temporary.c_str(), target.c_str()) == 0;
-  if (!ok) unlink(temporary.c_str());
-  return ok;
+  return ce::internal::WriteFileAtomically(target, ce::ToUtf8(*text));
 }
 
 void Release(HLOCAL& block) {

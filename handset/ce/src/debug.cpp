@@ -17,6 +17,7 @@
 
 #include "ce/device.h"
 #include "ce/utf8.h"
+#include "run_files.h"
 
 namespace ce {
 namespace {
@@ -56,17 +57,6 @@ std::string TimeStamp() {
   return text;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-  size_t done = 0;
-  while (done < data.size()) {
-    ssize_t n = write(fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // Appends one entry to the log. Processes on the same root serialise on an
 // advisory lock of the log file, so rotation never loses or splits a line.
 void AppendToLog(const std::string& entry) {
@@ -91,7 +81,7 @@ void AppendToLog(const std::string& entry) {
       close(fd);
       continue;
     }
-    WriteAll(fd, entry);
+    internal::WriteAll(fd, entry);
     close(fd);
     return;
   }
