@@ -133,6 +133,14 @@ std::vector<uint32_t> LocalMatches(Registry& r, std::wstring_view className) {
   return found;
 }
 
+// The hooks that reach a window of this process; nullopt for any other window.
+std::optional<WindowHooks> LocalHooks(HWND hwnd) {
+  Registry& r = TheRegistry();
+  std::lock_guard lock(r.mutex);
+  if (r.windows.count(ToValue(hwnd)) == 0) return std::nullopt;
+  return r.hooks;
+}
+
 std::wstring LocalTitle(const WindowHooks& hooks, HWND hwnd) {
   if (!hooks.send) return {};
   LRESULT length = hooks.send(hwnd, WM_GETTEXTLENGTH, 0, 0);
@@ -264,16 +272,8 @@ BOOL PostMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
-  ce::Registry& r = TheRegistry();
-  ce::WindowHooks hooks;
-  bool local;
-  {
-    std::lock_guard lock(r.mutex);
-    local = r.windows.count(ce::ToValue(hwnd)) != 0;
-    hooks = r.hooks;
-  }
-  if (local) {
-    if (hooks.post && hooks.post(hwnd, msg, wParam, lParam)) return TRUE;
+  if (auto hooks = ce::LocalHooks(hwnd)) {
+    if (hooks->post && hooks->post(hwnd, msg, wParam, lParam)) return TRUE;
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return FALSE;
   }
@@ -303,15 +303,7 @@ LRESULT SendMessageW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return 0;
   }
-  ce::Registry& r = TheRegistry();
-  ce::WindowHooks hooks;
-  bool local;
-  {
-    std::lock_guard lock(r.mutex);
-    local = r.windows.count(ce::ToValue(hwnd)) != 0;
-    hooks = r.hooks;
-  }
-  if (local) return hooks.send ? hooks.send(hwnd, msg, wParam, lParam) : 0;
+  if (auto hooks = ce::LocalHooks(hwnd)) return hooks->send ? hooks->send(hwnd, msg, wParam, lParam) : 0;
   PostMessageW(hwnd, msg, wParam, lParam);
   return 0;
 }
