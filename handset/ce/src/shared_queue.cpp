@@ -12,6 +12,8 @@
 #include <ctime>
 #include <new>
 
+#include "ce/msgqueue.h"
+
 namespace ce::internal {
 
 struct QueueHeader {
@@ -208,17 +210,21 @@ bool SharedQueue::WaitUntil(void* cond, uint32_t timeoutMs, Ready ready) {
   return true;
 }
 
+QueueStatus SharedQueue::BeginTransfer() {
+  if (!(limits_.flags & MSGQUEUE_ALLOW_BROKEN) && !OtherEndOpen()) return QueueStatus::Broken;
+  if (!Lock()) return QueueStatus::Corrupt;
+  if (header_->head < limits_.maxMessages && header_->count <= limits_.maxMessages) return QueueStatus::Ok;
+  Unlock();
+  return QueueStatus::Corrupt;
+}
+
 QueueStatus SharedQueue::Write(const void* data, uint32_t size, uint32_t flags, uint32_t timeoutMs) {
   if (size > limits_.maxMessageBytes) return QueueStatus::TooLarge;
-  if (!(limits_.flags & 2u) && !OtherEndOpen()) return QueueStatus::Broken;
-  if (!Lock()) return QueueStatus::Corrupt;
+  if (QueueStatus begun = BeginTransfer(); begun != QueueStatus::Ok) return begun;
   QueueHeader& h = *header_;
-  QueueStatus status = QueueStatus::Ok;
-  if (h.head >= limits_.maxMessages || h.count > limits_.maxMessages) {
-    status = QueueStatus::Corrupt;
-  } else if (!WaitUntil(&h.notFull, timeoutMs, [&] { return h.count < limits_.maxMessages; })) {
-    status = QueueStatus::Timeout;
-  } else {
+  QueueStatus status = QueueStatus::Timeout;
+  if (WaitUntil(&h.notFull, timeoutMs, [&] { return h.count < limits_.maxMessages; })) {
+    status = QueueStatus::Ok;
     uint8_t* slot = Slot((h.head + h.count) % limits_.maxMessages);
     std::memcpy(slot, &size, 4);
     std::memcpy(slot + 4, &flags, 4);
@@ -232,15 +238,11 @@ QueueStatus SharedQueue::Write(const void* data, uint32_t size, uint32_t flags, 
 }
 
 QueueStatus SharedQueue::Read(void* buffer, uint32_t capacity, uint32_t* size, uint32_t* flags, uint32_t timeoutMs) {
-  if (!(limits_.flags & 2u) && !OtherEndOpen()) return QueueStatus::Broken;
-  if (!Lock()) return QueueStatus::Corrupt;
+  if (QueueStatus begun = BeginTransfer(); begun != QueueStatus::Ok) return begun;
   QueueHeader& h = *header_;
-  QueueStatus status = QueueStatus::Ok;
-  if (h.head >= limits_.maxMessages || h.count > limits_.maxMessages) {
-    status = QueueStatus::Corrupt;
-  } else if (!WaitUntil(&h.notEmpty, timeoutMs, [&] { return h.count > 0; })) {
-    status = QueueStatus::Timeout;
-  } else {
+  QueueStatus status = QueueStatus::Timeout;
+  if (WaitUntil(&h.notEmpty, timeoutMs, [&] { return h.count > 0; })) {
+    status = QueueStatus::Ok;
     uint8_t* slot = Slot(h.head);
     uint32_t stored = 0;
     std::memcpy(&stored, slot, 4);

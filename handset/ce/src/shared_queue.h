@@ -57,6 +57,9 @@ class SharedQueue {
   uint8_t* Slot(uint32_t index) const;
   size_t SlotStride() const;
   bool OtherEndOpen() const;
+  // Takes the shared mutex for a read or write: Ok with the mutex held, else
+  // the status to report (the other end gone, a damaged header) without it.
+  QueueStatus BeginTransfer();
   // Locks the shared mutex, taking over from a holder that died.
   bool Lock();
   void Unlock();
