@@ -48,18 +48,30 @@ bool IsRoot(HKEY key) {
   return key == HKEY_CLASSES_ROOT || key == HKEY_CURRENT_USER || key == HKEY_LOCAL_MACHINE || key == HKEY_USERS;
 }
 
-// The keys from the parent down to the subkey, outermost first, in stored
-// and folded form. Separators at either end are ignored; an empty name
-// between two separators, an over-long name or text that is not Unicode is refused.
-LONG PathsBelow(const OpenKey& parent, LPCWSTR subKey, std::vector<std::string>& paths,
-                std::vector<std::string>& folded) {
+// A subkey named below an open key: the keys from the parent down to it,
+// outermost first, in stored and folded form.
+struct SubKeyPath {
+  OpenKey parent;
+  std::vector<std::string> paths;
+  std::vector<std::string> folded;
+
+  // The key named: the parent itself for an empty subkey.
+  OpenKey Target() const { return paths.empty() ? parent : OpenKey{paths.back(), folded.back()}; }
+};
+
+// Separators at either end of the subkey are ignored; an empty name between
+// two separators, an over-long name or text that is not Unicode is refused.
+LONG SplitSubKey(HKEY key, LPCWSTR subKey, SubKeyPath& out) {
+  std::optional<OpenKey> parent = KeyOf(key);
+  if (!parent) return ERROR_INVALID_HANDLE;
+  out.parent = std::move(*parent);
   if (!subKey) return ERROR_SUCCESS;
   std::wstring_view text(subKey, wcsnlen(subKey, kMaxKeyPathChars + 1));
   if (text.size() > kMaxKeyPathChars) return ERROR_INVALID_PARAMETER;
   while (!text.empty() && text.front() == L'\\') text.remove_prefix(1);
   while (!text.empty() && text.back() == L'\\') text.remove_suffix(1);
-  std::string path = parent.path;
-  std::string key = parent.folded;
+  std::string path = out.parent.path;
+  std::string folded = out.parent.folded;
   while (!text.empty()) {
     size_t cut = text.find(L'\\');
     std::wstring_view name = text.substr(0, cut);
@@ -68,9 +80,9 @@ LONG PathsBelow(const OpenKey& parent, LPCWSTR subKey, std::vector<std::string>&
     std::string utf8 = ce::ToUtf8(name, &valid);
     if (name.empty() || name.size() > kMaxKeyNameChars || !valid) return ERROR_INVALID_PARAMETER;
     path += "\\" + utf8;
-    key += "\\" + ce::ToUtf8(ce::FoldCase(name));
-    paths.push_back(path);
-    folded.push_back(key);
+    folded += "\\" + ce::ToUtf8(ce::FoldCase(name));
+    out.paths.push_back(path);
+    out.folded.push_back(folded);
   }
   return ERROR_SUCCESS;
 }
@@ -89,6 +101,12 @@ LONG RequireKey(const OpenKey& key) {
   LONG result = RegistryStore::Instance().KeyExists(key.folded, exists);
   if (result != ERROR_SUCCESS) return result;
   return exists ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+}
+
+// The error for a value that is not there: its key may have gone too.
+LONG MissingValue(const OpenKey& key) {
+  LONG missing = RequireKey(key);
+  return missing != ERROR_SUCCESS ? missing : ERROR_FILE_NOT_FOUND;
 }
 
 LONG HandOut(OpenKey key, PHKEY result) {
@@ -122,30 +140,24 @@ bool Terminate(DWORD type, std::vector<uint8_t>& data) {
 LONG RegCreateKeyExW(HKEY key, LPCWSTR subKey, DWORD reserved, LPWSTR keyClass, DWORD options, REGSAM access,
                      LPSECURITY_ATTRIBUTES security, PHKEY result, LPDWORD disposition) {
   if (!result) return ERROR_INVALID_PARAMETER;
-  std::optional<OpenKey> parent = KeyOf(key);
-  if (!parent) return ERROR_INVALID_HANDLE;
-  std::vector<std::string> paths;
-  std::vector<std::string> folded;
-  if (LONG bad = PathsBelow(*parent, subKey, paths, folded); bad != ERROR_SUCCESS) return bad;
-  if (LONG missing = RequireKey(*parent); missing != ERROR_SUCCESS) return missing;
+  SubKeyPath below;
+  if (LONG bad = SplitSubKey(key, subKey, below); bad != ERROR_SUCCESS) return bad;
+  if (LONG missing = RequireKey(below.parent); missing != ERROR_SUCCESS) return missing;
   bool created = false;
-  if (!paths.empty()) {
-    if (LONG failed = RegistryStore::Instance().CreateKey(paths, folded, created); failed != ERROR_SUCCESS) return failed;
+  if (!below.paths.empty()) {
+    LONG failed = RegistryStore::Instance().CreateKey(below.paths, below.folded, created);
+    if (failed != ERROR_SUCCESS) return failed;
   }
-  OpenKey opened = paths.empty() ? *parent : OpenKey{paths.back(), folded.back()};
-  if (LONG failed = HandOut(std::move(opened), result); failed != ERROR_SUCCESS) return failed;
+  if (LONG failed = HandOut(below.Target(), result); failed != ERROR_SUCCESS) return failed;
   if (disposition) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
   return ERROR_SUCCESS;
 }
 
 LONG RegOpenKeyExW(HKEY key, LPCWSTR subKey, DWORD options, REGSAM access, PHKEY result) {
   if (!result) return ERROR_INVALID_PARAMETER;
-  std::optional<OpenKey> parent = KeyOf(key);
-  if (!parent) return ERROR_INVALID_HANDLE;
-  std::vector<std::string> paths;
-  std::vector<std::string> folded;
-  if (LONG bad = PathsBelow(*parent, subKey, paths, folded); bad != ERROR_SUCCESS) return bad;
-  OpenKey opened = paths.empty() ? *parent : OpenKey{paths.back(), folded.back()};
+  SubKeyPath below;
+  if (LONG bad = SplitSubKey(key, subKey, below); bad != ERROR_SUCCESS) return bad;
+  OpenKey opened = below.Target();
   bool exists = false;
   if (LONG failed = RegistryStore::Instance().KeyExists(opened.folded, exists); failed != ERROR_SUCCESS) return failed;
   if (!exists) return ERROR_FILE_NOT_FOUND;
@@ -163,10 +175,7 @@ LONG RegQueryValueExW(HKEY key, LPCWSTR name, LPDWORD reserved, LPDWORD type, LP
   bool found = false;
   if (LONG failed = RegistryStore::Instance().GetValue(open->folded, folded, value, found); failed != ERROR_SUCCESS)
     return failed;
-  if (!found) {
-    LONG missing = RequireKey(*open);
-    return missing != ERROR_SUCCESS ? missing : ERROR_FILE_NOT_FOUND;
-  }
+  if (!found) return MissingValue(*open);
   if (type) *type = value.type;
   DWORD needed = static_cast<DWORD>(value.data.size());
   if (!data) {
@@ -206,20 +215,15 @@ LONG RegDeleteValueW(HKEY key, LPCWSTR name) {
   bool found = false;
   if (LONG failed = RegistryStore::Instance().DeleteValue(open->folded, folded, found); failed != ERROR_SUCCESS)
     return failed;
-  if (found) return ERROR_SUCCESS;
-  LONG missing = RequireKey(*open);
-  return missing != ERROR_SUCCESS ? missing : ERROR_FILE_NOT_FOUND;
+  return found ? ERROR_SUCCESS : MissingValue(*open);
 }
 
 LONG RegDeleteKeyW(HKEY key, LPCWSTR subKey) {
-  std::optional<OpenKey> parent = KeyOf(key);
-  if (!parent) return ERROR_INVALID_HANDLE;
-  std::vector<std::string> paths;
-  std::vector<std::string> folded;
-  if (LONG bad = PathsBelow(*parent, subKey, paths, folded); bad != ERROR_SUCCESS) return bad;
+  SubKeyPath below;
+  if (LONG bad = SplitSubKey(key, subKey, below); bad != ERROR_SUCCESS) return bad;
   // The roots themselves cannot go, nor can a key delete itself by an empty name.
-  if (paths.empty()) return ERROR_INVALID_PARAMETER;
-  return RegistryStore::Instance().DeleteKeyTree(folded.back());
+  if (below.paths.empty()) return ERROR_INVALID_PARAMETER;
+  return RegistryStore::Instance().DeleteKeyTree(below.folded.back());
 }
 
 LONG RegCloseKey(HKEY key) {
