@@ -85,9 +85,9 @@ bool FindEntry(const std::filesystem::path& folder, const std::string& name, std
 }  // namespace
 
 bool ResolveCePath(std::wstring_view cePath, std::filesystem::path& out) {
-  if (cePath.find(L'\0') != std::wstring_view::npos) return files::Fail(ERROR_INVALID_NAME, false);
-  if (cePath.empty()) return files::Fail(ERROR_PATH_NOT_FOUND, false);
-  if (cePath.size() >= MAX_PATH) return files::Fail(ERROR_FILENAME_EXCED_RANGE, false);
+  if (cePath.find(L'\0') != std::wstring_view::npos) return Fail(ERROR_INVALID_NAME, false);
+  if (cePath.empty()) return Fail(ERROR_PATH_NOT_FOUND, false);
+  if (cePath.size() >= MAX_PATH) return Fail(ERROR_FILENAME_EXCED_RANGE, false);
 
   std::vector<std::string> names;
   size_t at = 0;
@@ -97,12 +97,12 @@ bool ResolveCePath(std::wstring_view cePath, std::filesystem::path& out) {
     std::wstring_view name = cePath.substr(at, end - at);
     at = end + 1;
     if (name.empty() || name == L".") continue;
-    if (IsDotsOnly(name)) return files::Fail(ERROR_ACCESS_DENIED, false);
+    if (IsDotsOnly(name)) return Fail(ERROR_ACCESS_DENIED, false);
     for (wchar_t c : name) {
-      if (IsForbidden(c)) return files::Fail(ERROR_INVALID_NAME, false);
+      if (IsForbidden(c)) return Fail(ERROR_INVALID_NAME, false);
     }
     std::string utf8 = ToUtf8(name);
-    if (utf8.size() > kMaxNameBytes) return files::Fail(ERROR_FILENAME_EXCED_RANGE, false);
+    if (utf8.size() > kMaxNameBytes) return Fail(ERROR_FILENAME_EXCED_RANGE, false);
     names.push_back(std::move(utf8));
   }
 
@@ -118,14 +118,14 @@ bool ResolveCePath(std::wstring_view cePath, std::filesystem::path& out) {
     current /= stored;
     struct stat st{};
     // A link could lead anywhere, so no path may pass through one.
-    if (lstat(current.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return files::Fail(ERROR_ACCESS_DENIED, false);
+    if (lstat(current.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return Fail(ERROR_ACCESS_DENIED, false);
   }
   out = std::move(current);
   return true;
 }
 
 bool ResolveCePath(const wchar_t* cePath, std::filesystem::path& out) {
-  if (!cePath) return files::Fail(ERROR_INVALID_PARAMETER, false);
+  if (!cePath) return Fail(ERROR_INVALID_PARAMETER, false);
   // Read no further than MAX_PATH: a longer path is refused either way.
   size_t length = wcsnlen(cePath, MAX_PATH);
   return ResolveCePath(std::wstring_view(cePath, length), out);

@@ -12,6 +12,8 @@
 
 namespace {
 
+using ce::Fail;
+
 constexpr char32_t kReplacement = 0xFFFD;
 
 struct ConverterCloser {
@@ -148,32 +150,27 @@ bool DecodeBytes(UINT codePage, std::string_view bytes, bool strict, std::wstrin
   return true;
 }
 
-int Fail(DWORD error) {
-  SetLastError(error);
-  return 0;
-}
-
 }  // namespace
 
 int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wideText, int wideLength, LPSTR bytes,
                         int byteCapacity, LPCSTR defaultChar, LPBOOL usedDefaultChar) {
   codePage = Effective(codePage);
   if (!wideText || wideLength == 0 || wideLength < -1 || byteCapacity < 0 || (!bytes && byteCapacity > 0))
-    return Fail(ERROR_INVALID_PARAMETER);
-  if (!Supported(codePage)) return Fail(ERROR_INVALID_PARAMETER);
-  if (codePage == CP_UTF8 && (defaultChar || usedDefaultChar)) return Fail(ERROR_INVALID_PARAMETER);
-  if (flags & ~static_cast<DWORD>(WC_NO_BEST_FIT_CHARS | WC_ERR_INVALID_CHARS)) return Fail(ERROR_INVALID_FLAGS);
+    return Fail(ERROR_INVALID_PARAMETER, 0);
+  if (!Supported(codePage)) return Fail(ERROR_INVALID_PARAMETER, 0);
+  if (codePage == CP_UTF8 && (defaultChar || usedDefaultChar)) return Fail(ERROR_INVALID_PARAMETER, 0);
+  if (flags & ~static_cast<DWORD>(WC_NO_BEST_FIT_CHARS | WC_ERR_INVALID_CHARS)) return Fail(ERROR_INVALID_FLAGS, 0);
   // The -1 form converts the terminator along with the text and counts it.
   size_t length = wideLength == -1 ? std::wcslen(wideText) + 1 : static_cast<size_t>(wideLength);
   std::string out;
   bool usedDefault = false;
   if (!EncodeBytes(codePage, std::wstring_view(wideText, length), (flags & WC_ERR_INVALID_CHARS) != 0, defaultChar,
                    out, usedDefault))
-    return Fail(ERROR_NO_UNICODE_TRANSLATION);
-  if (out.size() > static_cast<size_t>(INT32_MAX)) return Fail(ERROR_INVALID_PARAMETER);
+    return Fail(ERROR_NO_UNICODE_TRANSLATION, 0);
+  if (out.size() > static_cast<size_t>(INT32_MAX)) return Fail(ERROR_INVALID_PARAMETER, 0);
   if (usedDefaultChar) *usedDefaultChar = usedDefault ? TRUE : FALSE;
   if (byteCapacity == 0) return static_cast<int>(out.size());
-  if (out.size() > static_cast<size_t>(byteCapacity)) return Fail(ERROR_INSUFFICIENT_BUFFER);
+  if (out.size() > static_cast<size_t>(byteCapacity)) return Fail(ERROR_INSUFFICIENT_BUFFER, 0);
   std::memcpy(bytes, out.data(), out.size());
   return static_cast<int>(out.size());
 }
@@ -182,16 +179,16 @@ int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR bytes, int byteLength
                         int wideCapacity) {
   codePage = Effective(codePage);
   if (!bytes || byteLength == 0 || byteLength < -1 || wideCapacity < 0 || (!wideText && wideCapacity > 0))
-    return Fail(ERROR_INVALID_PARAMETER);
-  if (!Supported(codePage)) return Fail(ERROR_INVALID_PARAMETER);
-  if (flags & ~static_cast<DWORD>(MB_PRECOMPOSED | MB_ERR_INVALID_CHARS)) return Fail(ERROR_INVALID_FLAGS);
+    return Fail(ERROR_INVALID_PARAMETER, 0);
+  if (!Supported(codePage)) return Fail(ERROR_INVALID_PARAMETER, 0);
+  if (flags & ~static_cast<DWORD>(MB_PRECOMPOSED | MB_ERR_INVALID_CHARS)) return Fail(ERROR_INVALID_FLAGS, 0);
   size_t length = byteLength == -1 ? std::strlen(bytes) + 1 : static_cast<size_t>(byteLength);
   std::wstring out;
   if (!DecodeBytes(codePage, std::string_view(bytes, length), (flags & MB_ERR_INVALID_CHARS) != 0, out))
-    return Fail(ERROR_NO_UNICODE_TRANSLATION);
-  if (out.size() > static_cast<size_t>(INT32_MAX)) return Fail(ERROR_INVALID_PARAMETER);
+    return Fail(ERROR_NO_UNICODE_TRANSLATION, 0);
+  if (out.size() > static_cast<size_t>(INT32_MAX)) return Fail(ERROR_INVALID_PARAMETER, 0);
   if (wideCapacity == 0) return static_cast<int>(out.size());
-  if (out.size() > static_cast<size_t>(wideCapacity)) return Fail(ERROR_INSUFFICIENT_BUFFER);
+  if (out.size() > static_cast<size_t>(wideCapacity)) return Fail(ERROR_INSUFFICIENT_BUFFER, 0);
   std::memcpy(wideText, out.data(), out.size() * sizeof(wchar_t));
   return static_cast<int>(out.size());
 }

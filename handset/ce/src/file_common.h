@@ -14,13 +14,6 @@
 
 namespace ce::files {
 
-// Sets the last error and returns the failure value given.
-template <class T>
-T Fail(DWORD error, T result) {
-  SetLastError(error);
-  return result;
-}
-
 // The CE error for an errno of a call on that path: a missing entry is
 // ERROR_FILE_NOT_FOUND when its folder exists, else ERROR_PATH_NOT_FOUND.
 DWORD ErrorFromErrno(int error, const std::filesystem::path& path);

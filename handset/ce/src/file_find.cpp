@@ -12,7 +12,7 @@
 
 namespace {
 
-using ce::files::Fail;
+using ce::Fail;
 
 const ce::HandleKind kSearchHandle{"file search"};
 

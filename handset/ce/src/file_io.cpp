@@ -8,7 +8,7 @@
 
 namespace {
 
-using ce::files::Fail;
+using ce::Fail;
 
 const ce::HandleKind kFileHandle{"file"};
 

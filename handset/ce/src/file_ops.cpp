@@ -11,7 +11,7 @@
 
 namespace {
 
-using ce::files::Fail;
+using ce::Fail;
 
 bool IsRoot(const std::filesystem::path& path) { return path == ce::DeviceRoot(); }
 

@@ -14,6 +14,7 @@
 
 namespace {
 
+using ce::Fail;
 using ce::internal::QueueStatus;
 using ce::internal::SharedQueue;
 
@@ -57,68 +58,51 @@ std::optional<ce::internal::QueueLimits> LimitsFrom(const MSGQUEUEOPTIONS& optio
   return ce::internal::QueueLimits{messages, options.cbMaxMessage, options.dwFlags};
 }
 
-BOOL Fail(DWORD error) {
-  SetLastError(error);
-  return FALSE;
-}
-
 BOOL Report(QueueStatus status) {
   switch (status) {
     case QueueStatus::Ok: return TRUE;
-    case QueueStatus::Timeout: return Fail(ERROR_TIMEOUT);
+    case QueueStatus::Timeout: return Fail(ERROR_TIMEOUT, FALSE);
     case QueueStatus::TooLarge:
-    case QueueStatus::BufferTooSmall: return Fail(ERROR_INSUFFICIENT_BUFFER);
-    case QueueStatus::Broken: return Fail(ERROR_PIPE_NOT_CONNECTED);
+    case QueueStatus::BufferTooSmall: return Fail(ERROR_INSUFFICIENT_BUFFER, FALSE);
+    case QueueStatus::Broken: return Fail(ERROR_PIPE_NOT_CONNECTED, FALSE);
     case QueueStatus::Corrupt: break;
   }
-  return Fail(ERROR_INVALID_HANDLE);
+  return Fail(ERROR_INVALID_HANDLE, FALSE);
 }
 
 }  // namespace
 
 HANDLE CreateMsgQueue(LPCWSTR lpszName, LPMSGQUEUEOPTIONS lpOptions) {
-  if (!lpOptions || !lpszName || !*lpszName) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return nullptr;
-  }
+  if (!lpOptions || !lpszName || !*lpszName) return Fail(ERROR_INVALID_PARAMETER, nullptr);
   std::wstring name(lpszName);
   auto limits = LimitsFrom(*lpOptions);
   auto fileName = name.size() <= MAX_PATH ? QueueFileName(name) : std::nullopt;
   std::filesystem::path dir = ce::internal::RunDir();
-  if (!limits || !fileName) {
-    SetLastError(ERROR_INVALID_PARAMETER);
-    return nullptr;
-  }
+  if (!limits || !fileName) return Fail(ERROR_INVALID_PARAMETER, nullptr);
   bool existed = false;
   std::unique_ptr<SharedQueue> queue =
       dir.empty() ? nullptr : SharedQueue::Open(dir / *fileName, *limits, lpOptions->bReadAccess != FALSE, &existed);
-  if (!queue) {
-    SetLastError(ERROR_OUTOFMEMORY);
-    return nullptr;
-  }
+  if (!queue) return Fail(ERROR_OUTOFMEMORY, nullptr);
   HANDLE handle = ce::OpenHandle(kQueueHandle, std::shared_ptr<SharedQueue>(std::move(queue)));
-  if (!handle) {
-    SetLastError(ERROR_TOO_MANY_OPEN_FILES);
-    return nullptr;
-  }
+  if (!handle) return Fail(ERROR_TOO_MANY_OPEN_FILES, nullptr);
   SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
   return handle;
 }
 
 BOOL WriteMsgQueue(HANDLE hMsgQ, LPVOID lpBuffer, DWORD cbDataSize, DWORD dwTimeout, DWORD dwFlags) {
   auto queue = Find(hMsgQ);
-  if (!queue) return Fail(ERROR_INVALID_HANDLE);
-  if (queue->readEnd()) return Fail(ERROR_ACCESS_DENIED);
-  if (!lpBuffer && cbDataSize) return Fail(ERROR_INVALID_PARAMETER);
+  if (!queue) return Fail(ERROR_INVALID_HANDLE, FALSE);
+  if (queue->readEnd()) return Fail(ERROR_ACCESS_DENIED, FALSE);
+  if (!lpBuffer && cbDataSize) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   return Report(queue->Write(lpBuffer, cbDataSize, dwFlags, dwTimeout));
 }
 
 BOOL ReadMsgQueue(HANDLE hMsgQ, LPVOID lpBuffer, DWORD cbBufferSize, LPDWORD lpNumberOfBytesRead, DWORD dwTimeout,
                   DWORD* pdwFlags) {
   auto queue = Find(hMsgQ);
-  if (!queue) return Fail(ERROR_INVALID_HANDLE);
-  if (!queue->readEnd()) return Fail(ERROR_ACCESS_DENIED);
-  if (!lpNumberOfBytesRead) return Fail(ERROR_INVALID_PARAMETER);
+  if (!queue) return Fail(ERROR_INVALID_HANDLE, FALSE);
+  if (!queue->readEnd()) return Fail(ERROR_ACCESS_DENIED, FALSE);
+  if (!lpNumberOfBytesRead) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   uint32_t size = 0;
   uint32_t flags = 0;
   QueueStatus status = queue->Read(lpBuffer, lpBuffer ? cbBufferSize : 0, &size, &flags, dwTimeout);
@@ -131,8 +115,8 @@ BOOL ReadMsgQueue(HANDLE hMsgQ, LPVOID lpBuffer, DWORD cbBufferSize, LPDWORD lpN
 
 BOOL GetMsgQueueInfo(HANDLE hMsgQ, LPMSGQUEUEINFO lpInfo) {
   auto queue = Find(hMsgQ);
-  if (!queue) return Fail(ERROR_INVALID_HANDLE);
-  if (!lpInfo || lpInfo->dwSize < sizeof(MSGQUEUEINFO)) return Fail(ERROR_INVALID_PARAMETER);
+  if (!queue) return Fail(ERROR_INVALID_HANDLE, FALSE);
+  if (!lpInfo || lpInfo->dwSize < sizeof(MSGQUEUEINFO)) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   ce::internal::QueueInfo info = queue->Info();
   lpInfo->dwFlags = info.limits.flags;
   lpInfo->dwMaxMessages = info.limits.maxMessages;
@@ -146,5 +130,5 @@ BOOL GetMsgQueueInfo(HANDLE hMsgQ, LPMSGQUEUEINFO lpInfo) {
 
 BOOL CloseMsgQueue(HANDLE hMsgQ) {
   // A thread still waiting on the queue keeps it open until its call returns.
-  return ce::CloseHandleOfKind(hMsgQ, kQueueHandle) ? TRUE : Fail(ERROR_INVALID_HANDLE);
+  return ce::CloseHandleOfKind(hMsgQ, kQueueHandle) ? TRUE : Fail(ERROR_INVALID_HANDLE, FALSE);
 }

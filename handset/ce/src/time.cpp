@@ -6,6 +6,8 @@
 
 namespace {
 
+using ce::Fail;
+
 constexpr int64_t kTicksPerSecond = 10000000;
 constexpr int64_t kTicksPerMs = 10000;
 constexpr int64_t kSecondsPerDay = 86400;
@@ -55,11 +57,6 @@ FILETIME FileTimeOf(int64_t ticks) {
 
 // A FILETIME is valid while its top bit is clear.
 bool ValidTicks(const FILETIME& time) { return (time.dwHighDateTime & 0x80000000u) == 0; }
-
-bool Fail() {
-  SetLastError(ERROR_INVALID_PARAMETER);
-  return false;
-}
 
 // Offset of local time from UTC, in seconds, at a Unix time.
 int64_t LocalOffset(int64_t unixSeconds) {
@@ -115,12 +112,12 @@ void GetLocalTime(LPSYSTEMTIME time) {
 }
 
 BOOL SystemTimeToFileTime(const SYSTEMTIME* time, LPFILETIME fileTime) {
-  if (!time || !fileTime) return Fail();
+  if (!time || !fileTime) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   const SYSTEMTIME& t = *time;
   if (t.wYear < kFirstYear || t.wYear > kLastYear || t.wMonth < 1 || t.wMonth > 12 || t.wDay < 1 ||
       t.wDay > DaysInMonth(t.wYear, t.wMonth) || t.wHour > 23 || t.wMinute > 59 || t.wSecond > 59 ||
       t.wMilliseconds > 999)
-    return Fail();
+    return Fail(ERROR_INVALID_PARAMETER, FALSE);
   int64_t days = DaysFromCivil(t.wYear, t.wMonth, t.wDay) + kEpochGapSeconds / kSecondsPerDay;
   int64_t seconds = days * kSecondsPerDay + t.wHour * 3600 + t.wMinute * 60 + t.wSecond;
   *fileTime = FileTimeOf(seconds * kTicksPerSecond + t.wMilliseconds * kTicksPerMs);
@@ -128,32 +125,32 @@ BOOL SystemTimeToFileTime(const SYSTEMTIME* time, LPFILETIME fileTime) {
 }
 
 BOOL FileTimeToSystemTime(const FILETIME* fileTime, LPSYSTEMTIME time) {
-  if (!fileTime || !time || !ValidTicks(*fileTime)) return Fail();
+  if (!fileTime || !time || !ValidTicks(*fileTime)) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   SYSTEMTIME result{};
   FillFromTicks(TicksOf(*fileTime), result);
-  if (result.wYear > kLastYear) return Fail();
+  if (result.wYear > kLastYear) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   *time = result;
   return TRUE;
 }
 
 BOOL FileTimeToLocalFileTime(const FILETIME* fileTime, LPFILETIME localFileTime) {
-  if (!fileTime || !localFileTime || !ValidTicks(*fileTime)) return Fail();
+  if (!fileTime || !localFileTime || !ValidTicks(*fileTime)) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   int64_t ticks = TicksOf(*fileTime);
   int64_t unixSeconds = ticks / kTicksPerSecond - kEpochGapSeconds;
-  if (ticks > kMaxTicks - 86400 * kTicksPerSecond) return Fail();
-  return ShiftTicks(ticks, LocalOffset(unixSeconds), *localFileTime) ? TRUE : Fail();
+  if (ticks > kMaxTicks - 86400 * kTicksPerSecond) return Fail(ERROR_INVALID_PARAMETER, FALSE);
+  return ShiftTicks(ticks, LocalOffset(unixSeconds), *localFileTime) ? TRUE : Fail(ERROR_INVALID_PARAMETER, FALSE);
 }
 
 BOOL LocalFileTimeToFileTime(const FILETIME* localFileTime, LPFILETIME fileTime) {
-  if (!localFileTime || !fileTime || !ValidTicks(*localFileTime)) return Fail();
+  if (!localFileTime || !fileTime || !ValidTicks(*localFileTime)) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   int64_t ticks = TicksOf(*localFileTime);
-  if (ticks > kMaxTicks - 86400 * kTicksPerSecond) return Fail();
+  if (ticks > kMaxTicks - 86400 * kTicksPerSecond) return Fail(ERROR_INVALID_PARAMETER, FALSE);
   int64_t localSeconds = ticks / kTicksPerSecond - kEpochGapSeconds;
   // The offset depends on the UTC moment being looked for: guess with the
   // local reading, then correct once with the offset at the guess.
   int64_t offset = LocalOffset(localSeconds);
   int64_t corrected = LocalOffset(localSeconds - offset);
-  return ShiftTicks(ticks, -corrected, *fileTime) ? TRUE : Fail();
+  return ShiftTicks(ticks, -corrected, *fileTime) ? TRUE : Fail(ERROR_INVALID_PARAMETER, FALSE);
 }
 
 LONG CompareFileTime(const FILETIME* first, const FILETIME* second) {
