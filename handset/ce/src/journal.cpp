@@ -1,7 +1,6 @@
 #include "ce/journal.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 #include <chrono>

@@ -1,7 +1,5 @@
 #include "ce/modules.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
