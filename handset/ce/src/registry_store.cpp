@@ -99,6 +99,25 @@ LONG RegistryStore::Run(const char* sql, const std::vector<std::string>& texts, 
   return ERROR_SUCCESS;
 }
 
+bool RegistryStore::HasKey(const std::string& folded, bool& failed) {
+  Statement s;
+  failed = sqlite3_prepare_v2(db_, "SELECT 1 FROM reg_keys WHERE folded=?1", -1, &s.statement, nullptr) != SQLITE_OK;
+  if (failed) return false;
+  sqlite3_bind_text(s.statement, 1, folded.data(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
+  int step = sqlite3_step(s.statement);
+  failed = step != SQLITE_ROW && step != SQLITE_DONE;
+  return step == SQLITE_ROW;
+}
+
+template <typename Work>
+LONG RegistryStore::Transact(Work work) {
+  if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BADDB;
+  LONG result = work();
+  if (result == ERROR_SUCCESS && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return result;
+  sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  return result == ERROR_SUCCESS ? ERROR_BADDB : result;
+}
+
 LONG RegistryStore::KeyExists(const std::string& folded, bool& exists) {
   std::lock_guard lock(mutex_);
   if (Absent()) {
@@ -106,45 +125,35 @@ LONG RegistryStore::KeyExists(const std::string& folded, bool& exists) {
     return ERROR_SUCCESS;
   }
   if (!Open()) return ERROR_BADDB;
-  Statement s;
-  if (sqlite3_prepare_v2(db_, "SELECT 1 FROM reg_keys WHERE folded=?1", -1, &s.statement, nullptr) != SQLITE_OK)
-    return ERROR_BADDB;
-  sqlite3_bind_text(s.statement, 1, folded.data(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
-  int step = sqlite3_step(s.statement);
-  if (step != SQLITE_ROW && step != SQLITE_DONE) return ERROR_BADDB;
-  exists = step == SQLITE_ROW;
-  return ERROR_SUCCESS;
+  bool failed = false;
+  exists = HasKey(folded, failed);
+  return failed ? ERROR_BADDB : ERROR_SUCCESS;
 }
 
 LONG RegistryStore::CreateKey(const std::vector<std::string>& paths, const std::vector<std::string>& folded,
                               bool& created) {
   std::lock_guard lock(mutex_);
   if (!Open()) return ERROR_BADDB;
-  if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BADDB;
-  LONG result = ERROR_SUCCESS;
   int changes = 0;
-  for (size_t i = 0; i < paths.size() && result == ERROR_SUCCESS; ++i)
-    result = Run("INSERT OR IGNORE INTO reg_keys(folded, path) VALUES(?1, ?2)", {folded[i], paths[i]}, nullptr, &changes);
-  if (result != ERROR_SUCCESS || sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    return ERROR_BADDB;
-  }
+  LONG result = Transact([&] {
+    LONG step = ERROR_SUCCESS;
+    for (size_t i = 0; i < paths.size() && step == ERROR_SUCCESS; ++i)
+      step = Run("INSERT OR IGNORE INTO reg_keys(folded, path) VALUES(?1, ?2)", {folded[i], paths[i]}, nullptr, &changes);
+    return step;
+  });
   created = changes > 0;
-  return ERROR_SUCCESS;
+  return result;
 }
 
 LONG RegistryStore::DeleteKeyTree(const std::string& folded) {
   std::lock_guard lock(mutex_);
   if (!Open()) return ERROR_BADDB;
-  if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BADDB;
-  int changes = 0;
-  LONG result = Run(kDeleteKeys, {folded}, nullptr, &changes);
-  if (result == ERROR_SUCCESS) result = changes == 0 ? ERROR_FILE_NOT_FOUND : Run(kDeleteValues, {folded});
-  if (result != ERROR_SUCCESS || sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    return result == ERROR_SUCCESS ? ERROR_BADDB : result;
-  }
-  return ERROR_SUCCESS;
+  return Transact([&] {
+    int changes = 0;
+    LONG result = Run(kDeleteKeys, {folded}, nullptr, &changes);
+    if (result != ERROR_SUCCESS) return result;
+    return changes == 0 ? ERROR_FILE_NOT_FOUND : Run(kDeleteValues, {folded});
+  });
 }
 
 LONG RegistryStore::GetValue(const std::string& key, const std::string& name, Value& value, bool& found) {
@@ -175,23 +184,13 @@ LONG RegistryStore::SetValue(const std::string& key, const std::string& name, co
                              const Value& value) {
   std::lock_guard lock(mutex_);
   if (!Open()) return ERROR_BADDB;
-  // The key may have been deleted by another process since it was opened.
-  if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BADDB;
-  bool exists = false;
-  {
-    Statement s;
-    exists = sqlite3_prepare_v2(db_, "SELECT 1 FROM reg_keys WHERE folded=?1", -1, &s.statement, nullptr) == SQLITE_OK &&
-             sqlite3_bind_text(s.statement, 1, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT) == SQLITE_OK &&
-             sqlite3_step(s.statement) == SQLITE_ROW;
-  }
-  LONG result = exists ? Run("INSERT OR REPLACE INTO reg_values(key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)",
-                             {key, name, shownName}, &value)
-                       : ERROR_KEY_DELETED;
-  if (result != ERROR_SUCCESS || sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    return result == ERROR_SUCCESS ? ERROR_BADDB : result;
-  }
-  return ERROR_SUCCESS;
+  return Transact([&] {
+    // The key may have been deleted by another process since it was opened.
+    bool failed = false;
+    if (!HasKey(key, failed)) return failed ? ERROR_BADDB : ERROR_KEY_DELETED;
+    return Run("INSERT OR REPLACE INTO reg_values(key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)",
+               {key, name, shownName}, &value);
+  });
 }
 
 LONG RegistryStore::DeleteValue(const std::string& key, const std::string& name, bool& found) {

@@ -42,6 +42,11 @@ class RegistryStore {
   bool Open();
   LONG Run(const char* sql, const std::vector<std::string>& texts, const Value* value = nullptr,
            int* changes = nullptr);
+  // Whether the key is stored; false as well when the query fails.
+  bool HasKey(const std::string& folded, bool& failed);
+  // Runs `work` in one write transaction, kept only when work succeeds.
+  template <typename Work>
+  LONG Transact(Work work);
 
   std::mutex mutex_;
   sqlite3* db_ = nullptr;
