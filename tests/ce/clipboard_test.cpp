@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core_peer.h"
+#include "peer_process.h"
 #include "temp_root.h"
 #include "windows.h"
 
@@ -110,11 +110,11 @@ TEST(ClipboardTest, UnterminatedTextEndsWithItsBlock) {
 
 TEST(ClipboardTest, BusyWhileAnotherProcessHasItOpen) {
   vorna::test::TempDeviceRoot root;
-  vorna::test::RunningCorePeer peer({"clip-hold"});
+  vorna::test::PeerProcess peer("ce_core_peer", {"clip-hold"});
   ASSERT_EQ(peer.ReadLine(), "open");
   EXPECT_FALSE(OpenClipboard(nullptr));
   EXPECT_FALSE(Copy(L"lost"));
-  EXPECT_EQ(peer.Finish(), 0);
+  EXPECT_EQ(peer.Wait(), 0);
   EXPECT_TRUE(Copy(L"now"));
   EXPECT_EQ(ReadText(root.path() / "clipboard.txt"), "now");
 }

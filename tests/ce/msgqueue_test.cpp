@@ -155,7 +155,7 @@ TEST_F(MsgQueueTest, AQueueNobodyHoldsStartsEmpty) {
 TEST_F(MsgQueueTest, AnotherProcessWritesMoreThanTheQueueHolds) {
   HANDLE reader = OpenShellReader();
   ASSERT_NE(reader, nullptr);
-  vorna::test::PeerProcess peer({"queue-write", "QueueNameOfShellNotifyMessage", "100"});
+  vorna::test::PeerProcess peer("ce_ipc_peer", {"queue-write", "QueueNameOfShellNotifyMessage", "100"});
   for (uint32_t i = 0; i < 100; ++i) {
     Record got{};
     DWORD bytes = 0;

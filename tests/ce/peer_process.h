@@ -1,6 +1,7 @@
-// A second process for cross-process tests: runs ce_ipc_peer with arguments
-// and reads the lines it prints, so a test waits for the peer's report
-// rather than for time to pass.
+// A second process for cross-process tests: runs one of the test peers
+// (ce_ipc_peer, ce_core_peer) with arguments and reads the lines it prints,
+// so a test waits for the peer's report rather than for time to pass. The
+// peer's stdin stays open until Wait, for peers that hold something until then.
 #pragma once
 
 #include <fcntl.h>
@@ -15,23 +16,32 @@
 
 namespace vorna::test {
 
+// Runs ce_core_peer to its end; its exit status.
+inline int RunCorePeer(const std::vector<std::string>& args) {
+  return RunProgram(BuiltProgramsDir() / "ce_core_peer", args);
+}
+
 class PeerProcess {
  public:
-  explicit PeerProcess(std::vector<std::string> args) {
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) return;
-    std::string program = (BuiltProgramsDir() / "ce_ipc_peer").string();
+  PeerProcess(const char* peer, std::vector<std::string> args) {
+    int input[2];
+    int output[2];
+    if (pipe2(input, O_CLOEXEC) != 0 || pipe2(output, O_CLOEXEC) != 0) return;
+    std::string program = (BuiltProgramsDir() / peer).string();
     pid_ = fork();
     if (pid_ == 0) {
-      dup2(fds[1], STDOUT_FILENO);
+      dup2(input[0], STDIN_FILENO);
+      dup2(output[1], STDOUT_FILENO);
       std::vector<char*> argv{program.data()};
       for (auto& arg : args) argv.push_back(arg.data());
       argv.push_back(nullptr);
       execv(program.c_str(), argv.data());
       _exit(127);
     }
-    close(fds[1]);
-    out_ = fdopen(fds[0], "r");
+    close(input[0]);
+    close(output[1]);
+    stdin_ = input[1];
+    out_ = fdopen(output[0], "r");
   }
   ~PeerProcess() {
     if (pid_ > 0 && !waited_) {
@@ -51,8 +61,11 @@ class PeerProcess {
     return line;
   }
 
-  // The peer's exit status, or -1 when it did not exit normally.
+  // Closes the peer's stdin and waits for it: its exit status, or -1 when it
+  // did not exit normally.
   int Wait() {
+    if (stdin_ >= 0) close(stdin_);
+    stdin_ = -1;
     int status = 0;
     waited_ = true;
     if (pid_ <= 0 || waitpid(pid_, &status, 0) != pid_) return -1;
@@ -61,6 +74,7 @@ class PeerProcess {
 
  private:
   pid_t pid_ = -1;
+  int stdin_ = -1;
   FILE* out_ = nullptr;
   bool waited_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core_peer.h"
+#include "peer_process.h"
 #include "temp_root.h"
 #include "windows.h"
 
@@ -145,10 +145,10 @@ TEST_F(Registry, SharedWithOtherProcessesAndKeptAcrossRestarts) {
 }
 
 TEST_F(Registry, TwoProcessesWritingAtOnceLoseNothing) {
-  vorna::test::RunningCorePeer peer({"reg-fill", "Load", "peer", "200"});
+  vorna::test::PeerProcess peer("ce_core_peer", {"reg-fill", "Load", "peer", "200"});
   HKEY key = Create(L"Load");
   for (DWORD i = 0; i < 200; ++i) ASSERT_EQ(SetNumber(key, (L"self" + std::to_wstring(i)).c_str(), i), ERROR_SUCCESS);
-  ASSERT_EQ(peer.Finish(), 0);
+  ASSERT_EQ(peer.Wait(), 0);
   for (DWORD i = 0; i < 200; i += 37) {
     for (const wchar_t* prefix : {L"self", L"peer"}) {
       DWORD value = 0;

@@ -100,11 +100,11 @@ TEST_F(WindowRegistryTest, RegisteredMessagesAreStableAndSharedWithOtherProcesse
   EXPECT_NE(click, taskbar);
   EXPECT_EQ(RegisterWindowMessageW(L"shellnotifymsg/clickmkey"), click) << "names compare without case";
 
-  vorna::test::PeerProcess peer({"message", "ShellNotifyMsg/ClickTaskbar"});
+  vorna::test::PeerProcess peer("ce_ipc_peer", {"message", "ShellNotifyMsg/ClickTaskbar"});
   EXPECT_EQ(peer.ReadLine(), std::to_string(taskbar));
   EXPECT_EQ(peer.Wait(), 0);
   // A name first registered by another process is seen here too.
-  vorna::test::PeerProcess first({"message", "PalBroadcastNotifyMsgName"});
+  vorna::test::PeerProcess first("ce_ipc_peer", {"message", "PalBroadcastNotifyMsgName"});
   std::string theirs = first.ReadLine();
   first.Wait();
   EXPECT_EQ(std::to_string(RegisterWindowMessageW(L"PalBroadcastNotifyMsgName")), theirs);
@@ -160,7 +160,7 @@ TEST_F(WindowRegistryTest, LocalPostAndSendGoThroughTheHooks) {
 }
 
 TEST_F(WindowRegistryTest, PostsToAnotherProcessArriveInOrder) {
-  vorna::test::PeerProcess peer({"serve", "PeerWnd"});
+  vorna::test::PeerProcess peer("ce_ipc_peer", {"serve", "PeerWnd"});
   uintptr_t theirs = std::stoul(peer.ReadLine());
   HWND mine = ce::RegisterWindow(L"MineWnd", ce::WindowScope::TopLevel, nullptr);
   EXPECT_NE(reinterpret_cast<uintptr_t>(mine), theirs) << "handles are unique across processes";
@@ -186,7 +186,7 @@ TEST_F(WindowRegistryTest, PostsToAnotherProcessArriveInOrder) {
 TEST_F(WindowRegistryTest, AnotherProcessFindsAndPostsToThisOne) {
   HWND host = ce::RegisterWindow(L"CTelhubWnd", ce::WindowScope::TopLevel, nullptr);
   ASSERT_GE(ce::ForeignMessageFd(), 0);
-  vorna::test::PeerProcess peer({"post", "CTelhubWnd", "0x404", "50"});
+  vorna::test::PeerProcess peer("ce_ipc_peer", {"post", "CTelhubWnd", "0x404", "50"});
   PumpUntilClose();
   EXPECT_EQ(peer.Wait(), 0);
   ASSERT_EQ(posted.size(), 51u);
@@ -200,7 +200,7 @@ TEST_F(WindowRegistryTest, AnotherProcessFindsAndPostsToThisOne) {
 }
 
 TEST_F(WindowRegistryTest, WindowsOfDeadProcessesAreIgnoredAndCleaned) {
-  vorna::test::PeerProcess peer({"vanish", "GhostWnd"});
+  vorna::test::PeerProcess peer("ce_ipc_peer", {"vanish", "GhostWnd"});
   HWND ghost = reinterpret_cast<HWND>(std::stoul(peer.ReadLine()));
   EXPECT_EQ(peer.Wait(), 0);
   auto entries = root.path() / "run" / "windows";
@@ -217,7 +217,7 @@ TEST_F(WindowRegistryTest, RootsWithLongPathsStillReachPeers) {
   std::filesystem::create_directories(deep);
   setenv("VORNA_ROOT", deep.c_str(), 1);
   ce::SetDeviceRoot(deep);
-  vorna::test::PeerProcess peer({"serve", "DeepWnd"});
+  vorna::test::PeerProcess peer("ce_ipc_peer", {"serve", "DeepWnd"});
   peer.ReadLine();
   HWND found = FindWindowW(L"DeepWnd", nullptr);
   ASSERT_NE(found, nullptr);
@@ -227,7 +227,7 @@ TEST_F(WindowRegistryTest, RootsWithLongPathsStillReachPeers) {
 }
 
 TEST_F(WindowRegistryTest, NoPeerMeansNoWindow) {
-  vorna::test::PeerProcess peer({"post", "CTelhubWnd", "0x404", "1"});
+  vorna::test::PeerProcess peer("ce_ipc_peer", {"post", "CTelhubWnd", "0x404", "1"});
   EXPECT_EQ(peer.Wait(), 1) << "FindWindowW found nothing";
 }
 
