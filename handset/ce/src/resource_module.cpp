@@ -23,7 +23,9 @@ void AppendU32(std::vector<std::byte>& out, uint32_t value) {
   for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::byte>((value >> shift) & 0xFF));
 }
 
-bool Before(const ResourceModule::Index& a, const ResourceModule::Index& b) {
+// Entries are ordered by type, then id.
+template <class Entry>
+bool Before(const Entry& a, const Entry& b) {
   return a.type != b.type ? a.type < b.type : a.id < b.id;
 }
 
@@ -50,18 +52,16 @@ std::optional<ResourceModule> ResourceModule::Parse(std::vector<std::byte> bytes
 
 std::span<const std::byte> ResourceModule::Find(uint32_t type, uint32_t id) const {
   Index key{type, id, 0, 0};
-  auto it = std::lower_bound(index_.begin(), index_.end(), key, Before);
+  auto it = std::lower_bound(index_.begin(), index_.end(), key, Before<Index>);
   if (it == index_.end() || it->type != type || it->id != id) return {};
   return std::span<const std::byte>(bytes_).subspan(it->offset, it->size);
 }
 
 std::optional<std::vector<std::byte>> PackResourceModule(std::vector<ResourceEntry> entries) {
-  std::sort(entries.begin(), entries.end(), [](const ResourceEntry& a, const ResourceEntry& b) {
-    return a.type != b.type ? a.type < b.type : a.id < b.id;
-  });
+  std::sort(entries.begin(), entries.end(), Before<ResourceEntry>);
   uint64_t total = kHeaderBytes + kEntryBytes * static_cast<uint64_t>(entries.size());
   for (size_t i = 0; i < entries.size(); ++i) {
-    if (i > 0 && entries[i].type == entries[i - 1].type && entries[i].id == entries[i - 1].id) return std::nullopt;
+    if (i > 0 && !Before(entries[i - 1], entries[i])) return std::nullopt;  // the same (type, id) twice
     total += entries[i].data.size();
   }
   if (total > kMaxResourceModuleBytes) return std::nullopt;
