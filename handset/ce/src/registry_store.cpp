@@ -135,7 +135,7 @@ LONG RegistryStore::CreateKey(const std::vector<std::string>& paths, const std::
   std::lock_guard lock(mutex_);
   if (!Open()) return ERROR_BADDB;
   int changes = 0;
-  LONG result = Transact([&] {
+  LONG result = Transact([&]() -> LONG {
     LONG step = ERROR_SUCCESS;
     for (size_t i = 0; i < paths.size() && step == ERROR_SUCCESS; ++i)
       step = Run("INSERT OR IGNORE INTO reg_keys(folded, path) VALUES(?1, ?2)", {folded[i], paths[i]}, nullptr, &changes);
@@ -148,7 +148,7 @@ LONG RegistryStore::CreateKey(const std::vector<std::string>& paths, const std::
 LONG RegistryStore::DeleteKeyTree(const std::string& folded) {
   std::lock_guard lock(mutex_);
   if (!Open()) return ERROR_BADDB;
-  return Transact([&] {
+  return Transact([&]() -> LONG {
     int changes = 0;
     LONG result = Run(kDeleteKeys, {folded}, nullptr, &changes);
     if (result != ERROR_SUCCESS) return result;
@@ -184,7 +184,7 @@ LONG RegistryStore::SetValue(const std::string& key, const std::string& name, co
                              const Value& value) {
   std::lock_guard lock(mutex_);
   if (!Open()) return ERROR_BADDB;
-  return Transact([&] {
+  return Transact([&]() -> LONG {
     // The key may have been deleted by another process since it was opened.
     bool failed = false;
     if (!HasKey(key, failed)) return failed ? ERROR_BADDB : ERROR_KEY_DELETED;
