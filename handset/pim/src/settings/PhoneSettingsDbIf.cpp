@@ -25,14 +25,12 @@ std::optional<std::wstring> ReadSetting(const char* key) {
 
 // An empty value removes the setting.
 bool WriteSetting(const char* key, std::wstring_view value) {
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = value.empty() ? store.Prepare("DELETE FROM settings WHERE key = ?")
-                                     : store.Prepare("INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
-      stmt.Bind(1, std::string_view(key));
-      if (!value.empty()) stmt.Bind(2, value);
-      return stmt.Run();
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = value.empty() ? store.Prepare("DELETE FROM settings WHERE key = ?")
+                                   : store.Prepare("INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
+    stmt.Bind(1, std::string_view(key));
+    if (!value.empty()) stmt.Bind(2, value);
+    return stmt.Run();
   });
 }
 
@@ -86,32 +84,26 @@ bool PhoneSettingsDbIf::GetSpeedDialItem(int entry, int& flag, qzu::string& name
 
 bool PhoneSettingsDbIf::InsertSpeedDialItem(int entry, int flag, const qzu::string& name, const qzu::string& number) {
   if (!ValidEntry(entry)) return false;
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = store.Prepare("INSERT OR IGNORE INTO speed_dial(entry, flag, name, number) VALUES(?, ?, ?, ?)");
-      stmt.Bind(1, entry).Bind(2, flag).Bind(3, name.view()).Bind(4, number.view());
-      return stmt.Run() && store.Changes() == 1;
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = store.Prepare("INSERT OR IGNORE INTO speed_dial(entry, flag, name, number) VALUES(?, ?, ?, ?)");
+    stmt.Bind(1, entry).Bind(2, flag).Bind(3, name.view()).Bind(4, number.view());
+    return stmt.Run() && store.Changes() == 1;
   });
 }
 
 bool PhoneSettingsDbIf::UpdateSpeedDialItem(int entry, int flag, const qzu::string& name, const qzu::string& number) {
   if (!ValidEntry(entry)) return false;
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = store.Prepare("UPDATE speed_dial SET flag = ?, name = ?, number = ? WHERE entry = ?");
-      stmt.Bind(1, flag).Bind(2, name.view()).Bind(3, number.view()).Bind(4, entry);
-      return stmt.Run() && store.Changes() == 1;
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = store.Prepare("UPDATE speed_dial SET flag = ?, name = ?, number = ? WHERE entry = ?");
+    stmt.Bind(1, flag).Bind(2, name.view()).Bind(3, number.view()).Bind(4, entry);
+    return stmt.Run() && store.Changes() == 1;
   });
 }
 
 bool PhoneSettingsDbIf::DeleteSpeedDialItem(int entry) {
   if (!ValidEntry(entry)) return false;
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = store.Prepare("DELETE FROM speed_dial WHERE entry = ?");
-      return stmt.Bind(1, entry).Run() && store.Changes() == 1;
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = store.Prepare("DELETE FROM speed_dial WHERE entry = ?");
+    return stmt.Bind(1, entry).Run() && store.Changes() == 1;
   });
 }
