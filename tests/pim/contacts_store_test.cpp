@@ -220,6 +220,9 @@ TEST_F(ContactsStore, FuzzySearchMatchesNamesPinyinInitialsAndDigits) {
   EXPECT_EQ(Fuzzy(L"8888"), (std::vector<std::wstring>{L"李四"}));
   EXPECT_EQ(Fuzzy(L"").size(), 3u);
   EXPECT_EQ(Fuzzy(L"xyz"), (std::vector<std::wstring>{}));
+  // Case folds the same way in every process, letters beyond ASCII included.
+  Add(L"", L"Ærø Émile");
+  EXPECT_EQ(Fuzzy(L"ÆRØ É"), (std::vector<std::wstring>{L"Ærø Émile"}));
 
   // Typing narrows the previous results; deleting and new contacts widen again.
   EXPECT_EQ(Fuzzy(L"s"), (std::vector<std::wstring>{L"李四", L"Sandy", L"张三"}));
