@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "store/StoreAccess.h"
 
@@ -34,8 +35,6 @@ bool WriteSetting(const char* key, std::wstring_view value) {
   });
 }
 
-void Assign(qzu::string& out, const std::wstring& text) { out.assign(text.data(), text.size()); }
-
 }  // namespace
 
 PhoneSettingsDbIf* PhoneSettingsDbIf::GetPhoneSettingsDbIf() {
@@ -44,9 +43,8 @@ PhoneSettingsDbIf* PhoneSettingsDbIf::GetPhoneSettingsDbIf() {
 }
 
 qzu::string PhoneSettingsDbIf::GetIPInUsed() {
-  qzu::string prefix;
-  if (auto value = ReadSetting(kIpPrefix)) Assign(prefix, *value);
-  return prefix;
+  auto value = ReadSetting(kIpPrefix);
+  return value ? qzu::string(std::move(*value)) : qzu::string();
 }
 
 int PhoneSettingsDbIf::GetRejectCall() {
@@ -57,7 +55,7 @@ int PhoneSettingsDbIf::GetRejectCall() {
 bool PhoneSettingsDbIf::GetNationalCode(qzu::string& code) {
   auto value = ReadSetting(kNationalCode);
   if (!value || value->empty()) return false;
-  Assign(code, *value);
+  code = qzu::string(std::move(*value));
   return true;
 }
 
@@ -76,8 +74,8 @@ bool PhoneSettingsDbIf::GetSpeedDialItem(int entry, int& flag, qzu::string& name
     Statement stmt = store.Prepare("SELECT flag, name, number FROM speed_dial WHERE entry = ?");
     if (stmt.Bind(1, entry).Step() != SQLITE_ROW) return false;
     flag = stmt.Int(0);
-    Assign(name, stmt.Text(1));
-    Assign(number, stmt.Text(2));
+    name = qzu::string(stmt.Text(1));
+    number = qzu::string(stmt.Text(2));
     return true;
   });
 }
