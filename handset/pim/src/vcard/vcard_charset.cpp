@@ -68,18 +68,8 @@ bool DecodeWithIcu(std::string_view bytes, std::string_view charset, int& opens_
   ucnv_toUnicode(converter, &target, units + capacity, &source, bytes.data() + bytes.size(), nullptr, true, &status);
   if (U_FAILURE(status)) return false;
 
-  const std::size_t count = static_cast<std::size_t>(target - units);
-  std::size_t length = out.size();
-  out.resize(length + count);
-  for (std::size_t i = 0; i < count; ++i) {
-    char32_t cp = units[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < count && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-      ++i;
-    }
-    out[length++] = static_cast<wchar_t>(cp);
-  }
-  out.resize(length);
+  AppendUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(units), static_cast<std::size_t>(target - units)),
+              out);
   return true;
 }
 
