@@ -61,18 +61,6 @@ TEST_F(ResourceModules, ImageLibraryHoldsEveryPictureById) {
   EXPECT_TRUE(ce::FindResourceBytes(lib.get(), VORNA_IMAGE_RESOURCE_TYPE, 999).empty());
 }
 
-TEST_F(ResourceModules, ToolkitModulesHoldTheirPicturesUnderTheirTypes) {
-  DataModule v2(L"QzResV2.dll");
-  ASSERT_NE(v2.get(), nullptr);
-  EXPECT_EQ(AsString(ce::FindResourceBytes(v2.get(), VORNA_IMAGE_RESOURCE_TYPE, 152)), FileBytes(res_ / "qzres/152.svg"));
-  EXPECT_EQ(AsString(ce::FindResourceBytes(v2.get(), VORNA_IMAGE_RESOURCE_TYPE, 111)), FileBytes(res_ / "qzres/111.svg"));
-
-  DataModule old(L"QzRes.dll");
-  ASSERT_NE(old.get(), nullptr);
-  EXPECT_EQ(AsString(ce::FindResourceBytes(old.get(), 10, 109)), FileBytes(res_ / "qzres/type10/109.svg"));
-  EXPECT_TRUE(ce::FindResourceBytes(old.get(), VORNA_IMAGE_RESOURCE_TYPE, 109).empty());
-}
-
 TEST_F(ResourceModules, EnglishSatelliteGivesEveryStringById) {
   DataModule mui(L"Vornalib.dll.0409.MUI");
   ASSERT_NE(mui.get(), nullptr);
