@@ -24,21 +24,21 @@ std::wstring Location(int key) {
   return std::wstring(province.view()) + L"/" + std::wstring(city.view());
 }
 
-TEST(CallerLocation, ChineseNamesOfMobileSegmentsAndAreaCodes) {
-  UiLanguage chinese("0804");
-  EXPECT_EQ(Location(755), L"广东/深圳");
-  EXPECT_EQ(Location(10), L"北京/北京");
-  EXPECT_EQ(Location(21), L"上海/上海");
-  EXPECT_EQ(Location(991), L"新疆/乌鲁木齐");
-  EXPECT_EQ(Location(1380013), L"北京/北京");
-  EXPECT_EQ(Location(1391234), L"江苏/常州");
-}
-
-TEST(CallerLocation, EnglishNamesOutsideChinese) {
-  UiLanguage english("0409");
-  EXPECT_EQ(Location(755), L"Guangdong/Shenzhen");
-  EXPECT_EQ(Location(10), L"Beijing/Beijing");
-  EXPECT_EQ(Location(1391234), L"Jiangsu/Changzhou");
+TEST(CallerLocation, NamesOfMobileSegmentsAndAreaCodesInTheInterfaceLanguage) {
+  struct Case {
+    const char* language;
+    int key;
+    const wchar_t* location;
+  };
+  const Case cases[] = {
+      {"0804", 755, L"广东/深圳"},         {"0804", 10, L"北京/北京"},       {"0804", 21, L"上海/上海"},
+      {"0804", 991, L"新疆/乌鲁木齐"},     {"0804", 1380013, L"北京/北京"},  {"0804", 1391234, L"江苏/常州"},
+      {"0409", 755, L"Guangdong/Shenzhen"}, {"0409", 10, L"Beijing/Beijing"}, {"0409", 1391234, L"Jiangsu/Changzhou"},
+  };
+  for (const Case& c : cases) {
+    UiLanguage language(c.language);
+    EXPECT_EQ(Location(c.key), c.location) << c.language << " " << c.key;
+  }
 }
 
 TEST(CallerLocation, UnknownKeysLeaveBothTextsUntouched) {

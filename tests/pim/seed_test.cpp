@@ -26,8 +26,7 @@ TEST_F(Seed, FillsEveryKindOfDataAndRepeatsItself) {
   int photos = 0, emails = 0, addresses = 0, chinese = 0;
   for (const auto& row : contacts) {
     letters.insert(row.letter);
-    CContactInfo record;
-    ASSERT_TRUE(db()->GetContactInfo(row.id, record));
+    CContactInfo record = Stored(row.id);
     EXPECT_FALSE(record.phoneNumbers.empty());
     if (record.photoLength > 2 && record.photoData[0] == 0xFF && record.photoData[1] == 0xD8) ++photos;
     emails += record.emails.empty() ? 0 : 1;

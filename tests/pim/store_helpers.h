@@ -47,6 +47,17 @@ class StoreTest : public ::testing::Test {
     return id;
   }
 
+  // The contact that SearchPN gives for the number, or 0.
+  int Owner(const wchar_t* number) {
+    return db()->SearchPN(number, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+  }
+
+  CContactInfo Stored(int id) {
+    CContactInfo record;
+    EXPECT_TRUE(db()->GetContactInfo(id, record)) << id;
+    return record;
+  }
+
   std::vector<ListRow> AllContacts() {
     std::vector<ListRow> rows;
     ListRow row{};

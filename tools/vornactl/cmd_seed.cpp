@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ce/utf8.h"
 #include "command.h"
 #include "qzpam/CContactsDbIf.h"
 #include "qzpam/PhoneSettingsDbIf.h"
@@ -90,8 +91,6 @@ constexpr int kYear = 365 * 24 * 3600;
 // Writes per transaction while seeding.
 constexpr int kBatchSize = 2000;
 
-std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
 std::wstring Digits(SeedRandom& rng, int count) {
   std::wstring out;
   for (int i = 0; i < count; ++i) out += static_cast<wchar_t>(L'0' + rng.Below(10));
@@ -135,8 +134,7 @@ CContactInfo MakeContact(SeedRandom& rng, std::string* mailName) {
     const wchar_t* first = rng.Pick(kLatinFirst);
     const wchar_t* last = rng.Pick(kLatinLast);
     record.UpdateNameInfo(last, first, rng.Percent(30) ? rng.Pick(kCompanies) : L"");
-    std::wstring lower = std::wstring(first) + L"." + last;
-    *mailName = std::string(lower.begin(), lower.end());
+    *mailName = ce::ToUtf8(std::wstring(first) + L"." + last);
     for (char& c : *mailName) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   }
   record.AddPhoneNumber(0, Formatted(rng, MobileNumber(rng)).c_str(), 0, 1);
@@ -144,10 +142,10 @@ CContactInfo MakeContact(SeedRandom& rng, std::string* mailName) {
   if (rng.Percent(5)) record.AddPhoneNumber(0, LandlineNumber(rng).c_str(), 3, 0);
   if (rng.Percent(50)) {
     std::string mail = *mailName + std::to_string(rng.Below(100)) + "@" + rng.Pick(kMailDomains);
-    record.AddEmail(0, Widen(mail).c_str(), rng.Below(2));
+    record.AddEmail(0, ce::FromUtf8(mail).c_str(), rng.Below(2));
   }
   if (rng.Percent(20)) record.AddQQ(0, (std::to_wstring(1 + rng.Below(9)) + Digits(rng, 8)).c_str(), 0);
-  if (rng.Percent(5)) record.AddWebPage(0, Widen("http://www." + *mailName + ".example.com").c_str(), 0);
+  if (rng.Percent(5)) record.AddWebPage(0, ce::FromUtf8("http://www." + *mailName + ".example.com").c_str(), 0);
   if (rng.Percent(25)) {
     const Place& place = rng.Pick(kPlaces);
     std::wstring street = std::wstring(rng.Pick(kStreets)) + std::to_wstring(1 + rng.Below(300)) + L"号";

@@ -18,22 +18,13 @@ constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
 // Some desktop address books save cards as UTF-16 behind a byte-order mark.
 // Unpaired surrogates become U+FFFD.
 std::wstring Utf16ToWide(std::string_view bytes, bool big_endian) {
-  std::wstring out;
-  out.reserve(bytes.size() / 2);
-  auto unit_at = [&](std::size_t i) -> char32_t {
-    const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
-    return big_endian ? (a << 8 | b) : (b << 8 | a);
-  };
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    char32_t cp = unit_at(i);
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size() && unit_at(i + 2) >= 0xDC00 && unit_at(i + 2) <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit_at(i + 2) - 0xDC00);
-      i += 2;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = 0xFFFD;
-    }
-    out.push_back(static_cast<wchar_t>(cp));
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const auto a = static_cast<unsigned char>(bytes[2 * i]), b = static_cast<unsigned char>(bytes[2 * i + 1]);
+    units[i] = static_cast<char16_t>(big_endian ? (a << 8 | b) : (b << 8 | a));
   }
+  std::wstring out;
+  qzpam::vcard::AppendUtf16(units, out);
   return out;
 }
 

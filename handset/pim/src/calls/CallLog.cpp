@@ -70,11 +70,9 @@ bool NextThread(Cursor<CallRow>& cursor, qzu::string& number, int& time, int& va
 bool DeleteNumberCalls(const wchar_t* number, int missedOnly) {
   if (!number) return false;
   std::string key = NumberMatcher::Key(number);
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = store.Prepare("DELETE FROM calls WHERE match_key = ? AND (? = 0 OR type = 3)");
-      return stmt.Bind(1, std::string_view(key)).Bind(2, missedOnly == 1 ? 1 : 0).Run() && store.Changes() > 0;
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = store.Prepare("DELETE FROM calls WHERE match_key = ? AND (? = 0 OR type = 3)");
+    return stmt.Bind(1, std::string_view(key)).Bind(2, missedOnly == 1 ? 1 : 0).Run() && store.Changes() > 0;
   });
 }
 
@@ -83,19 +81,15 @@ bool DeleteNumberCalls(const wchar_t* number, int missedOnly) {
 bool CContactsDbIf::InsertCall(const wchar_t* number, int time, int value, int type) {
   if (!number || !ValidCallType(type)) return false;
   std::string key = NumberMatcher::Key(number);
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = store.Prepare("INSERT INTO calls(number, time, value, type, match_key) VALUES(?, ?, ?, ?, ?)");
-      stmt.Bind(1, std::wstring_view(number)).Bind(2, time).Bind(3, value).Bind(4, type);
-      return stmt.Bind(5, std::string_view(key)).Run();
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = store.Prepare("INSERT INTO calls(number, time, value, type, match_key) VALUES(?, ?, ?, ?, ?)");
+    stmt.Bind(1, std::wstring_view(number)).Bind(2, time).Bind(3, value).Bind(4, type);
+    return stmt.Bind(5, std::string_view(key)).Run();
   });
 }
 
 bool CContactsDbIf::DeleteCalls() {
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] { return store.Prepare("DELETE FROM calls").Run() && store.Changes() > 0; });
-  });
+  return WriteToStore([&](Store& store) { return store.Prepare("DELETE FROM calls").Run() && store.Changes() > 0; });
 }
 
 bool CContactsDbIf::DeleteCalls(const wchar_t* number, int missedOnly) { return DeleteNumberCalls(number, missedOnly); }

@@ -8,16 +8,10 @@ using namespace qzpam;
 
 namespace {
 
-// Runs one write; false without a store.
-template <typename Body>
-bool Write(Body&& body) {
-  return WithStore(false, [&](Store& store) { return store.Write([&] { return body(store); }); });
-}
-
 // Sets one text column of a contact; the column name is a constant of ours.
 bool SetContactText(const char* sql, int id, const qzu::string& text) {
   if (id <= 0) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare(sql);
     return stmt.Bind(1, text.view()).Bind(2, id).Run() && store.Changes() == 1;
   });
@@ -35,7 +29,7 @@ bool AddExtras(Store& store, int contactId, int category, const qzu::array<st_co
 bool SetPhoto(const CContactInfo& record, bool remove) {
   if (record.contactId <= 0) return false;
   if (!remove && (!record.photoData || record.photoLength <= 0)) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare("UPDATE contacts SET photo = ? WHERE id = ?");
     stmt.BindBlob(1, remove ? nullptr : record.photoData.get(), remove ? 0 : record.photoLength);
     return stmt.Bind(2, record.contactId).Run() && store.Changes() == 1;
@@ -49,7 +43,7 @@ int CContactsDbIf::AddContact(const CContactInfo& record) {
                   record.company.empty();
   if (nameless && record.phoneNumbers.empty() && record.emails.empty()) return 0;
   int id = 0;
-  bool stored = Write([&](Store& store) {
+  bool stored = WriteToStore([&](Store& store) {
     id = ContactRows::InsertContact(store, record);
     if (id == 0) return false;
     for (const st_contacts_extra& phone : record.phoneNumbers)
@@ -73,7 +67,7 @@ int CContactsDbIf::AddContact(const CContactInfo& record) {
 
 bool CContactsDbIf::RemoveContact(int id) {
   if (id <= 0) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare("DELETE FROM contacts WHERE id = ?");
     return stmt.Bind(1, id).Run() && store.Changes() == 1;
   });
@@ -81,7 +75,7 @@ bool CContactsDbIf::RemoveContact(int id) {
 
 bool CContactsDbIf::UpdateName(const CContactInfo& record) {
   if (record.contactId <= 0) return false;
-  return Write([&](Store& store) { return ContactRows::WriteNames(store, record.contactId, record); });
+  return WriteToStore([&](Store& store) { return ContactRows::WriteNames(store, record.contactId, record); });
 }
 
 bool CContactsDbIf::UpdateNotes(int id, const qzu::string& note) {
@@ -99,7 +93,7 @@ bool CContactsDbIf::UpdateRingPath(int id, const qzu::string& path) {
 int CContactsDbIf::addPhones(int contactId, const st_contacts_extra& phone) {
   if (phone.value.empty()) return 0;
   int entryId = 0;
-  bool stored = Write([&](Store& store) {
+  bool stored = WriteToStore([&](Store& store) {
     if (!ContactRows::Exists(store, contactId)) return false;
     entryId = ContactRows::InsertPhone(store, contactId, phone.value.view(), phone.type, phone.primary);
     return entryId > 0;
@@ -109,7 +103,7 @@ int CContactsDbIf::addPhones(int contactId, const st_contacts_extra& phone) {
 
 bool CContactsDbIf::UpdatePhones(const st_contacts_extra& phone) {
   if (phone.id <= 0 || phone.value.empty()) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     return ContactRows::UpdatePhone(store, phone.id, phone.value.view(), phone.type, phone.primary);
   });
 }
@@ -118,7 +112,7 @@ bool CContactsDbIf::UpdatePhones(const qzu::array<st_contacts_extra>& phones) {
   for (const st_contacts_extra& phone : phones)
     if (phone.id <= 0 || phone.value.empty()) return false;
   // A primary mark clears the others, so the marked entry is written last.
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     for (int pass = 0; pass < 2; ++pass)
       for (const st_contacts_extra& phone : phones)
         if ((phone.primary == 1) == (pass == 1) &&
@@ -129,7 +123,7 @@ bool CContactsDbIf::UpdatePhones(const qzu::array<st_contacts_extra>& phones) {
 }
 
 bool CContactsDbIf::RemovePhones(int entryId) {
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     int contactId = ContactRows::PhoneOwner(store, entryId);
     if (contactId == 0) return false;
     Statement stmt = store.Prepare("DELETE FROM phones WHERE id = ?");
@@ -138,13 +132,13 @@ bool CContactsDbIf::RemovePhones(int entryId) {
 }
 
 bool CContactsDbIf::UpdatePhonePrimary(int entryId, int primary) {
-  return Write([&](Store& store) { return ContactRows::SetPrimary(store, entryId, primary); });
+  return WriteToStore([&](Store& store) { return ContactRows::SetPrimary(store, entryId, primary); });
 }
 
 int CContactsDbIf::addExtraInfo(int contactId, int category, const st_contacts_extra& value) {
   if (!ValidExtraCategory(category) || value.value.empty()) return 0;
   int entryId = 0;
-  bool stored = Write([&](Store& store) {
+  bool stored = WriteToStore([&](Store& store) {
     if (!ContactRows::Exists(store, contactId)) return false;
     entryId = ContactRows::InsertExtra(store, contactId, category, value.value.view(), value.type);
     return entryId > 0;
@@ -154,7 +148,7 @@ int CContactsDbIf::addExtraInfo(int contactId, int category, const st_contacts_e
 
 bool CContactsDbIf::UpdateExtraInfo(const st_contacts_extra& value) {
   if (value.id <= 0 || value.value.empty()) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare("UPDATE extras SET value = ?, type = ? WHERE id = ?");
     return stmt.Bind(1, value.value.view()).Bind(2, value.type).Bind(3, value.id).Run() && store.Changes() == 1;
   });
@@ -162,7 +156,7 @@ bool CContactsDbIf::UpdateExtraInfo(const st_contacts_extra& value) {
 
 bool CContactsDbIf::RemoveExtraInfo(int entryId) {
   if (entryId <= 0) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare("DELETE FROM extras WHERE id = ?");
     return stmt.Bind(1, entryId).Run() && store.Changes() == 1;
   });
@@ -170,7 +164,7 @@ bool CContactsDbIf::RemoveExtraInfo(int entryId) {
 
 int CContactsDbIf::addAddress(int contactId, const st_address_Info& address) {
   int entryId = 0;
-  bool stored = Write([&](Store& store) {
+  bool stored = WriteToStore([&](Store& store) {
     if (!ContactRows::Exists(store, contactId)) return false;
     entryId = ContactRows::InsertAddress(store, contactId, address);
     return entryId > 0;
@@ -180,7 +174,7 @@ int CContactsDbIf::addAddress(int contactId, const st_address_Info& address) {
 
 bool CContactsDbIf::UpdateAddress(const st_address_Info& a) {
   if (a.id <= 0) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare(
         "UPDATE addresses SET street = ?, postcode = ?, city = ?, province = ?, country = ?, type = ? WHERE id = ?");
     stmt.Bind(1, a.street.view()).Bind(2, a.postcode.view()).Bind(3, a.city.view()).Bind(4, a.province.view());
@@ -191,7 +185,7 @@ bool CContactsDbIf::UpdateAddress(const st_address_Info& a) {
 
 bool CContactsDbIf::RemoveAddress(int entryId) {
   if (entryId <= 0) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare("DELETE FROM addresses WHERE id = ?");
     return stmt.Bind(1, entryId).Run() && store.Changes() == 1;
   });

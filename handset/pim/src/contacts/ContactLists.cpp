@@ -71,14 +71,21 @@ bool NextRow(SnapshotCursor& cursor, int& id, qzu::string& name, qzu::string& de
 
 bool Contains(const std::wstring& text, std::wstring_view part) { return text.find(part) != std::wstring::npos; }
 
-bool NumberPassesFilter(const SnapshotContact& contact, const SnapshotNumber& number, std::wstring_view filter) {
-  if (filter.empty() || Contains(number.value, filter) || Contains(contact.name, filter)) return true;
+// The filter as a run of digits, to be found in a number's digits whatever
+// its formatting; empty when the filter holds anything else.
+std::string FilterDigits(std::wstring_view filter) {
   std::string digits;
   for (wchar_t c : filter) {
-    if (c < L'0' || c > L'9') return false;
+    if (c < L'0' || c > L'9') return std::string();
     digits += static_cast<char>(c);
   }
-  return number.digits.find(digits) != std::string::npos;
+  return digits;
+}
+
+bool NumberPassesFilter(const SnapshotContact& contact, const SnapshotNumber& number, std::wstring_view filter,
+                        const std::string& filterDigits) {
+  if (filter.empty() || Contains(number.value, filter) || Contains(contact.name, filter)) return true;
+  return !filterDigits.empty() && number.digits.find(filterDigits) != std::string::npos;
 }
 
 bool NextValue(Cursor<ValueRow>& cursor, int& id, qzu::string& name, qzu::string& value, int& type,
@@ -172,10 +179,11 @@ void StartNumberFilter(ContactsDbState& state, const wchar_t* filter) {
     return;
   }
   std::wstring_view text(filter);
+  std::string digits = FilterDigits(text);
   StartContacts(state, state.numberFilter, Membership::Any, 0,
                 [&](const SnapshotContact& contact, std::vector<ContactRef>& rows) {
                   for (size_t i = 0; i < contact.numbers.size(); ++i)
-                    if (NumberPassesFilter(contact, contact.numbers[i], text))
+                    if (NumberPassesFilter(contact, contact.numbers[i], text, digits))
                       rows.push_back({&contact, static_cast<int>(i)});
                 });
 }

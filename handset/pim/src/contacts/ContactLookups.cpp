@@ -20,6 +20,16 @@ thread_local std::vector<unsigned char> t_searchPhoto;
   " AND (?2 = 0 OR (?2 = 1 AND EXISTS(SELECT 1 FROM phones p WHERE p.contact_id = c.id))" \
   " OR (?2 = 2 AND EXISTS(SELECT 1 FROM extras e WHERE e.contact_id = c.id AND e.category = 1)))"
 
+// A phone number or other value from a row whose first columns are id,
+// value and type.
+st_contacts_extra ValueEntryOf(const Statement& stmt) {
+  st_contacts_extra entry;
+  entry.id = stmt.Int(0);
+  Assign(entry.value, stmt.Text(1));
+  entry.type = stmt.Int(2);
+  return entry;
+}
+
 bool ValidCountingKind(int kind) { return kind >= COUNT_ALL_MEMBERS && kind <= COUNT_MEMBERS_WITH_EMAIL; }
 
 }  // namespace
@@ -84,27 +94,20 @@ bool CContactsDbIf::GetContactInfo(int id, CContactInfo& record, bool withoutPho
       Statement stmt = store.Prepare("SELECT id, value, type, is_primary FROM phones WHERE contact_id = ? ORDER BY id");
       stmt.Bind(1, id);
       while (stmt.Step() == SQLITE_ROW) {
-        st_contacts_extra phone;
-        phone.id = stmt.Int(0);
-        Assign(phone.value, stmt.Text(1));
-        phone.type = stmt.Int(2);
+        st_contacts_extra phone = ValueEntryOf(stmt);
         phone.primary = stmt.Int(3);
         found.phoneNumbers.add(std::move(phone));
       }
     }
     {
-      Statement stmt = store.Prepare("SELECT id, category, value, type FROM extras WHERE contact_id = ? ORDER BY id");
+      Statement stmt = store.Prepare("SELECT id, value, type, category FROM extras WHERE contact_id = ? ORDER BY id");
       stmt.Bind(1, id);
       while (stmt.Step() == SQLITE_ROW) {
-        st_contacts_extra value;
-        value.id = stmt.Int(0);
-        Assign(value.value, stmt.Text(2));
-        value.type = stmt.Int(3);
-        switch (stmt.Int(1)) {
-          case EXTRA_EMAIL: found.emails.add(std::move(value)); break;
-          case EXTRA_MSN: found.msnAccounts.add(std::move(value)); break;
-          case EXTRA_QQ: found.qqNumbers.add(std::move(value)); break;
-          case EXTRA_WEB_PAGE: found.webPages.add(std::move(value)); break;
+        switch (stmt.Int(3)) {
+          case EXTRA_EMAIL: found.emails.add(ValueEntryOf(stmt)); break;
+          case EXTRA_MSN: found.msnAccounts.add(ValueEntryOf(stmt)); break;
+          case EXTRA_QQ: found.qqNumbers.add(ValueEntryOf(stmt)); break;
+          case EXTRA_WEB_PAGE: found.webPages.add(ValueEntryOf(stmt)); break;
           default: break;
         }
       }

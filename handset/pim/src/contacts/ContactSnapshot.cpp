@@ -1,17 +1,12 @@
 #include "contacts/ContactSnapshot.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <unordered_map>
+
+#include "ce/wstring.h"
 
 namespace qzpam {
 namespace {
-
-std::wstring Fold(const std::wstring& text) {
-  std::wstring out(text);
-  for (wchar_t& c : out) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-  return out;
-}
 
 std::string Digits(const std::wstring& text) {
   std::string out;
@@ -52,7 +47,7 @@ std::shared_ptr<const ContactSnapshot> ContactSnapshot::Load(Store& store) {
       c.detailType = rows.Int(3);
       std::wstring letter = rows.Text(4);
       c.letter = letter.empty() ? L'#' : letter[0];
-      c.foldedName = Fold(c.name);
+      c.foldedName = ce::FoldCase(c.name);
       SetReading(c, rows.Utf8(5));
       c.initials = rows.Utf8(6);
       std::string order(1, static_cast<char>(rows.Int(7)));
@@ -84,7 +79,7 @@ std::shared_ptr<const ContactSnapshot> ContactSnapshot::Load(Store& store) {
   return snapshot;
 }
 
-FuzzyKey::FuzzyKey(const std::wstring& key) : folded_(Fold(key)) {
+FuzzyKey::FuzzyKey(const std::wstring& key) : folded_(ce::FoldCase(key)) {
   bool onlyLetters = true;
   bool onlyDigits = true;
   std::string letters;

@@ -24,7 +24,7 @@ struct SnapshotContact {
   std::wstring detail;  // primary number
   int detailType = 0;
   wchar_t letter = L'#';
-  std::wstring foldedName;  // lower case, for name search
+  std::wstring foldedName;  // case-folded (ce::FoldCase), for name search
   std::string pinyin;       // reading without spaces
   std::vector<uint16_t> syllableStarts;
   std::string initials;

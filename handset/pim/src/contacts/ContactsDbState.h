@@ -24,12 +24,6 @@ struct ContactRef {
 // Snapshot rows stay valid while the cursor holds the snapshot.
 struct SnapshotCursor {
   std::shared_ptr<const ContactSnapshot> snapshot;
-
-  // The last search (key folded to lower case, and its matches), which the
-  // next keystroke narrows instead of scanning every contact again.
-  std::wstring lastFuzzyKey;
-  std::shared_ptr<const ContactSnapshot> lastFuzzySnapshot;
-  std::vector<const SnapshotContact*> lastFuzzyMatches;
   Cursor<ContactRef> rows;
 };
 
@@ -75,7 +69,7 @@ struct ContactsDbState {
 
   std::shared_ptr<const ContactSnapshot> snapshot;
 
-  // The last search (key folded to lower case, and its matches), which the
+  // The last search (key case-folded, and its matches), which the
   // next keystroke narrows instead of scanning every contact again.
   std::wstring lastFuzzyKey;
   std::shared_ptr<const ContactSnapshot> lastFuzzySnapshot;

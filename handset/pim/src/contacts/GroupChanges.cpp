@@ -13,17 +13,12 @@ namespace {
 // The blacklist group; created with the store, never deleted.
 constexpr int kBlacklistGroup = 1;
 
-template <typename Body>
-bool Write(Body&& body) {
-  return WithStore(false, [&](Store& store) { return store.Write([&] { return body(store); }); });
-}
-
 }  // namespace
 
 int CContactsDbIf::AddGroup(const qzu::string& name) {
   if (name.empty()) return 0;
   int id = 0;
-  bool stored = Write([&](Store& store) {
+  bool stored = WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare("INSERT OR IGNORE INTO groups(name) VALUES(?)");
     if (!stmt.Bind(1, name.view()).Run() || store.Changes() != 1) return false;
     id = static_cast<int>(store.LastInsertId());
@@ -34,7 +29,7 @@ int CContactsDbIf::AddGroup(const qzu::string& name) {
 
 bool CContactsDbIf::UpdateGroupName(int groupId, const qzu::string& name) {
   if (groupId <= 0 || groupId == kBlacklistGroup || name.empty()) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare("UPDATE OR IGNORE groups SET name = ? WHERE id = ?");
     return stmt.Bind(1, name.view()).Bind(2, groupId).Run() && store.Changes() == 1;
   });
@@ -42,7 +37,7 @@ bool CContactsDbIf::UpdateGroupName(int groupId, const qzu::string& name) {
 
 bool CContactsDbIf::DeleteGroup2(int groupId) {
   if (groupId <= 0) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     if (!ContactRows::GroupExists(store, groupId)) return false;
     Statement stmt = store.Prepare("DELETE FROM memberships WHERE group_id = ?");
     return stmt.Bind(1, groupId).Run();
@@ -51,7 +46,7 @@ bool CContactsDbIf::DeleteGroup2(int groupId) {
 
 bool CContactsDbIf::DeleteGroup(int groupId) {
   if (groupId <= 0 || groupId == kBlacklistGroup) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     Statement stmt = store.Prepare("DELETE FROM groups WHERE id = ?");
     return stmt.Bind(1, groupId).Run() && store.Changes() == 1;
   });
@@ -60,7 +55,7 @@ bool CContactsDbIf::DeleteGroup(int groupId) {
 bool CContactsDbIf::UpdateCategories(const CContactInfo& record, const qzu::array<int>& groupIds) {
   int contactId = record.contactId;
   if (contactId <= 0) return false;
-  return Write([&](Store& store) {
+  return WriteToStore([&](Store& store) {
     if (!ContactRows::Exists(store, contactId)) return false;
     for (int groupId : groupIds)
       if (!ContactRows::GroupExists(store, groupId)) return false;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "store/StoreAccess.h"
 
@@ -25,18 +26,14 @@ std::optional<std::wstring> ReadSetting(const char* key) {
 
 // An empty value removes the setting.
 bool WriteSetting(const char* key, std::wstring_view value) {
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = value.empty() ? store.Prepare("DELETE FROM settings WHERE key = ?")
-                                     : store.Prepare("INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
-      stmt.Bind(1, std::string_view(key));
-      if (!value.empty()) stmt.Bind(2, value);
-      return stmt.Run();
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = value.empty() ? store.Prepare("DELETE FROM settings WHERE key = ?")
+                                   : store.Prepare("INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
+    stmt.Bind(1, std::string_view(key));
+    if (!value.empty()) stmt.Bind(2, value);
+    return stmt.Run();
   });
 }
-
-void Assign(qzu::string& out, const std::wstring& text) { out.assign(text.data(), text.size()); }
 
 }  // namespace
 
@@ -46,9 +43,8 @@ PhoneSettingsDbIf* PhoneSettingsDbIf::GetPhoneSettingsDbIf() {
 }
 
 qzu::string PhoneSettingsDbIf::GetIPInUsed() {
-  qzu::string prefix;
-  if (auto value = ReadSetting(kIpPrefix)) Assign(prefix, *value);
-  return prefix;
+  auto value = ReadSetting(kIpPrefix);
+  return value ? qzu::string(std::move(*value)) : qzu::string();
 }
 
 int PhoneSettingsDbIf::GetRejectCall() {
@@ -59,7 +55,7 @@ int PhoneSettingsDbIf::GetRejectCall() {
 bool PhoneSettingsDbIf::GetNationalCode(qzu::string& code) {
   auto value = ReadSetting(kNationalCode);
   if (!value || value->empty()) return false;
-  Assign(code, *value);
+  code = qzu::string(std::move(*value));
   return true;
 }
 
@@ -78,40 +74,34 @@ bool PhoneSettingsDbIf::GetSpeedDialItem(int entry, int& flag, qzu::string& name
     Statement stmt = store.Prepare("SELECT flag, name, number FROM speed_dial WHERE entry = ?");
     if (stmt.Bind(1, entry).Step() != SQLITE_ROW) return false;
     flag = stmt.Int(0);
-    Assign(name, stmt.Text(1));
-    Assign(number, stmt.Text(2));
+    name = qzu::string(stmt.Text(1));
+    number = qzu::string(stmt.Text(2));
     return true;
   });
 }
 
 bool PhoneSettingsDbIf::InsertSpeedDialItem(int entry, int flag, const qzu::string& name, const qzu::string& number) {
   if (!ValidEntry(entry)) return false;
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = store.Prepare("INSERT OR IGNORE INTO speed_dial(entry, flag, name, number) VALUES(?, ?, ?, ?)");
-      stmt.Bind(1, entry).Bind(2, flag).Bind(3, name.view()).Bind(4, number.view());
-      return stmt.Run() && store.Changes() == 1;
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = store.Prepare("INSERT OR IGNORE INTO speed_dial(entry, flag, name, number) VALUES(?, ?, ?, ?)");
+    stmt.Bind(1, entry).Bind(2, flag).Bind(3, name.view()).Bind(4, number.view());
+    return stmt.Run() && store.Changes() == 1;
   });
 }
 
 bool PhoneSettingsDbIf::UpdateSpeedDialItem(int entry, int flag, const qzu::string& name, const qzu::string& number) {
   if (!ValidEntry(entry)) return false;
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = store.Prepare("UPDATE speed_dial SET flag = ?, name = ?, number = ? WHERE entry = ?");
-      stmt.Bind(1, flag).Bind(2, name.view()).Bind(3, number.view()).Bind(4, entry);
-      return stmt.Run() && store.Changes() == 1;
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = store.Prepare("UPDATE speed_dial SET flag = ?, name = ?, number = ? WHERE entry = ?");
+    stmt.Bind(1, flag).Bind(2, name.view()).Bind(3, number.view()).Bind(4, entry);
+    return stmt.Run() && store.Changes() == 1;
   });
 }
 
 bool PhoneSettingsDbIf::DeleteSpeedDialItem(int entry) {
   if (!ValidEntry(entry)) return false;
-  return WithStore(false, [&](Store& store) {
-    return store.Write([&] {
-      Statement stmt = store.Prepare("DELETE FROM speed_dial WHERE entry = ?");
-      return stmt.Bind(1, entry).Run() && store.Changes() == 1;
-    });
+  return WriteToStore([&](Store& store) {
+    Statement stmt = store.Prepare("DELETE FROM speed_dial WHERE entry = ?");
+    return stmt.Bind(1, entry).Run() && store.Changes() == 1;
   });
 }

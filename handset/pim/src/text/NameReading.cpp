@@ -21,6 +21,14 @@ const std::unordered_map<char32_t, const char*> kSurnameReadings = {
     {U'贲', "ben"},  {U'郇', "huan"}, {U'折', "she"},   {U'车', "che"},  {U'沈', "shen"}, {U'柏', "bai"},
 };
 
+// The lower-case ASCII letters and digits of a transliteration.
+std::string LettersAndDigits(const std::string& text) {
+  std::string out;
+  for (char ch : text)
+    if ((ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')) out += ch;
+  return out;
+}
+
 // ICU's transliterator and collator are costly to build and not meant for
 // concurrent use; one of each serves the process under a lock, and the
 // reading of each character is remembered.
@@ -42,8 +50,7 @@ class Readers {
       translit_->transliterate(text);
       std::string utf8;
       text.toUTF8String(utf8);
-      for (char ch : utf8)
-        if ((ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')) out += ch;
+      out = LettersAndDigits(utf8);
     }
     return syllables_.emplace(c, std::move(out)).first->second;
   }
@@ -99,11 +106,8 @@ NameReading NameReading::Of(std::wstring_view name) {
   icu::UnicodeString word;
   auto flushWord = [&] {
     if (word.isEmpty()) return;
-    std::string folded = readers.Fold(word);
+    std::string clean = LettersAndDigits(readers.Fold(word));
     word.remove();
-    std::string clean;
-    for (char ch : folded)
-      if ((ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9')) clean += ch;
     if (clean.empty()) return;
     if (!reading.empty()) reading += ' ';
     reading += clean;

@@ -10,7 +10,6 @@
 namespace qzpam::vcard {
 namespace {
 
-
 // No real contact comes near these; a card that goes past them keeps the
 // first ones, so that hostile input cannot make a record (and the store
 // and lists behind it) grow without bound.
@@ -36,14 +35,9 @@ int ValueTypeOf(unsigned types) {
   return kValueOther;
 }
 
-bool IsBlankWide(wchar_t c) { return c == L' ' || c == L'\t'; }
-
 qzu::string TrimWide(qzu::string text) {
-  std::wstring_view view = text.view();
-  if (view.empty() || (!IsBlankWide(view.front()) && !IsBlankWide(view.back()))) return text;
-  while (!view.empty() && IsBlankWide(view.front())) view.remove_prefix(1);
-  while (!view.empty() && IsBlankWide(view.back())) view.remove_suffix(1);
-  return qzu::string(view);
+  const std::wstring_view trimmed = TrimBlanks(text.view());
+  return trimmed.size() == text.length() ? text : qzu::string(trimmed);
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {

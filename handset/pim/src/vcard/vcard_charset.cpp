@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "ce/codepage.h"
 #include "ce/utf8.h"
 #include "vcard/vcard_encodings.h"
-#include "vcard/vcard_gbk.h"
 #include "vcard/vcard_property.h"
 
 namespace qzpam::vcard {
@@ -68,19 +68,19 @@ bool DecodeWithIcu(std::string_view bytes, std::string_view charset, int& opens_
   ucnv_toUnicode(converter, &target, units + capacity, &source, bytes.data() + bytes.size(), nullptr, true, &status);
   if (U_FAILURE(status)) return false;
 
-  const std::size_t count = static_cast<std::size_t>(target - units);
-  std::size_t length = out.size();
-  out.resize(length + count);
-  for (std::size_t i = 0; i < count; ++i) {
-    char32_t cp = units[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < count && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i + 1] - 0xDC00);
-      ++i;
-    }
-    out[length++] = static_cast<wchar_t>(cp);
-  }
-  out.resize(length);
+  AppendUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(units), static_cast<std::size_t>(target - units)),
+              out);
   return true;
+}
+
+// GBK, the handset's own code page, through the system's conversion; false
+// when it fails. No GBK sequence gives more than one character.
+bool DecodeGbk(std::string_view bytes, std::wstring& out) {
+  out.resize(bytes.size());
+  const int count = MultiByteToWideChar(kAnsiCodePage, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
+                                        static_cast<int>(out.size()));
+  out.resize(static_cast<std::size_t>(count));
+  return count > 0;
 }
 
 bool IsUtf8Name(std::string_view charset) { return EqualsNoCase(charset, "UTF-8") || EqualsNoCase(charset, "UTF8"); }
@@ -97,15 +97,14 @@ qzu::string TextDecoder::Decode(std::string_view bytes, std::string_view charset
     wide.assign(bytes.begin(), bytes.end());
   } else if (IsUtf8Name(charset)) {
     wide = ce::FromUtf8(bytes);
-  } else if (IsGbkName(charset) && AppendGbk(bytes, wide)) {
-    // the handset's own code page, by table
+  } else if (IsGbkName(charset) && DecodeGbk(bytes, wide)) {
+    // the handset's own code page
   } else if (!charset.empty() && charset.size() < 64 && DecodeWithIcu(bytes, charset, converter_opens_left_, wide)) {
     // decoded in the named code page
   } else if (utf8_allowed_ && IsValidUtf8(bytes)) {
     wide = ce::FromUtf8(bytes);
   } else {
-    wide.clear();
-    if (!AppendGbk(bytes, wide)) wide = ce::FromUtf8(bytes);
+    if (!DecodeGbk(bytes, wide)) wide = ce::FromUtf8(bytes);
   }
   return qzu::string(std::move(wide));
 }

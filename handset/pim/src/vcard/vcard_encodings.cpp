@@ -120,6 +120,20 @@ bool DecodeBase64(std::string_view text, std::vector<unsigned char>& out) {
   return written >= 0;
 }
 
+void AppendUtf16(std::u16string_view units, std::wstring& out) {
+  out.reserve(out.size() + units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    char32_t cp = units[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+      ++i;
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i] - 0xDC00);
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    out.push_back(static_cast<wchar_t>(cp));
+  }
+}
+
 namespace {
 
 // Length of the run of ASCII bytes at the start, checked eight at a time.

@@ -21,6 +21,10 @@ bool DecodeBase64(std::string_view text, std::vector<unsigned char>& out);
 std::size_t Base64Capacity(std::string_view text);
 long DecodeBase64Into(std::string_view text, unsigned char* out);
 
+// Appends UTF-16 code units as characters: surrogate pairs join, and a
+// surrogate without its partner becomes U+FFFD.
+void AppendUtf16(std::u16string_view units, std::wstring& out);
+
 bool IsValidUtf8(std::string_view bytes);
 bool IsAscii(std::string_view bytes);
 

@@ -106,11 +106,15 @@ bool ContainsNoCase(std::string_view text, std::string_view what) {
   return false;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+template <typename View>
+View TrimBlanksOf(View text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   return text;
 }
+
+std::string_view TrimBlanks(std::string_view text) { return TrimBlanksOf(text); }
+std::wstring_view TrimBlanks(std::wstring_view text) { return TrimBlanksOf(text); }
 
 std::size_t FindValueColon(std::string_view line) {
   // Quoted parameter values are rare: without a quote before the first

@@ -40,6 +40,7 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 bool ContainsNoCase(std::string_view text, std::string_view what);
 // Without the spaces and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);
+std::wstring_view TrimBlanks(std::wstring_view text);
 
 // False for a line without a colon or without a name.
 bool ParseProperty(std::string_view line, Property& out);

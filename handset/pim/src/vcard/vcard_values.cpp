@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "vcard/vcard_property.h"
+
 namespace qzpam::vcard {
 namespace {
 
@@ -70,10 +72,8 @@ std::vector<qzu::string> SplitComponents(const qzu::string& text, std::wstring_v
 }
 
 qzu::string NormalizeBirthday(const qzu::string& text) {
-  std::wstring_view date = text.view();
-  while (!date.empty() && (date.front() == L' ' || date.front() == L'\t')) date.remove_prefix(1);
-  date = date.substr(0, date.find(L'T'));
-  while (!date.empty() && (date.back() == L' ' || date.back() == L'\t')) date.remove_suffix(1);
+  std::wstring_view date = TrimBlanks(text.view());
+  date = TrimBlanks(date.substr(0, date.find(L'T')));
 
   std::wstring digits;
   if (date.size() == 8 && IsDigits(date)) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ce/utf8.h"
 #include "ce/window_registry.h"
 #include "drivers/SdlSound.h"
 #include "qzfc/MessageLoop.h"
@@ -22,17 +23,9 @@ Uint32 WakeEventType() {
 
 void PostMouse(UINT msg, int x, int y) { MessageLoop::Get().Post(nullptr, msg, MK_LBUTTON, MAKELPARAM(x, y)); }
 
-// Decodes UTF-8 typed text into WM_CHAR messages.
+// Typed text (UTF-8) becomes one WM_CHAR per character.
 void PostText(const char* text) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text);
-  while (*p) {
-    uint32_t c = *p;
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    if (extra) c &= (0x3F >> extra);
-    ++p;
-    for (int i = 0; i < extra && (*p & 0xC0) == 0x80; ++i, ++p) c = (c << 6) | (*p & 0x3F);
-    MessageLoop::Get().Post(nullptr, WM_CHAR, c, 0);
-  }
+  for (wchar_t c : ce::FromUtf8(text)) MessageLoop::Get().Post(nullptr, WM_CHAR, static_cast<WPARAM>(c), 0);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ce/utf8.h"
 #include "ce/window_registry.h"
 #include "drivers/Driver.h"
 #include "loop/TimerQueue.h"
@@ -16,12 +17,6 @@ namespace {
 bool IsInput(UINT msg) {
   return (msg >= WM_MOUSEMOVE && msg <= WM_LBUTTONDBLCLK) || msg == WM_KEYDOWN || msg == WM_KEYUP ||
          msg == WM_CHAR;
-}
-
-std::string Narrow(const std::wstring& w) {
-  std::string s;
-  for (wchar_t c : w) s += (c < 0x80) ? static_cast<char>(c) : '?';
-  return s;
 }
 
 void InstallWindowHooks() {
@@ -169,7 +164,7 @@ bool MessageLoop::WaitForWork(const std::wstring& what) {
 }
 
 void MessageLoop::ReportStall(const std::wstring& what) {
-  std::string text = "the " + Narrow(what) +
+  std::string text = "the " + ce::ToUtf8(what) +
                      " waits for input on the headless screen and no robot has anything left to do";
   if (stall_) stall_(text);
 }

@@ -89,9 +89,6 @@ Screen::Screen(Display display, std::unique_ptr<Driver> driver)
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight)),
       bar_(std::make_unique<ShellBar>()) {
   Invalidate(kScreenRect);
-  // The shell's end of the subscription queue is open from the start, so
-  // that subscriptions wait there even if their writers close theirs.
-  bar_->ReadSubscriptions();
 }
 
 // ---- the window stack ----

@@ -18,7 +18,29 @@ constexpr COLORREF kBarColour = RGB(0x1E, 0x23, 0x2D);
 constexpr COLORREF kTitleColour = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF kClockColour = RGB(0xC8, 0xCD, 0xD7);
 
+ShellBar* g_bar = nullptr;
+
 }  // namespace
+
+ShellBar::ShellBar() {
+  g_bar = this;
+  ce::OnDeviceRootReset(&ShellBar::OnDeviceRootReset);
+  OpenQueue();
+}
+
+// The windows of the old root are gone, and a handle of theirs may come back
+// as a new window's: their subscriptions go with their queue.
+void ShellBar::OnDeviceRootReset() {
+  if (g_bar->queue_) CloseMsgQueue(g_bar->queue_);
+  g_bar->queue_ = nullptr;
+  g_bar->subscriptions_.clear();
+  g_bar->OpenQueue();
+}
+
+void ShellBar::OpenQueue() {
+  MSGQUEUEOPTIONS options{sizeof(MSGQUEUEOPTIONS), MSGQUEUE_ALLOW_BROKEN, 16, 12, TRUE};
+  queue_ = CreateMsgQueue(L"QueueNameOfShellNotifyMessage", &options);
+}
 
 void ShellBar::Paint(HDC hdc, LPCWSTR title) {
   RECT bar{0, 0, Screen::kWidth, Screen::kShellBarHeight};
@@ -50,38 +72,13 @@ void ShellBar::Subscribe(HWND hwnd, UINT event) {
   if (hwnd && (event == kEventMKey || event == kEventTaskbar)) subscriptions_.insert({event, hwnd});
 }
 
-namespace {
-
-HANDLE g_queue = nullptr;
-
-void CloseQueue() {
-  if (g_queue) CloseMsgQueue(g_queue);
-  g_queue = nullptr;
-}
-
-// The shell's read end of the subscription queue, opened on first use (and
-// again after the device root changed).
-HANDLE Queue() {
-  static bool hooked = false;
-  if (!hooked) {
-    ce::OnDeviceRootReset(&CloseQueue);
-    hooked = true;
-  }
-  if (!g_queue) {
-    MSGQUEUEOPTIONS options{sizeof(MSGQUEUEOPTIONS), MSGQUEUE_ALLOW_BROKEN, 16, 12, TRUE};
-    g_queue = CreateMsgQueue(L"QueueNameOfShellNotifyMessage", &options);
-  }
-  return g_queue;
-}
-
-}  // namespace
-
 void ShellBar::ReadSubscriptions() {
-  HANDLE queue = Queue();
-  if (!queue) return;
+  // A queue that could not be opened (no run folder yet) is tried again.
+  if (!queue_) OpenQueue();
+  if (!queue_) return;
   uint32_t record[3];
   DWORD read = 0, flags = 0;
-  while (ReadMsgQueue(queue, record, sizeof record, &read, 0, &flags)) {
+  while (ReadMsgQueue(queue_, record, sizeof record, &read, 0, &flags)) {
     // {1 = subscribe, window, event}; anything else is ignored.
     if (read == sizeof record && record[0] == 1)
       Subscribe(reinterpret_cast<HWND>(static_cast<uintptr_t>(record[1])), record[2]);

@@ -1,11 +1,10 @@
 #include "qzfc/QzString.h"
 
-#include <unicode/uchar.h>
-
 #include <algorithm>
 #include <cstdarg>
 #include <cwchar>
 
+#include "ce/wstring.h"
 #include "util/WideFormat.h"
 
 namespace {
@@ -101,14 +100,7 @@ int CQzStringW::Compare(const wchar_t* other) const {
 }
 
 int CQzStringW::CompareNoCase(const wchar_t* other) const {
-  const wchar_t* a = text_.c_str();
-  const wchar_t* b = other ? other : L"";
-  for (;; ++a, ++b) {
-    long long ca = u_foldCase(static_cast<UChar32>(*a), U_FOLD_CASE_DEFAULT);
-    long long cb = u_foldCase(static_cast<UChar32>(*b), U_FOLD_CASE_DEFAULT);
-    if (ca != cb) return Sign(ca - cb);
-    if (*a == 0) return 0;
-  }
+  return _wcsicmp(text_.c_str(), other ? other : L"");
 }
 
 int CQzStringW::Find(wchar_t ch, int start) const {
