@@ -1,6 +1,7 @@
 #include "HostApp.h"
 
 #include "CallDeskApplet.h"
+#include "MsgDeskApplet.h"
 #include "RadioBridge.h"
 #include "ce/com.h"
 #include "ce/shell.h"
@@ -38,6 +39,7 @@ HostApp::HostApp() {
 HostApp::~HostApp() {
   ce::UnregisterApplet(kHostProgram);
   UnregisterCallDeskApplet();
+  UnregisterMsgDeskApplet();
   if (window_) RadioBridge::Get().StopListening(window_->GetHwnd());
   window_.reset();
   if (comStarted_) CoUninitialize();
@@ -49,8 +51,8 @@ void HostApp::RegisterApplets() {
     return Dial(ParseDialParameters(parameters));
   });
   RegisterCallDeskApplet();
-  // FIXME: register the composer, the settings and the e-mail composer once
-  // they are built.
+  RegisterMsgDeskApplet();
+  // FIXME: register the settings and the e-mail composer once they are built.
 }
 
 bool HostApp::Start(DemoStore demo) {

@@ -18,6 +18,18 @@ CallerInfo IdentifyCaller(const std::wstring& number) {
   return caller;
 }
 
+// FIXME: show the display name of the library's GetGroupDisplayName once it
+// lands (the blacklist's stored name is not for people's eyes).
+std::wstring GroupName(int groupId) {
+  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  if (!db || groupId <= 0) return {};
+  int id = 0, count = 0;
+  qzu::string name;
+  for (bool first = true; db->GetGroupInfo(COUNT_ALL_MEMBERS, id, name, count, first); first = false)
+    if (id == groupId) return std::wstring(name.view());
+  return {};
+}
+
 // FIXME: record through the library's AddCallHistory once it lands.
 bool RecordOutgoingCall(const std::wstring& number, std::time_t start, int seconds) {
   CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
