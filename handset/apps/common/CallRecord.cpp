@@ -1,39 +1,49 @@
 #include "CallRecord.h"
 
+#include "ce/bstr.h"
+#include "ce/time.h"
+#include "contactdata/CallRecording.h"
+#include "contactdata/GroupNames.h"
+#include "contactdata/NumberMatching.h"
 #include "qzpam/CContactsDbIf.h"
 
 namespace telhub {
 
-// FIXME: identify the caller with the library's GetMatchPNInfo (which also
-// gives the number's type label) once it lands; until then the name comes
-// straight from the store and no label is shown.
 CallerInfo IdentifyCaller(const std::wstring& number) {
   CallerInfo caller;
-  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
-  if (!db) return caller;
-  qzu::string name;
-  int type = 0;
-  caller.contactId = db->SearchPN(number.c_str(), &name, &type, nullptr, nullptr, nullptr, nullptr);
-  if (caller.contactId) caller.name = std::wstring(name.view());
+  wchar_t* name = nullptr;
+  wchar_t* label = nullptr;
+  if (!GetMatchPNInfo(number.c_str(), &caller.contactId, &name, &label, nullptr)) return caller;
+  caller.name = name ? name : L"";
+  caller.label = label ? label : L"";
+  SysFreeString(name);
+  SysFreeString(label);
   return caller;
 }
 
-// FIXME: show the display name of the library's GetGroupDisplayName once it
-// lands (the blacklist's stored name is not for people's eyes).
 std::wstring GroupName(int groupId) {
   CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
   if (!db || groupId <= 0) return {};
   int id = 0, count = 0;
   qzu::string name;
   for (bool first = true; db->GetGroupInfo(COUNT_ALL_MEMBERS, id, name, count, first); first = false)
-    if (id == groupId) return std::wstring(name.view());
+    if (id == groupId) return std::wstring(GetGroupDisplayName(name).view());
   return {};
 }
 
-// FIXME: record through the library's AddCallHistory once it lands.
 bool RecordOutgoingCall(const std::wstring& number, std::time_t start, int seconds) {
-  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
-  return db && db->InsertCall(number.c_str(), static_cast<int>(start), seconds, 1);
+  // The call log takes system time (UTC).
+  std::tm utc{};
+  gmtime_r(&start, &utc);
+  SYSTEMTIME time{};
+  time.wYear = static_cast<WORD>(utc.tm_year + 1900);
+  time.wMonth = static_cast<WORD>(utc.tm_mon + 1);
+  time.wDayOfWeek = static_cast<WORD>(utc.tm_wday);
+  time.wDay = static_cast<WORD>(utc.tm_mday);
+  time.wHour = static_cast<WORD>(utc.tm_hour);
+  time.wMinute = static_cast<WORD>(utc.tm_min);
+  time.wSecond = static_cast<WORD>(utc.tm_sec);
+  return AddCallHistory(number.c_str(), time, seconds, 1);
 }
 
 }  // namespace telhub

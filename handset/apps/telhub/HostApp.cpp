@@ -5,6 +5,7 @@
 #include "RadioBridge.h"
 #include "ce/com.h"
 #include "ce/shell.h"
+#include "mailcomposer/MailComposer.h"
 #include "qzfc/WinApi.h"
 
 namespace telhub {
@@ -52,7 +53,8 @@ void HostApp::RegisterApplets() {
   });
   RegisterCallDeskApplet();
   RegisterMsgDeskApplet();
-  // FIXME: register the settings and the e-mail composer once they are built.
+  RegisterMailComposer();
+  // FIXME: register the settings once they are built.
 }
 
 bool HostApp::Start(DemoStore demo) {
