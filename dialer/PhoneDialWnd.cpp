@@ -100,6 +100,8 @@ BOOL PhoneDialWnd::OnInitDialog() {
 
   m_matchLine.SetPos(0, 106, width, 26);
   m_matchLine.SetTextColor(RGB(0, 0, 0));
+  // One line, cut with an ellipsis: a long name must not wrap out of its 26 pixels.
+  m_matchLine.SetTextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
   AddUiWin(&m_matchLine);
 
   for (int i = 0; i < kKeyCount; ++i) CreateKey(i);
@@ -158,7 +160,7 @@ void PhoneDialWnd::UpdatFasteDialPad() {
   for (int entry = 2; entry <= 9; ++entry) ShowSpeedDialLabel(m_keys[entry - 1], entry);
 }
 
-const wchar_t* PhoneDialWnd::GetDialPN() { return m_dialField.GetText(); }
+const wchar_t* PhoneDialWnd::GetDialPN() const { return m_dialField.GetText(); }
 
 void PhoneDialWnd::SetInitPN(const wchar_t* number) {
   if (!number || !number[0]) return;
