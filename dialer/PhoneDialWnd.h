@@ -24,7 +24,7 @@ class VORNALIB_API PhoneDialWnd : public CQzWndEx {
   BOOL OnInitDialog() override;
 
   // The typed number (owned by the field).
-  const wchar_t* GetDialPN();
+  const wchar_t* GetDialPN() const;
   // Puts a number in the field, caret in front, and shows its owner; an
   // empty number changes nothing.
   void SetInitPN(const wchar_t* number);

@@ -18,6 +18,7 @@
 #include "platform/PimContract.h"
 #include "platform/ToolkitContract.h"
 #include "qzfc/Robot.h"
+#include "qzfc/Sip.h"
 #include "temp_root.h"
 
 namespace dial_test {
@@ -97,6 +98,21 @@ class DialWindowTest : public ::testing::Test {
   }
   void Type(const std::wstring& keys) {
     for (wchar_t ch : keys) Tap(KeyFor(ch));
+  }
+  // Answers the voice-mail dialog as a finger does: digits on the soft
+  // keyboard, the keyboard put away, then cancel or save on the tool bar.
+  void AnswerVoiceMailDialog(const std::wstring& digits, int button) {
+    robot.WhenModalWaits([this, digits, button] {
+      auto tap = [this](RECT rc) {
+        robot.Tap((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        robot.Advance(300);
+      };
+      EXPECT_TRUE(qzfc::Sip::Instance().IsVisible()) << "the number field brings up the keyboard";
+      for (wchar_t digit : digits) tap(qzfc::Sip::Instance().KeyRect(std::wstring(1, digit)));
+      tap(qzfc::Sip::Instance().KeyRect(L"\u25BC"));
+      RECT rc = robot.Find<UiToolBarPro>(VoiceMailNumberDlg::kToolBarId)->GetButtonRect(button);
+      tap(RECT{rc.left, rc.top + kScreenTop, rc.right, rc.bottom + kScreenTop});
+    });
   }
   void TapToolBar(int button) {
     RECT rc = ToolBar().GetButtonRect(button);

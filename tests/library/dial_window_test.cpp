@@ -5,6 +5,7 @@
 
 #include "ce/modules.h"
 #include "dialer/CallCount.h"
+#include "dialer/SpeedDialEntry.h"
 
 namespace dial_test {
 namespace {
@@ -134,37 +135,20 @@ TEST_F(DialWindowTest, SpeedDialDialsOrFillsTheField) {
 }
 
 TEST_F(DialWindowTest, LongPressOnOneAsksForTheVoiceMailNumber) {
-  // Cancelled: nothing stored.
-  robot.WhenModalWaits([&] {
-    robot.Type(L"123");
-    RECT rc = robot.Find<UiToolBarPro>(VoiceMailNumberDlg::kToolBarId)->GetButtonRect(TOOLBAR_BUTTON_LEFT);
-    robot.Tap(rc.left + 5, kScreenTop + rc.top + 5);
-  });
+  AnswerVoiceMailDialog(L"123", TOOLBAR_BUTTON_LEFT);
   LongPress(kKey1);
-  int flag = 0;
-  qzu::string name, number;
-  EXPECT_FALSE(Settings().GetSpeedDialItem(1, flag, name, number));
+  EXPECT_FALSE(SpeedDialEntry::Read(1).stored) << "cancelled";
   EXPECT_EQ(Field(), L"");
 
-  // Saved empty: still nothing stored.
-  robot.WhenModalWaits([&] {
-    RECT rc = robot.Find<UiToolBarPro>(VoiceMailNumberDlg::kToolBarId)->GetButtonRect(TOOLBAR_BUTTON_RIGHT);
-    robot.Tap(rc.left + 5, kScreenTop + rc.top + 5);
-  });
+  AnswerVoiceMailDialog(L"", TOOLBAR_BUTTON_RIGHT);
   LongPress(kKey1);
-  EXPECT_FALSE(Settings().GetSpeedDialItem(1, flag, name, number));
+  EXPECT_FALSE(SpeedDialEntry::Read(1).stored) << "saved empty";
 
-  // Saved: stored, not dialled; the next long press dials it.
-  robot.WhenModalWaits([&] {
-    robot.Type(L"888");
-    RECT rc = robot.Find<UiToolBarPro>(VoiceMailNumberDlg::kToolBarId)->GetButtonRect(TOOLBAR_BUTTON_RIGHT);
-    robot.Tap(rc.left + 5, kScreenTop + rc.top + 5);
-  });
+  AnswerVoiceMailDialog(L"888", TOOLBAR_BUTTON_RIGHT);
   LongPress(kKey1);
-  ASSERT_TRUE(Settings().GetSpeedDialItem(1, flag, name, number));
-  EXPECT_EQ(number, L"888");
+  EXPECT_EQ(SpeedDialEntry::Read(1).number, L"888");
   EXPECT_EQ(Field(), L"");
-  EXPECT_TRUE(Dialled().empty());
+  EXPECT_TRUE(Dialled().empty()) << "the new number is not dialled";
   LongPress(kKey1);
   EXPECT_EQ(Dialled(), std::vector<std::wstring>{L"-n 888"});
   EXPECT_EQ(robot.PendingModalSteps(), 0u);
@@ -172,16 +156,9 @@ TEST_F(DialWindowTest, LongPressOnOneAsksForTheVoiceMailNumber) {
 
 TEST_F(DialWindowTest, StoredVoiceMailEntryWithoutNumberIsUpdated) {
   Settings().InsertSpeedDialItem(1, 0, L"", L"");
-  robot.WhenModalWaits([&] {
-    robot.Type(L"777");
-    RECT rc = robot.Find<UiToolBarPro>(VoiceMailNumberDlg::kToolBarId)->GetButtonRect(TOOLBAR_BUTTON_RIGHT);
-    robot.Tap(rc.left + 5, kScreenTop + rc.top + 5);
-  });
+  AnswerVoiceMailDialog(L"777", TOOLBAR_BUTTON_RIGHT);
   LongPress(kKey1);
-  int flag = 0;
-  qzu::string name, number;
-  ASSERT_TRUE(Settings().GetSpeedDialItem(1, flag, name, number));
-  EXPECT_EQ(number, L"777");
+  EXPECT_EQ(SpeedDialEntry::Read(1).number, L"777");
 }
 
 TEST_F(DialWindowTest, LongPressOnCallPlacesAnIpCall) {
