@@ -13,9 +13,16 @@
 namespace dial_test {
 namespace {
 
+// The source tree's docs/images. A relative __FILE__ is relative to the build
+// folder, the parent of the folder holding this program.
+std::filesystem::path GalleryDir() {
+  std::filesystem::path source = std::filesystem::path(__FILE__).parent_path();
+  if (source.is_relative()) source = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / source;
+  return source / "../../docs/images";
+}
+
 std::filesystem::path GalleryFile(const std::string& name, bool gallery) {
-  if (gallery && std::getenv("VORNA_UPDATE_GALLERY"))
-    return std::filesystem::path(__FILE__).parent_path() / "../../docs/images" / name;
+  if (gallery && std::getenv("VORNA_UPDATE_GALLERY")) return GalleryDir() / name;
   return std::filesystem::temp_directory_path() / ("vorna_" + name);
 }
 
