@@ -68,6 +68,7 @@ TEST_F(CallDeskTest, ShowsTheContactRecordsTheCallOnHangUpAndReturnsToTheHost) {
   auto* call = dynamic_cast<CallDeskWnd*>(robot_.Foreground());
   ASSERT_NE(call, nullptr);
   EXPECT_EQ(Text(CallDeskWnd::ID_NAME), L"张伟");
+  EXPECT_EQ(Text(CallDeskWnd::ID_LABEL), L"手机");
   EXPECT_EQ(Text(CallDeskWnd::ID_NUMBER), L"+8613800138000");
   EXPECT_EQ(ExistingCalls(), 1u);
   EXPECT_EQ(listener_.changes, 1);
@@ -100,6 +101,7 @@ TEST_F(CallDeskTest, ShowsAStrangersNumberAlone) {
   ASSERT_TRUE(Launch(L"\\windows\\calldesk.exe", L"-n 1234"));  // a short code matches no one
   robot_.Settle();
   EXPECT_EQ(Text(CallDeskWnd::ID_NAME), L"");
+  EXPECT_EQ(Text(CallDeskWnd::ID_LABEL), L"");
   EXPECT_EQ(Text(CallDeskWnd::ID_NUMBER), L"1234");
   telhub::ActiveCallDesk()->HangUp();
   robot_.Settle();

@@ -4,6 +4,7 @@
 
 #include "PlaceholderWnd.h"
 #include "ce/shell.h"
+#include "mailcomposer/MailComposer.h"
 #include "ce/window_registry.h"
 #include "host_fixture.h"
 #include "qzfc/Screen.h"
@@ -86,6 +87,13 @@ TEST_F(HostTest, DialsWhatItIsStartedWithThroughTheInCallScreen) {
   const std::pair<const wchar_t*, const wchar_t*> forms[] = {
       {L"-k 123", L"123"}, {L"-k  +86 138 ", L"+86 138"}, {L"-k", L""}, {L"-n 123", L""}, {L"", L""}};
   for (const auto& [parameters, number] : forms) EXPECT_EQ(telhub::ParseDialParameters(parameters), number);
+}
+
+TEST_F(HostTest, OffersTheMailComposerToTheLibrary) {
+  StartHost();
+  void* composer = nullptr;
+  ASSERT_EQ(CoCreateInstance(CLSID_MailComposer, nullptr, CLSCTX_INPROC_SERVER, IID_IMailComposer, &composer), S_OK);
+  static_cast<IUnknown*>(composer)->Release();
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <cwchar>
 
+#include "AppTexts.h"
 #include "CallRecord.h"
-#include "ce/language.h"
 #include "qzfc/Clock.h"
 #include "qzfc/WinApi.h"
 
@@ -12,8 +12,6 @@ namespace {
 
 constexpr UINT_PTR kDurationTimer = 1;
 constexpr COLORREF kGrey = RGB(0x78, 0x78, 0x78);
-
-bool Chinese() { return (GetUserDefaultUILanguage() & 0x3FF) == 0x04; }
 
 void Place(UiStatic& text, int id, int y, int height, int size, COLORREF color) {
   text.SetID(id);
@@ -30,7 +28,7 @@ CallDeskWnd::CallDeskWnd(std::wstring number, std::function<void()> closed)
 
 BOOL CallDeskWnd::OnInitDialog() {
   if (!CQzWndEx::OnInitDialog()) return FALSE;
-  SetWindowText(Chinese() ? L"通话中" : L"In call");
+  SetWindowText(Text(L"通话中", L"In call"));
   Place(name_, ID_NAME, 90, 60, 40, RGB(0, 0, 0));
   name_.SetBold(TRUE);
   Place(label_, ID_LABEL, 150, 36, 24, kGrey);
@@ -40,7 +38,7 @@ BOOL CallDeskWnd::OnInitDialog() {
 
   hangUp_.SetID(ID_HANG_UP);
   hangUp_.SetButtonType(UIBUTTON_TYPE_PUSH);
-  hangUp_.SetText(Chinese() ? L"挂断" : L"Hang up");
+  hangUp_.SetText(Text(L"挂断", L"Hang up"));
   hangUp_.SetTextSize(30);
   hangUp_.SetTextColor(RGB(0xD0, 0x21, 0x21));
   hangUp_.SetPos(90, GetHeight() - 170, 300, 90);

@@ -1,9 +1,11 @@
 #include "HostApp.h"
 
 #include "CallDeskApplet.h"
+#include "MsgDeskApplet.h"
 #include "RadioBridge.h"
 #include "ce/com.h"
 #include "ce/shell.h"
+#include "mailcomposer/MailComposer.h"
 #include "qzfc/WinApi.h"
 
 namespace telhub {
@@ -38,6 +40,7 @@ HostApp::HostApp() {
 HostApp::~HostApp() {
   ce::UnregisterApplet(kHostProgram);
   UnregisterCallDeskApplet();
+  UnregisterMsgDeskApplet();
   if (window_) RadioBridge::Get().StopListening(window_->GetHwnd());
   window_.reset();
   if (comStarted_) CoUninitialize();
@@ -49,8 +52,9 @@ void HostApp::RegisterApplets() {
     return Dial(ParseDialParameters(parameters));
   });
   RegisterCallDeskApplet();
-  // FIXME: register the composer, the settings and the e-mail composer once
-  // they are built.
+  RegisterMsgDeskApplet();
+  RegisterMailComposer();
+  // FIXME: register the settings once they are built.
 }
 
 bool HostApp::Start(DemoStore demo) {

@@ -1,5 +1,5 @@
-// What the in-call screen asks of the contacts and the call log: who owns
-// the dialled number, and recording the finished call.
+// What the applets ask of the contacts and the call log: who owns a number,
+// the name of a group, and recording a finished call.
 #pragma once
 
 #include <ctime>
@@ -14,6 +14,9 @@ struct CallerInfo {
 };
 
 CallerInfo IdentifyCaller(const std::wstring& number);
+
+// The name of a group as the user sees it; empty when there is no such group.
+std::wstring GroupName(int groupId);
 
 // Records an outgoing call that started at `start` (UTC) and lasted
 // `seconds`; false when the call log cannot be written.
