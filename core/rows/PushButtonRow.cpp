@@ -20,7 +20,7 @@ void DrawPushButton(HDC dc, int left, int top, int width, LPCWSTR text, bool pre
 void DrawPushButtonRow(const RECT& rc, HDC dc, LPCWSTR firstText, LPCWSTR secondText, int pressedButton) {
   const int width = rc.right - rc.left;
   const int top = rc.top + (rc.bottom - rc.top - kButtonHeight) / 2;
-  if (!secondText || !*secondText) {
+  if (!secondText) {
     DrawPushButton(dc, rc.left + (width - kSingleButtonWidth) / 2, top, kSingleButtonWidth, firstText,
                    pressedButton == 0);
     return;

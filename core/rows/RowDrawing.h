@@ -74,7 +74,7 @@ void DrawLabelValueButtonRow(const RECT& rc, HDC dc, ImagingHelper* leftImage, I
 void DrawNumberRow(const RECT& rc, HDC dc, ImagingHelper* leftImage, ImagingHelper* buttonImage,
                    LPCWSTR firstLine, LPCWSTR secondLine, int pressedPart);
 
-// One push button (secondText null or empty) or two side by side, centred in
+// One push button (secondText null) or two side by side, centred in
 // the row; pressedButton 0 or 1 names the pressed one.
 void DrawPushButtonRow(const RECT& rc, HDC dc, LPCWSTR firstText, LPCWSTR secondText, int pressedButton);
 

@@ -147,9 +147,11 @@ TEST_F(CopyBubbleTest, RowsAboveTheThresholdScrollDownToTopAt55Instead) {
       HoldAndTap(2, [](CPopUpMessageWnd&) {}, 240, kScreenTop + 600);
       EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_DISMISSED});
     } else {
-      robot.Hold(240, RowMiddle(2));
-      robot.Release(240, RowMiddle(2));
+      const int y = RowMiddle(2);
+      robot.Hold(240, y);
+      // The finger stays until the list has moved: lifting it stops the list.
       robot.Advance(1000);
+      robot.Release(240, y);
       EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_SCROLLED});
       EXPECT_EQ(wnd.list.CalcItemTopPos(2), 55);
       EXPECT_FALSE(wnd.copyMode);
