@@ -134,6 +134,9 @@ TEST_F(RowsGalleryTest, EveryRowKindNormalAndPressed) {
     EXPECT_EQ(at(normal, 300, top), white) << "row at " << top;
     EXPECT_NE(at(pressed, 300, top), white) << "pressed row at " << top;
   }
+  bool arrow = false;  // the toolkit's disclosure arrow ends at x = 465
+  for (int x = 440; x < 465; ++x) arrow = arrow || at(normal, x, kLabelValueTop + 39) != white;
+  EXPECT_TRUE(arrow);
   EXPECT_EQ(at(pressed, 300, kLabelValueButtonTop), white) << "only the button area is pressed";
   EXPECT_NE(at(pressed, 440, kLabelValueButtonTop), white);
   EXPECT_NE(at(normal, 97, kHeaderTop + 60), at(pressed, 97, kHeaderTop + 60)) << "the photo against the placeholder";
