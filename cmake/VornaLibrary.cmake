@@ -30,6 +30,7 @@ endforeach()
 add_library(vornalib SHARED ${CMAKE_SOURCE_DIR}/core/module/library_marker.c)
 set_target_properties(vornalib PROPERTIES
   C_VISIBILITY_PRESET hidden
-  LINK_FLAGS "-Wl,--exclude-libs,ALL")
+  LINK_FLAGS "-Wl,--version-script=${CMAKE_SOURCE_DIR}/cmake/vornalib.map"
+  LINK_DEPENDS ${CMAKE_SOURCE_DIR}/cmake/vornalib.map)
 target_link_libraries(vornalib PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,vornalib_code>")
 target_link_libraries(vornalib PUBLIC cecompat qzpam qzfc)

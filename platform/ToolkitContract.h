@@ -9,7 +9,9 @@
 #include <qzfc/ImagingHelper.h>
 #include <qzfc/ItemAttribute.h>
 #include <qzfc/MemoryDC.h>
+#include <qzfc/QzDateTime.h>
 #include <qzfc/QzDraw.h>
+#include <qzfc/QzEncode.h>
 #include <qzfc/QzMessageBox.h>
 #include <qzfc/QzPopupMenu.h>
 #include <qzfc/QzRegKey.h>

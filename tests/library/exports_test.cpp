@@ -20,7 +20,12 @@ const std::set<std::string> kExportable = {
 };
 
 // The exportable names built so far; each must really be exported.
-const std::set<std::string> kBuilt = {};
+const std::set<std::string> kBuilt = {
+    "GetGroupDisplayName", "GetGroupStoreName", "GetComboGroupName",
+    "GetMatchPNInfo", "IsSmsBlocked", "GetMatchEmailInfo", "GetFilterPNItems", "GetFilterEmailItems",
+    "MakeVcard", "MakeVcardContent", "GetPNRegionInfo", "AddCallHistory", "NotifyContactDbChanged",
+    "PhoneDialWnd", "FastNewContact", "FastAddItem2Contact",
+};
 
 // "vtable for CContactWnd", "CContactWnd::Create(...)", "MakeVcard(...)" and
 // "CContactWnd::ClassName" all give the name they belong to.

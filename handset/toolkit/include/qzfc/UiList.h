@@ -99,8 +99,12 @@ class UiList : public UiWin {
   int GetSplitLineMode() const { return m_splitMode; }
 
   // The row shrinking away after a deletion: drawn `height` pixels high
-  // (its top part) until cleared with index -1.
+  // (its top part) until cleared with index -1. Lists that animate it run a
+  // window timer with the id GetCollapseTimerId(); the window passes that
+  // timer to the list's OnTimer.
   void SetCollapsingItem(int index, int height);
+  UINT_PTR GetCollapseTimerId() const { return static_cast<UINT>(GetID()) + kCollapseTimerBase; }
+  static constexpr UINT_PTR kCollapseTimerBase = 0x10070000;
   int GetCollapsingItem() const { return m_collapsingItem; }
   int GetCollapsingHeight() const { return m_collapsingHeight; }
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-namespace vornactl {
+namespace vorna::device {
 
 struct SeedPhoto {
   const unsigned char* bytes;
@@ -309,4 +309,4 @@ inline constexpr unsigned char kAvatar4[] = {
 
 inline constexpr SeedPhoto kSeedPhotos[] = {{kAvatar1, sizeof kAvatar1}, {kAvatar2, sizeof kAvatar2}, {kAvatar3, sizeof kAvatar3}, {kAvatar4, sizeof kAvatar4}};
 
-}  // namespace vornactl
+}  // namespace vorna::device

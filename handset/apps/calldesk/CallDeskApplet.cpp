@@ -1,0 +1,53 @@
+#include "CallDeskApplet.h"
+
+#include <memory>
+
+#include "CallDeskArgs.h"
+#include "CallDeskWnd.h"
+#include "RadioBridge.h"
+#include "ce/shell.h"
+#include "qzfc/MessageLoop.h"
+#include "qzfc/WinApi.h"
+
+namespace telhub {
+namespace {
+
+std::unique_ptr<CallDeskWnd> g_call;
+
+void CloseCall() {
+  if (!g_call) return;
+  g_call->Show(FALSE);
+  RadioBridge::Get().CallEnded();
+  // The hang-up button's handler is still on the stack: free the window
+  // once the loop is back.
+  CallDeskWnd* closing = g_call.get();
+  qzfc::MessageLoop::Get().StartCallback(0, [closing] {
+    if (g_call.get() == closing) g_call.reset();
+  });
+}
+
+}  // namespace
+
+bool OpenCallDesk(const std::wstring& parameters) {
+  std::optional<std::wstring> number = ParseCallDeskArgs(parameters);
+  if (!number || g_call) return false;
+  auto call = std::make_unique<CallDeskWnd>(*number, &CloseCall);
+  RECT area = QzGetWorkArea();
+  if (!call->Create(area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr, 0)) return false;
+  g_call = std::move(call);
+  g_call->Show(TRUE);
+  RadioBridge::Get().CallStarted();
+  return true;
+}
+
+CallDeskWnd* ActiveCallDesk() { return g_call && g_call->IsWindowVisible() ? g_call.get() : nullptr; }
+
+void RegisterCallDeskApplet() { ce::RegisterApplet(kCallDeskProgram, &OpenCallDesk); }
+
+void UnregisterCallDeskApplet() {
+  ce::UnregisterApplet(kCallDeskProgram);
+  if (ActiveCallDesk()) RadioBridge::Get().CallEnded();
+  g_call.reset();
+}
+
+}  // namespace telhub

@@ -1,0 +1,69 @@
+#include "mailcomposer/MailComposer.h"
+
+#include <atomic>
+#include <string>
+
+#include "ce/bstr.h"
+#include "ce/debug.h"
+#include "mailcomposer/MailLog.h"
+
+namespace {
+
+std::wstring Copy(BSTR text) { return text ? std::wstring(text, SysStringLen(text)) : std::wstring(); }
+
+class MailComposer final : public IMailComposer, public IMailComposerView {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    if (!out) return E_POINTER;
+    if (riid == IID_IUnknown || riid == IID_IMailComposer) {
+      *out = static_cast<IMailComposer*>(this);
+    } else if (riid == IID_IMailComposerView) {
+      *out = static_cast<IMailComposerView*>(this);
+    } else {
+      *out = nullptr;
+      return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    ULONG left = --refs_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT STDMETHODCALLTYPE SetOwnerWindow(HWND owner) override {
+    mail_.owner = owner;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetSubject(BSTR subject) override {
+    mail_.subject = Copy(subject);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetBody(BSTR body) override {
+    mail_.body = Copy(body);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE AddRecipient(BSTR address) override {
+    mail_.recipients.push_back(Copy(address));
+    return S_OK;
+  }
+
+  HRESULT STDMETHODCALLTYPE Show() override {
+    std::wstring to;
+    for (const auto& address : mail_.recipients) to += (to.empty() ? L"" : L"; ") + address;
+    NKDbgPrintfW(L"Mail composer: to %s, subject \"%s\"\n", to.c_str(), mail_.subject.c_str());
+    return mailcomposer::AppendMailLog(mail_) ? S_OK : E_FAIL;
+  }
+
+ private:
+  std::atomic<ULONG> refs_{1};
+  mailcomposer::ShownMail mail_;
+};
+
+}  // namespace
+
+void RegisterMailComposer() {
+  ce::RegisterComClass(CLSID_MailComposer, [] { return static_cast<IMailComposer*>(new MailComposer); });
+}

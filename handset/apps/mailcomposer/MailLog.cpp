@@ -1,0 +1,90 @@
+#include "mailcomposer/MailLog.h"
+
+#include <cstdint>
+#include <fstream>
+#include <string_view>
+
+#include "ce/device.h"
+#include "ce/utf8.h"
+
+namespace mailcomposer {
+namespace {
+
+std::string Escape(const std::wstring& text) {
+  std::string out;
+  for (char c : ce::ToUtf8(text)) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::wstring Unescape(std::string_view text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      out += text[i];
+      continue;
+    }
+    char next = text[++i];
+    out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+  }
+  return ce::FromUtf8(out);
+}
+
+ShownMail ParseLine(std::string_view line) {
+  ShownMail mail;
+  while (!line.empty()) {
+    size_t tab = line.find('\t');
+    std::string_view field = line.substr(0, tab);
+    line = tab == std::string_view::npos ? std::string_view{} : line.substr(tab + 1);
+    size_t equals = field.find('=');
+    if (equals == std::string_view::npos) continue;
+    std::string_view key = field.substr(0, equals);
+    std::wstring value = Unescape(field.substr(equals + 1));
+    if (key == "owner") {
+      mail.owner = reinterpret_cast<HWND>(static_cast<uintptr_t>(std::wcstoull(value.c_str(), nullptr, 10)));
+    } else if (key == "subject") {
+      mail.subject = value;
+    } else if (key == "body") {
+      mail.body = value;
+    } else if (key == "to") {
+      mail.recipients.push_back(value);
+    }
+  }
+  return mail;
+}
+
+}  // namespace
+
+std::filesystem::path MailLogPath() { return ce::DeviceRoot() / "log" / "mail.log"; }
+
+bool AppendMailLog(const ShownMail& mail) {
+  std::error_code ignored;
+  std::filesystem::create_directories(MailLogPath().parent_path(), ignored);
+  std::string line = "owner=" + std::to_string(reinterpret_cast<uintptr_t>(mail.owner));
+  line += "\tsubject=" + Escape(mail.subject);
+  line += "\tbody=" + Escape(mail.body);
+  for (const auto& to : mail.recipients) line += "\tto=" + Escape(to);
+  line += '\n';
+  // One write of the whole line, so that lines from two processes never mix.
+  std::ofstream out(MailLogPath(), std::ios::binary | std::ios::app);
+  out.write(line.data(), static_cast<std::streamsize>(line.size()));
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+std::vector<ShownMail> ReadMailLog() {
+  std::vector<ShownMail> mails;
+  std::ifstream in(MailLogPath(), std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) mails.push_back(ParseLine(line));
+  return mails;
+}
+
+}  // namespace mailcomposer

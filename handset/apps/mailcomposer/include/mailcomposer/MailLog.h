@@ -1,0 +1,32 @@
+// The mail log: one line per composer shown, appended to
+// <root>/log/mail.log, UTF-8, fields separated by tabs:
+//   owner=<window handle, decimal>  subject=<text>  body=<text>  to=<address>...
+// with one "to=" field per recipient, in the order they were added.
+// Backslashes, tabs, newlines and carriage returns inside a text are written
+// as \\, \t, \n and \r.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "ce/types.h"
+
+namespace mailcomposer {
+
+struct ShownMail {
+  HWND owner = nullptr;
+  std::wstring subject;
+  std::wstring body;
+  std::vector<std::wstring> recipients;
+};
+
+std::filesystem::path MailLogPath();
+
+// Appends one line; false when the log cannot be written.
+bool AppendMailLog(const ShownMail& mail);
+
+// Every mail shown on this device root, oldest first; empty when none.
+std::vector<ShownMail> ReadMailLog();
+
+}  // namespace mailcomposer

@@ -1,0 +1,91 @@
+#include "MsgDeskWnd.h"
+
+#include "AppTexts.h"
+#include "CallRecord.h"
+#include "ce/debug.h"
+
+namespace telhub {
+namespace {
+
+constexpr COLORREF kGrey = RGB(0x78, 0x78, 0x78);
+
+// The file name of a CE path.
+std::wstring FileName(const std::wstring& path) {
+  size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+MsgDeskWnd::MsgDeskWnd(MessageRequest request, std::function<void(Outcome)> closed)
+    : request_(std::move(request)), closed_(std::move(closed)) {}
+
+std::wstring MsgDeskWnd::RecipientsText() const {
+  if (request_.kind == MessageRequest::Kind::Group) {
+    std::wstring group = GroupName(request_.groupId);
+    return group.empty() ? std::wstring(Text(L"未知群组", L"unknown group")) : group;
+  }
+  std::wstring text;
+  for (const std::wstring& number : request_.numbers) {
+    CallerInfo owner = IdentifyCaller(number);
+    if (!text.empty()) text += L", ";
+    text += owner.contactId ? owner.name : number;
+  }
+  return text;
+}
+
+BOOL MsgDeskWnd::OnInitDialog() {
+  if (!CQzWndEx::OnInitDialog()) return FALSE;
+  SetWindowText(Text(L"新信息", L"New message"));
+  const int width = GetWidth();
+
+  std::wstring to = Text(L"收件人：", L"To: ") + RecipientsText();
+  recipients_.SetID(ID_RECIPIENTS);
+  recipients_.SetText(to.c_str());
+  recipients_.SetTextSize(24);
+  recipients_.SetTextFormat(DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+  recipients_.SetPos(16, 10, width - 32, 56);
+  AddUiWin(&recipients_);
+
+  int bodyTop = 76;
+  if (request_.kind == MessageRequest::Kind::Card) {
+    std::wstring card = request_.cardName.empty() ? FileName(request_.cardPath) : request_.cardName;
+    std::wstring line = Text(L"名片：", L"Card: ") + card;
+    attachment_.SetID(ID_ATTACHMENT);
+    attachment_.SetText(line.c_str());
+    attachment_.SetTextSize(22);
+    attachment_.SetTextColor(kGrey);
+    attachment_.SetTextFormat(DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    attachment_.SetPos(16, bodyTop, width - 32, 44);
+    AddUiWin(&attachment_);
+    bodyTop += 54;
+  }
+
+  body_.SetID(ID_BODY);
+  body_.SetPos(12, bodyTop, width - 24, GetHeight() - UiToolBarPro::kHeight - bodyTop - 12);
+  body_.SetTextSize(24);
+  body_.SetText(request_.body.c_str());
+  body_.SetTip(Text(L"输入信息", L"Write a message"));
+  AddUiWin(&body_);
+
+  toolBar_.SetID(ID_TOOL_BAR);
+  toolBar_.SetPos(0, GetHeight() - UiToolBarPro::kHeight, width, UiToolBarPro::kHeight);
+  toolBar_.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, Text(L"取消", L"Cancel"));
+  toolBar_.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, Text(L"发送", L"Send"));
+  AddUiWin(&toolBar_);
+  return TRUE;
+}
+
+LRESULT MsgDeskWnd::OnQzCommand(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) != ID_TOOL_BAR || !closed_) return 0;
+  if (lParam == TOOLBAR_BUTTON_RIGHT) {
+    NKDbgPrintfW(L"msgdesk: message to %s (%d characters) handed to the radio\n", RecipientsText().c_str(),
+                 body_.GetTextLength());
+    closed_(SENT);
+  } else if (lParam == TOOLBAR_BUTTON_LEFT) {
+    closed_(CANCELLED);
+  }
+  return 0;
+}
+
+}  // namespace telhub

@@ -1,0 +1,40 @@
+// The message composer: whom the message goes to (contacts by name, other
+// numbers as they are, a group by its name), the text, and the attached
+// card. Send and cancel both close it; delivering messages is the radio's
+// and not done here.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "MsgDeskArgs.h"
+#include "qzfc/QzWndEx.h"
+#include "qzfc/UiEdit.h"
+#include "qzfc/UiStatic.h"
+#include "qzfc/UiToolBarPro.h"
+
+namespace telhub {
+
+class MsgDeskWnd : public CQzWndEx {
+ public:
+  enum ControlId { ID_TOOL_BAR = 1, ID_RECIPIENTS = 2, ID_ATTACHMENT = 3, ID_BODY = 4 };
+  enum Outcome { CANCELLED = 0, SENT = 1 };
+
+  MsgDeskWnd(MessageRequest request, std::function<void(Outcome)> closed);
+
+  LPCWSTR GetQzClassName() override { return L"MsgDeskWnd"; }
+  BOOL OnInitDialog() override;
+  LRESULT OnQzCommand(WPARAM wParam, LPARAM lParam) override;
+
+  // The recipients as shown: names for numbers of contacts.
+  std::wstring RecipientsText() const;
+
+ private:
+  MessageRequest request_;
+  std::function<void(Outcome)> closed_;
+  UiToolBarPro toolBar_;
+  UiStatic recipients_, attachment_;
+  UiEdit body_;
+};
+
+}  // namespace telhub

@@ -1,0 +1,52 @@
+#include "HostSetup.h"
+
+#include "DemoStore.h"
+#include "DeviceFiles.h"
+#include "ce/debug.h"
+#include "ce/registry.h"
+
+namespace telhub {
+namespace {
+
+// A device is seeded once: a user who later deletes every contact and call
+// keeps an empty phone.
+constexpr wchar_t kSetupKey[] = L"Software\\Telhub";
+constexpr wchar_t kSeededValue[] = L"DemoStoreSeeded";
+
+bool WasSeeded() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSetupKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return false;
+  DWORD value = 0, size = sizeof value, type = 0;
+  LONG result = RegQueryValueExW(key, kSeededValue, nullptr, &type, reinterpret_cast<LPBYTE>(&value), &size);
+  RegCloseKey(key);
+  return result == ERROR_SUCCESS && type == REG_DWORD && value != 0;
+}
+
+void MarkSeeded() {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kSetupKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return;
+  DWORD one = 1;
+  RegSetValueExW(key, kSeededValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
+  RegCloseKey(key);
+}
+
+}  // namespace
+
+SetupReport SetUpDevice(DemoStore demo) {
+  SetupReport report;
+  vorna::device::InstallReport files = vorna::device::InstallDeviceFiles();
+  report.filesOk = files.ok;
+  for (const std::string& name : files.missing)
+    NKDbgPrintfW(L"telhub: the build provides no %hs for \\windows\n", name.c_str());
+  if (demo == DemoStore::SeedWhenEmpty && !WasSeeded() && vorna::device::IsStoreEmpty()) {
+    vorna::device::DemoStoreResult seeded =
+        vorna::device::SeedDemoStore(vorna::device::kFirstStartContacts, vorna::device::kFirstStartCalls, 1);
+    report.seeded = seeded.available && seeded.contacts > 0;
+    if (report.seeded) MarkSeeded();
+  }
+  return report;
+}
+
+}  // namespace telhub

@@ -1,0 +1,110 @@
+// telhub: the phone host, the handset's main program.
+//
+//   telhub [--root DIR] [--no-demo] [-k NUMBER]
+//   telhub --headless --script FILE [--shots DIR] [--root DIR] [--no-demo]
+//
+// It opens the phone (call log, contacts, dialer) in a real window through
+// SDL; F1 or Home is the M key. With --headless it replays a tour script on
+// the in-memory screen and writes the screenshots the script asks for into
+// DIR (the current folder by default); the format is in TourScript.h. On its
+// first start on an empty device it seeds a demo store (--no-demo: never).
+// -k NUMBER dials the number at once, as "\windows\telhub.exe" does.
+//
+// Exit status: 0 done, 1 the script failed (bad line, screenshot not
+// written, a window left waiting), 2 usage error or no display, 3 the
+// window could not be created.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "HostApp.h"
+#include "TourPlayer.h"
+#include "TourScript.h"
+#include "ce/device.h"
+#include "ce/utf8.h"
+#include "qzfc/MessageLoop.h"
+#include "qzfc/Screen.h"
+
+namespace {
+
+int Usage(const char* problem) {
+  if (problem) std::fprintf(stderr, "telhub: %s\n", problem);
+  std::fprintf(stderr,
+               "usage: telhub [--root DIR] [--no-demo] [-k NUMBER]\n"
+               "       telhub --headless --script FILE [--shots DIR] [--root DIR] [--no-demo]\n");
+  return 2;
+}
+
+bool ReadFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  text = buffer.str();
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool headless = false;
+  std::string script, shots = ".", dial;
+  telhub::DemoStore demo = telhub::DemoStore::SeedWhenEmpty;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    bool hasValue = i + 1 < argc;
+    if (arg == "--headless") {
+      headless = true;
+    } else if (arg == "--no-demo") {
+      demo = telhub::DemoStore::Never;
+    } else if (arg == "--root" && hasValue) {
+      ce::SetDeviceRoot(argv[++i]);
+    } else if (arg == "--script" && hasValue) {
+      script = argv[++i];
+    } else if (arg == "--shots" && hasValue) {
+      shots = argv[++i];
+    } else if (arg == "-k" && hasValue) {
+      dial = argv[++i];
+    } else if (arg.rfind("-k ", 0) == 0) {
+      dial = arg.substr(3);  // the launcher passes "-k NUMBER" as one argument
+    } else if (arg == "--help" || arg == "-h") {
+      Usage(nullptr);
+      return 0;
+    } else {
+      return Usage(("unknown or incomplete option " + arg).c_str());
+    }
+  }
+  if (headless != !script.empty()) return Usage("--headless and --script go together");
+
+  telhub::TourScript tour;
+  if (headless) {
+    std::string text;
+    if (!ReadFile(script, text)) return Usage(("cannot read " + script).c_str());
+    tour = telhub::ParseTourScript(text);
+    if (!tour.ok()) {
+      std::fprintf(stderr, "telhub: %s:%d: %s\n", script.c_str(), tour.errorLine, tour.error.c_str());
+      return 1;
+    }
+  }
+  if (!qzfc::Screen::Start(headless ? qzfc::Display::Headless : qzfc::Display::Sdl)) {
+    std::fprintf(stderr, "telhub: no display (try --headless --script FILE)\n");
+    return 2;
+  }
+
+  telhub::HostApp app;
+  if (!app.Start(demo)) {
+    std::fprintf(stderr, "telhub: the phone window could not be created\n");
+    return 3;
+  }
+  if (!dial.empty()) app.Dial(ce::FromUtf8(dial));
+  if (!headless) return qzfc::MessageLoop::Get().Run();
+
+  telhub::TourPlayer player(std::move(tour.steps), shots);
+  if (!player.Play()) {
+    std::fprintf(stderr, "telhub: %s\n", player.error().c_str());
+    return 1;
+  }
+  return 0;
+}

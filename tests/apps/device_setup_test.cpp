@@ -1,0 +1,73 @@
+// The device's first start: the build's files in \windows, and the demo
+// store seeded once, only into an empty store.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "DemoStore.h"
+#include "DeviceFiles.h"
+#include "HostSetup.h"
+#include "qzpam/CContactsDbIf.h"
+#include "temp_root.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<int> ContactIds() {
+  std::vector<int> ids;
+  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  int id = 0, type = 0;
+  wchar_t letter = 0;
+  qzu::string name, detail;
+  for (bool first = true; db->GetContactslist(id, name, detail, type, letter, first); first = false) ids.push_back(id);
+  return ids;
+}
+
+TEST(DeviceSetup, CopiesTheBuildsFilesAndKeepsTheDevicesOwn) {
+  vorna::test::TempDeviceRoot root;
+  fs::create_directories(root.path() / "Windows");
+  { std::ofstream(root.path() / "Windows" / "dtmf1.wav") << "mine"; }
+
+  vorna::device::InstallReport report = vorna::device::InstallDeviceFiles();
+  EXPECT_TRUE(report.ok);
+  EXPECT_TRUE(report.missing.empty());
+  EXPECT_EQ(report.copied.size(), vorna::device::DeviceFileNames().size() - 1);
+  for (const char* name : {"DTMF2.WAV", "DTMF12.WAV", "Vornalib.dll.0409.MUI"})
+    EXPECT_GT(fs::file_size(root.path() / "Windows" / name), 40u) << name;
+  std::ifstream mine(root.path() / "Windows" / "dtmf1.wav");
+  std::string text;
+  mine >> text;
+  EXPECT_EQ(text, "mine");
+  EXPECT_FALSE(fs::exists(root.path() / "windows"));  // one folder, whatever its case
+
+  EXPECT_TRUE(vorna::device::InstallDeviceFiles().copied.empty());
+}
+
+TEST(DeviceSetup, SeedsTheDemoStoreOnceAndOnlyIntoAnEmptyStore) {
+  vorna::test::TempDeviceRoot root;
+  EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::Never).seeded);
+  EXPECT_TRUE(ContactIds().empty());
+
+  EXPECT_TRUE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
+  std::vector<int> ids = ContactIds();
+  EXPECT_EQ(ids.size(), static_cast<size_t>(vorna::device::kFirstStartContacts));
+
+  // The user clears the phone: it stays empty on the next start.
+  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  for (int id : ids) db->RemoveContact(id);
+  db->DeleteCalls();
+  EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
+  EXPECT_TRUE(ContactIds().empty());
+}
+
+TEST(DeviceSetup, LeavesAStoreWithTheUsersOwnDataAlone) {
+  vorna::test::TempDeviceRoot root;
+  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  ASSERT_TRUE(db->InsertCall(L"10086", 1700000000, 30, 1));
+  EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
+  EXPECT_TRUE(ContactIds().empty());
+}
+
+}  // namespace

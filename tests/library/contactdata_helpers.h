@@ -1,0 +1,63 @@
+// Helpers for the contact data tests: a fresh store per test, contacts in
+// one line, and system strings that free themselves.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "ce/bstr.h"
+#include "platform/PimContract.h"
+#include "temp_root.h"
+
+namespace contactdata_test {
+
+inline const qzu::string kBlacklist = L"_$!<Blacklist>!$_";
+
+// Owns a system string handed out by the library; frees it with
+// SysFreeString, so that the sanitizer build reports any string left over.
+class SysText {
+ public:
+  SysText() = default;
+  ~SysText() { SysFreeString(text_); }
+  SysText(const SysText&) = delete;
+  SysText& operator=(const SysText&) = delete;
+  wchar_t** out() { return &text_; }
+  bool set() const { return text_ != nullptr; }
+  std::wstring str() const { return text_ ? std::wstring(text_) : std::wstring(L"(unset)"); }
+
+ private:
+  wchar_t* text_ = nullptr;
+};
+
+class StoreTest : public ::testing::Test {
+ protected:
+  CContactsDbIf* db() {
+    CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+    EXPECT_NE(db, nullptr);
+    return db;
+  }
+  PhoneSettingsDbIf* settings() { return PhoneSettingsDbIf::GetPhoneSettingsDbIf(); }
+
+  // A contact named `name` with numbers of the given types (0 mobile, ...),
+  // in the groups of the given stored names.
+  int Add(const wchar_t* name, std::initializer_list<std::pair<const wchar_t*, int>> numbers,
+          std::initializer_list<qzu::string> groups = {}) {
+    CContactInfo record;
+    record.UpdateNameInfo(L"", name, L"");
+    int primary = 1;
+    for (const auto& [number, type] : numbers) {
+      record.AddPhoneNumber(0, number, type, primary);
+      primary = 0;
+    }
+    for (const qzu::string& group : groups) record.AddToCategoris(group);
+    const int id = db()->AddContact(record);
+    EXPECT_GT(id, 0);
+    return id;
+  }
+
+  vorna::test::TempDeviceRoot root_;
+};
+
+}  // namespace contactdata_test

@@ -1,0 +1,47 @@
+// The IP-call rule: what is dialled for which number, and what is
+// remembered for redial.
+#include <gtest/gtest.h>
+
+#include "ce/journal.h"
+#include "core/launch/Launchers.h"
+#include "dialer/IpCallRule.h"
+#include "temp_root.h"
+
+namespace {
+
+std::wstring Dial(const wchar_t* prefix, const wchar_t* number) {
+  return IpCallRule(prefix).DialString(number).str();
+}
+
+TEST(IpCallRule, PutsThePrefixInFrontUnlessTheNumberBeginsWithIt) {
+  EXPECT_EQ(Dial(L"17951", L"13800138000"), L"1795113800138000");
+  EXPECT_EQ(Dial(L"17951", L"1795113800138000"), L"1795113800138000");
+  EXPECT_EQ(Dial(L"17951", L"13817951000"), L"1795113817951000") << "the prefix later in the number";
+  EXPECT_EQ(Dial(L"17951", L"+8613800138000"), L"17951+8613800138000");
+  EXPECT_EQ(Dial(L"17951", L"10086"), L"1795110086");
+  EXPECT_EQ(Dial(L"17951", L"*#06#"), L"17951*#06#");
+  EXPECT_EQ(Dial(L"17951", L"1795"), L"179511795") << "a number shorter than the prefix";
+  EXPECT_EQ(Dial(L"", L"13800138000"), L"13800138000");
+}
+
+TEST(IpCallRule, DialsWithThePrefixAndRemembersTheNumberWithout) {
+  vorna::test::TempDeviceRoot root;
+  LastDialledNumber.Empty();
+  EXPECT_FALSE(IpCallRule(L"").Dial(L"13800138000"));
+  EXPECT_TRUE(IpCallRule(L"17951").Dial(L""));
+  EXPECT_TRUE(ce::ReadLaunchJournal().empty()) << "no prefix or no number: nothing dialled";
+
+  ASSERT_TRUE(PhoneSettingsDbIf::GetPhoneSettingsDbIf()->SetIPInUsed(L"12593"));
+  IpCallRule rule = IpCallRule::FromSettings();
+  EXPECT_TRUE(rule.InUse());
+  EXPECT_TRUE(rule.Dial(L"13800138000"));
+  EXPECT_EQ(LastDialledNumber, L"13800138000");
+  EXPECT_TRUE(rule.Dial(L"1259310086"));
+  EXPECT_EQ(LastDialledNumber, L"10086");
+  std::vector<ce::JournalEntry> journal = ce::ReadLaunchJournal();
+  ASSERT_EQ(journal.size(), 2u);
+  EXPECT_EQ(journal[0].details, L"-n 1259313800138000");
+  EXPECT_EQ(journal[1].details, L"-n 1259310086");
+}
+
+}  // namespace

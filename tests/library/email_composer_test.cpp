@@ -1,0 +1,83 @@
+// The e-mail composer receives the owner and the addresses and is shown.
+#include <gtest/gtest.h>
+
+#include "core/launch/Launchers.h"
+#include "mailcomposer/MailComposer.h"
+#include "mailcomposer/MailLog.h"
+#include "platform/PimContract.h"
+#include "temp_root.h"
+
+namespace {
+
+using mailcomposer::ReadMailLog;
+
+const HWND kOwner = reinterpret_cast<HWND>(uintptr_t{0x4242});
+
+class EmailComposerTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+    RegisterMailComposer();
+  }
+  void TearDown() override {
+    ce::UnregisterComClass(CLSID_MailComposer);
+    CoUninitialize();
+  }
+
+  // A stored contact in `group` with these addresses.
+  void AddMember(const wchar_t* name, const wchar_t* group, std::initializer_list<const wchar_t*> emails) {
+    CContactInfo record;
+    record.UpdateNameInfo(L"", name, L"");
+    for (const wchar_t* email : emails) record.AddEmail(0, email, 0);
+    record.AddToCategoris(group);
+    ASSERT_GT(CContactsDbIf::GetContactDbIf()->AddContact(record), 0);
+  }
+
+  vorna::test::TempDeviceRoot root;
+};
+
+TEST_F(EmailComposerTest, OneAddressReachesTheComposerAsGiven) {
+  EXPECT_TRUE(ComposeEmail(kOwner, L"ann\t<ann@example.com>"));
+  auto mails = ReadMailLog();
+  ASSERT_EQ(mails.size(), 1u);
+  EXPECT_EQ(mails[0].owner, kOwner);
+  EXPECT_EQ(mails[0].recipients, std::vector<std::wstring>{L"ann\t<ann@example.com>"});
+  EXPECT_EQ(mails[0].subject, L"");
+}
+
+TEST_F(EmailComposerTest, GroupSendsEveryMembersAddressInListOrder) {
+  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  ASSERT_NE(db, nullptr);
+  const int group = db->AddGroup(L"Team");
+  ASSERT_GT(group, 0);
+  AddMember(L"Ann", L"Team", {L"ann@work.example", L"ann@home.example"});
+  AddMember(L"Bob", L"Team", {L"bob@example.com"});
+  AddMember(L"Eve", L"Other", {L"eve@example.com"});
+
+  std::vector<std::wstring> expected;
+  qzu::string email;
+  for (bool first = true; db->GetGroupEmail(group, email, first); first = false) expected.push_back(email.str());
+  ASSERT_EQ(expected.size(), 3u);
+
+  EXPECT_TRUE(ComposeGroupEmail(kOwner, group));
+  auto mails = ReadMailLog();
+  ASSERT_EQ(mails.size(), 1u);
+  EXPECT_EQ(mails[0].recipients, expected);
+}
+
+TEST_F(EmailComposerTest, EmptyGroupStillShowsTheComposer) {
+  const int group = CContactsDbIf::GetContactDbIf()->AddGroup(L"Nobody");
+  EXPECT_TRUE(ComposeGroupEmail(kOwner, group));
+  auto mails = ReadMailLog();
+  ASSERT_EQ(mails.size(), 1u);
+  EXPECT_TRUE(mails[0].recipients.empty());
+}
+
+TEST_F(EmailComposerTest, MissingComposerIsNotReported) {
+  ce::UnregisterComClass(CLSID_MailComposer);
+  EXPECT_TRUE(ComposeEmail(kOwner, L"ann@example.com"));
+  EXPECT_TRUE(ComposeGroupEmail(kOwner, 1));
+  EXPECT_TRUE(ReadMailLog().empty());
+}
+
+}  // namespace

@@ -1,0 +1,153 @@
+// Identifying numbers and addresses: results, the blocked decision, labels,
+// null pointers and who frees what.
+#include <gtest/gtest.h>
+
+#include "contactdata/NumberMatching.h"
+#include "contactdata_helpers.h"
+
+namespace {
+
+using contactdata_test::kBlacklist;
+using contactdata_test::SysText;
+
+class NumberMatching : public contactdata_test::StoreTest {};
+
+struct Identified {
+  bool matched;
+  bool blocked;
+};
+
+Identified Identify(const wchar_t* number) {
+  bool blocked = false;
+  SysText name, label, text;
+  const bool matched = GetMatchPNInfo(number, nullptr, name.out(), label.out(), text.out(), nullptr, nullptr, &blocked);
+  return {matched, blocked};
+}
+
+TEST_F(NumberMatching, BlockedFollowsTheBlacklistForContactsAndTheRejectSettingForStrangers) {
+  Add(L"Ann", {{L"13800138000", 0}});
+  Add(L"Bad", {{L"13900139000", 0}}, {kBlacklist});
+  const wchar_t* stranger = L"13700137000";
+  struct Case {
+    int rejectStrangers;
+    const wchar_t* number;
+    bool matched;
+    bool blocked;
+    bool smsBlocked;
+  };
+  const Case cases[] = {
+      {0, L"13800138000", true, false, false}, {1, L"13800138000", true, false, false},
+      {0, L"13900139000", true, true, true},   {1, L"13900139000", true, true, true},
+      {0, stranger, false, false, false},      {1, stranger, false, true, false},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(settings()->SetRejectCall(c.rejectStrangers));
+    const Identified result = Identify(c.number);
+    EXPECT_EQ(result.matched, c.matched) << c.number << " reject=" << c.rejectStrangers;
+    EXPECT_EQ(result.blocked, c.blocked) << c.number << " reject=" << c.rejectStrangers;
+    EXPECT_EQ(IsSmsBlocked(c.number), c.smsBlocked) << c.number;
+  }
+}
+
+TEST_F(NumberMatching, AMatchHandsOutIdNameLabelAndRingPath) {
+  CContactInfo record;
+  record.UpdateNameInfo(L"张", L"三", L"");
+  record.AddPhoneNumber(0, L"13800138000", 2, 1);
+  record.AddPhoneNumber(0, L"075512345678", 7, 0);
+  record.UpdateRing(L"\\Windows\\Rings\\a.wav");
+  const int id = db()->AddContact(record);
+
+  int found = 0;
+  SysText name, label, text;
+  bool blocked = true;
+  ASSERT_TRUE(GetMatchPNInfo(L"13800138000", &found, name.out(), label.out(), text.out(), nullptr, nullptr, &blocked));
+  EXPECT_EQ(found, id);
+  EXPECT_EQ(name.str(), L"张三");
+  EXPECT_EQ(label.str(), L"工作");
+  EXPECT_EQ(text.str(), L"\\Windows\\Rings\\a.wav");
+  EXPECT_FALSE(blocked);
+
+  // A type code outside the table is labelled as a mobile number.
+  SysText otherLabel;
+  int extra = -1;
+  ASSERT_TRUE(GetMatchPNInfo(L"075512345678", nullptr, nullptr, otherLabel.out(), &extra));
+  EXPECT_EQ(otherLabel.str(), L"手机");
+  EXPECT_GT(extra, 0) << "the data library's entry id is passed on";
+}
+
+TEST_F(NumberMatching, NoMatchLeavesEveryOutParameterAsItWas) {
+  Add(L"Ann", {{L"13800138000", 0}});
+  wchar_t untouched[] = L"untouched";
+  int id = -7, extra = -7, type = -7;
+  wchar_t* name = untouched;
+  wchar_t* label = untouched;
+  wchar_t* text = untouched;
+  for (const wchar_t* number : {L"13700137000", L"", L"888", L"abc;,#", static_cast<const wchar_t*>(nullptr)}) {
+    EXPECT_FALSE(GetMatchPNInfo(number, &id, &name, &label, &extra));
+    EXPECT_FALSE(GetMatchPNInfo(number, &id, &name, &label, &text, nullptr, nullptr, nullptr));
+    EXPECT_FALSE(GetMatchEmailInfo(number, &id, &name, &type));
+    EXPECT_FALSE(IsSmsBlocked(number));
+  }
+  const std::wstring huge(10000, L'1');
+  EXPECT_FALSE(GetMatchPNInfo(huge.c_str(), &id, &name, &label, &extra));
+  EXPECT_EQ(id, -7);
+  EXPECT_EQ(extra, -7);
+  EXPECT_EQ(type, -7);
+  EXPECT_EQ(name, untouched);
+  EXPECT_EQ(label, untouched);
+  EXPECT_EQ(text, untouched);
+}
+
+TEST_F(NumberMatching, NullPointersAreSkippedAndTheOthersStillFilled) {
+  const int id = Add(L"Ann", {{L"13800138000", 1}});
+  SysText name, label;
+  int found = 0;
+  EXPECT_TRUE(GetMatchPNInfo(L"13800138000", nullptr, nullptr, nullptr, nullptr));
+  EXPECT_TRUE(GetMatchPNInfo(L"13800138000", nullptr, name.out(), nullptr, nullptr));
+  EXPECT_EQ(name.str(), L"Ann");
+  EXPECT_TRUE(GetMatchPNInfo(L"13800138000", &found, nullptr, label.out(), nullptr, nullptr, nullptr, nullptr));
+  EXPECT_EQ(found, id);
+  EXPECT_EQ(label.str(), L"家庭");
+}
+
+TEST_F(NumberMatching, EmailMatchesGiveTheRawTypeCode) {
+  CContactInfo record;
+  record.UpdateNameInfo(L"", L"Ann", L"");
+  record.AddEmail(0, L"ann@example.com", 5);
+  const int id = db()->AddContact(record);
+  int found = 0, type = -1;
+  SysText name;
+  ASSERT_TRUE(GetMatchEmailInfo(L"ann@example.com", &found, name.out(), &type));
+  EXPECT_EQ(found, id);
+  EXPECT_EQ(name.str(), L"Ann");
+  EXPECT_EQ(type, 5);
+  EXPECT_TRUE(GetMatchEmailInfo(L"ann@example.com", nullptr, nullptr, nullptr));
+}
+
+TEST_F(NumberMatching, FilterItemsComeOneByOneUntilFalse) {
+  const int ann = Add(L"Ann", {{L"13800138000", 0}, {L"075512345678", 4}});
+  Add(L"Bob", {{L"13900139000", 0}});
+  std::vector<std::wstring> rows;
+  int id = 0;
+  for (bool first = true;; first = false) {
+    SysText name, label, number;
+    if (!GetFilterPNItems(L"138", &id, name.out(), label.out(), number.out(), first)) {
+      EXPECT_FALSE(name.set() || label.set() || number.set()) << "the final call allocates nothing";
+      break;
+    }
+    EXPECT_EQ(id, ann);
+    rows.push_back(name.str() + L"|" + label.str() + L"|" + number.str());
+  }
+  EXPECT_EQ(rows, std::vector<std::wstring>({L"Ann|手机|13800138000"}));
+
+  CContactInfo record;
+  record.UpdateNameInfo(L"", L"Cat", L"");
+  record.AddEmail(0, L"cat@work.example", 1);
+  db()->AddContact(record);
+  SysText name, label, address;
+  ASSERT_TRUE(GetFilterEmailItems(L"work", &id, name.out(), label.out(), address.out(), true));
+  EXPECT_EQ(name.str() + L"|" + label.str() + L"|" + address.str(), L"Cat|工作|cat@work.example");
+  EXPECT_FALSE(GetFilterEmailItems(L"work", nullptr, nullptr, nullptr, nullptr, false));
+}
+
+}  // namespace

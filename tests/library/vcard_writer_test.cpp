@@ -1,0 +1,194 @@
+// The vCard writer's bytes, line by line, and the plain-text card.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "ce/codepage.h"
+#include "contactdata/VcardWriter.h"
+#include "contactdata_helpers.h"
+
+namespace {
+
+std::string Card(CContactInfo& contact) {
+  qzu::string8 card = "left over";
+  EXPECT_TRUE(MakeVcard(contact, card));
+  return std::string(card.view());
+}
+
+// The lines between VERSION and END:VCARD.
+std::string Body(CContactInfo& contact) {
+  const std::string card = Card(contact);
+  if (card == "BEGIN:VCARD\nVERSION:2.1\nEND:VCARD") return "";
+  const std::string head = "BEGIN:VCARD\nVERSION:2.1\n";
+  const std::string tail = "\nEND:VCARD";
+  if (card.rfind(head, 0) != 0 || card.size() < head.size() + tail.size() ||
+      card.compare(card.size() - tail.size(), tail.size(), tail) != 0)
+    return "(malformed) " + card;
+  return card.substr(head.size(), card.size() - head.size() - tail.size());
+}
+
+std::string Gbk(const wchar_t* text) {
+  char bytes[256];
+  const int n = WideCharToMultiByte(936, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+  return std::string(bytes, static_cast<std::size_t>(n > 0 ? n - 1 : 0));
+}
+
+TEST(VcardWriter, ACardWithOneMobileNumberIsFourLines) {
+  CContactInfo contact;
+  contact.AddPhoneNumber(0, L"13800138000", 0, 1);
+  EXPECT_EQ(Card(contact), "BEGIN:VCARD\nVERSION:2.1\nTEL;CELL:13800138000\nEND:VCARD");
+  CContactInfo empty;
+  EXPECT_EQ(Card(empty), "BEGIN:VCARD\nVERSION:2.1\nEND:VCARD");
+}
+
+TEST(VcardWriter, PropertiesInOrderWithTheirTypeParameters) {
+  CContactInfo c;
+  c.UpdateNameInfo(L"Smith", L"Ann", L"Acme");
+  c.AddToCategoris(L"Friends");
+  for (int type : {0, 1, 2, 3, 4, 9}) c.AddPhoneNumber(0, qzu::string(type), type, 0);
+  for (int type : {0, 1, 2, -1}) c.AddEmail(0, qzu::string(type) + L"@mail", type);
+  c.AddWebPage(0, L"http://a.example/x?y=1", 1);
+  c.AddQQ(0, L"12345", 0);
+  c.AddMSN(0, L"ann@msn", 2);
+  c.AddAddress(0, L"City", L"Country", L"518000", L"Province", L"Street 1", 1);
+  c.AddAddress(0, L"Shenzhen", L"", L"", L"", L"", 0);
+  c.UpdateBirthday(L"19900517");
+  EXPECT_EQ(Body(c),
+            "N:Smith;Ann\nORG:Acme\nCATEGORIES:Friends\n"
+            "TEL;CELL:0\nTEL;HOME:1\nTEL;WORK:2\nTEL;FAX:3\nTEL:4\nTEL:9\n"
+            "EMAIL;PRIVATE:0@mail\nEMAIL;WORK:1@mail\nEMAIL:2@mail\nEMAIL:-1@mail\n"
+            "URL;WORK:http://a.example/x?y=1\nX-QQ;PRIVATE:12345\nX-MSN:ann@msn\n"
+            "ADR;WORK:;;Street 1;City;Province;518000;Country\nADR;HOME:;;;Shenzhen;;;\n"
+            "BDAY:19900517");
+
+  CContactInfo firstOnly;
+  firstOnly.UpdateNameInfo(L"", L"Ann", L"");
+  EXPECT_EQ(Body(firstOnly), "N:;Ann");
+}
+
+TEST(VcardWriter, NotesAreQuotedPrintableIn24ByteChunks) {
+  struct Case {
+    const wchar_t* note;
+    const char* line;
+  };
+  const Case cases[] = {
+      {L"abcdefghijklmnopqrstuvwx", "NOTE;ENCODING=QUOTED-PRINTABLE:abcdefghijklmnopqrstuvwx"},
+      {L"abcdefghijklmnopqrstuvwxy", "NOTE;ENCODING=QUOTED-PRINTABLE:abcdefghijklmnopqrstuvwx=\ny"},
+      {L"a=b\r\nc ", "NOTE;ENCODING=QUOTED-PRINTABLE:a=3Db=0D=0Ac=20"},
+  };
+  for (const Case& c : cases) {
+    CContactInfo contact;
+    contact.UpdateRemark(c.note);
+    EXPECT_EQ(Body(contact), c.line);
+  }
+}
+
+TEST(VcardWriter, PhotosAreBase64InIndentedLinesOf48Bytes) {
+  CContactInfo contact;
+  std::string bytes(100, '\xff');
+  contact.SetPhoto(reinterpret_cast<const unsigned char*>(bytes.data()), 100);
+  const std::string full(64, '/');
+  EXPECT_EQ(Body(contact), "PHOTO;TYPE=JPEG;ENCODING=BASE64:\n    " + full + "\n    " + full + "\n    /////w==");
+
+  contact.photoLength = 0;  // a buffer without a length
+  EXPECT_EQ(Body(contact), "");
+  contact.photoData.reset();  // a length without a buffer
+  contact.photoLength = 100;
+  EXPECT_EQ(Body(contact), "");
+}
+
+TEST(VcardWriter, ValuesStayReadableLinesWhateverTheyHold) {
+  struct Case {
+    const wchar_t* last;
+    const wchar_t* first;
+    std::string line;
+  };
+  const Case cases[] = {
+      // The component separator inside a name is escaped.
+      {L"a;b", L"c,d", "N:a\\;b;c,d"},
+      // Text beyond ASCII says its code page; text the code page lacks is UTF-8.
+      {L"郑", L"", "N;CHARSET=GBK:" + Gbk(L"郑") + ";"},
+      {L"", L"Zoë😀", "N;CHARSET=UTF-8:;Zo\xC3\xAB\xF0\x9F\x98\x80"},
+      // Line breaks and other control characters would end the line.
+      {L"a\nb", L"\x01", "N;ENCODING=QUOTED-PRINTABLE:a=0Ab;=01"},
+  };
+  for (const Case& c : cases) {
+    CContactInfo contact;
+    contact.UpdateNameInfo(c.last, c.first, L"");
+    EXPECT_EQ(Body(contact), c.line);
+  }
+  CContactInfo groups;
+  groups.AddToCategoris(L"同事");
+  groups.AddToCategoris(contactdata_test::kBlacklist);
+  groups.AddToCategoris(L"x;y");
+  groups.UpdateNameInfo(L"", L"", L"A;B");
+  EXPECT_EQ(Body(groups), "ORG:A\\;B\nCATEGORIES;CHARSET=GBK:" + Gbk(L"同事;黑名单") + ";x\\;y");
+}
+
+class VcardFile : public contactdata_test::StoreTest {
+ protected:
+  std::string Read(const char* relative) {
+    std::ifstream in(root_.path() / relative, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+};
+
+TEST_F(VcardFile, WritesANewFileAndNeverOverwrites) {
+  std::filesystem::create_directories(root_.path() / "tmpvcard");
+  CContactInfo contact;
+  contact.UpdateNameInfo(L"张", L"三", L"");
+  contact.AddPhoneNumber(0, L"13800138000", 0, 1);
+  ASSERT_TRUE(MakeVcard(contact, L"\\tmpvcard\\zs.vcf"));
+  EXPECT_EQ(Read("tmpvcard/zs.vcf"), Card(contact));
+
+  CContactInfo other;
+  other.UpdateNameInfo(L"", L"Other", L"");
+  EXPECT_FALSE(MakeVcard(other, L"\\tmpvcard\\zs.vcf"));
+  EXPECT_EQ(Read("tmpvcard/zs.vcf"), Card(contact)) << "the existing file is left as it was";
+
+  EXPECT_FALSE(MakeVcard(contact, L"\\..\\outside.vcf"));
+  EXPECT_FALSE(std::filesystem::exists(root_.path().parent_path() / "outside.vcf"));
+  EXPECT_FALSE(MakeVcard(contact, L"\\no\\such\\folder.vcf"));
+  EXPECT_FALSE(MakeVcard(contact, static_cast<const wchar_t*>(nullptr)));
+  EXPECT_FALSE(MakeVcard(contact, L""));
+}
+
+TEST(VcardContent, OneLabelledLinePerFieldAppendedToTheText) {
+  CContactInfo c;
+  c.UpdateNameInfo(L"张", L"三", L"腾讯");
+  c.AddToCategoris(L"同事");
+  c.AddToCategoris(contactdata_test::kBlacklist);
+  c.AddPhoneNumber(0, L"13800138000", 0, 1);
+  c.AddPhoneNumber(0, L"075512345678", 3, 0);
+  c.AddPhoneNumber(0, L"110", 4, 0);
+  c.AddPhoneNumber(0, L"120", -2, 0);
+  c.AddEmail(0, L"zs@qq.com", 1);
+  c.AddWebPage(0, L"qq.com", 0);
+  c.AddQQ(0, L"10001", 0);
+  c.AddMSN(0, L"zs@msn", 0);
+  c.AddAddress(0, L"深圳", L"中国", L"518000", L"广东", L"", 0);
+  c.UpdateRemark(L"第一行\r\n第二行");
+  c.UpdateBirthday(L"19900517");
+  const std::wstring card =
+      L"姓名:  张三\r\n公司:  腾讯\r\n组别:  同事 黑名单\r\n"
+      L"手机电话号码:  13800138000\r\n传真电话号码:  075512345678\r\n电话号码:  110\r\n手机电话号码:  120\r\n"
+      L"邮件:  zs@qq.com\r\n网址:  qq.com\r\nQQ:  10001\r\nMSN:  zs@msn\r\n地址:  ,深圳,广东,中国,518000\r\n"
+      L"备注:  第一行\r\n第二行\r\n生日:  19900517\r\n";
+  qzu::string text;
+  ASSERT_TRUE(MakeVcardContent(c, text));
+  EXPECT_EQ(std::wstring(text.view()), card);
+  ASSERT_TRUE(MakeVcardContent(c, text));
+  EXPECT_EQ(std::wstring(text.view()), card + card);
+
+  CContactInfo nothing;
+  qzu::string empty;
+  EXPECT_TRUE(MakeVcardContent(nothing, empty));
+  EXPECT_TRUE(empty.empty());
+}
+
+}  // namespace
