@@ -17,7 +17,8 @@ namespace {
 // folder, the parent of the folder holding this program.
 std::filesystem::path GalleryDir() {
   std::filesystem::path source = std::filesystem::path(__FILE__).parent_path();
-  if (source.is_relative()) source = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / source;
+  if (source.is_relative())
+    source = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / source;
   return source / "../../docs/images";
 }
 
@@ -43,9 +44,16 @@ int DarkPixels(int left, int top, int width, int height) {
 
 class DialGalleryTest : public DialWindowTest {};
 
-TEST_F(DialGalleryTest, Empty) {
+TEST_F(DialGalleryTest, EmptyAndAKeyPressed) {
   ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("dialer_empty.png", false)));
   EXPECT_EQ(DarkPixels(0, kScreenTop + 34, 480, 98), 0) << "no number and no name";
+  POINT five = KeyPoint(kKey5);
+  int atRest = DarkPixels(five.x - 70, five.y - 40, 140, 80);
+  Press(kKey5);
+  ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("dialer_pressed.png", false)));
+  EXPECT_NE(DarkPixels(five.x - 70, five.y - 40, 140, 80), atRest) << "the pressed key looks different";
+  Release(kKey5);
+  EXPECT_EQ(DarkPixels(five.x - 70, five.y - 40, 140, 80), atRest) << "and is back at rest when lifted";
 }
 
 TEST_F(DialGalleryTest, NumberOfAContact) {
