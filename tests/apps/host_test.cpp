@@ -2,6 +2,7 @@
 // programs, and its "-k" dialling.
 #include <gtest/gtest.h>
 
+#include "DialParameters.h"
 #include "PlaceholderWnd.h"
 #include "ce/shell.h"
 #include "mailcomposer/MailComposer.h"
