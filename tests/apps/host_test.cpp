@@ -56,6 +56,12 @@ TEST_F(HostTest, RefreshesTheCallLogWhenDataChangeAndWhenItComesToTheFront) {
   robot_.Settle();
   EXPECT_EQ(host.CallLogRefreshes(), before + 1);
 
+  // Another process: vornactl notify, as a program that changed contacts.
+  ASSERT_EQ(vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "vornactl", {"notify"}), 0);
+  EXPECT_TRUE(robot_.WaitForForeignMessage(5000));
+  EXPECT_EQ(host.CallLogRefreshes(), before + 2);
+  before += 1;
+
   // Another program's window covers the host, then goes away.
   CQzWndEx other;
   RECT area = QzGetWorkArea();
