@@ -3,6 +3,7 @@
 #include "CallDeskApplet.h"
 #include "MsgDeskApplet.h"
 #include "RadioBridge.h"
+#include "TelPrefsApplet.h"
 #include "ce/com.h"
 #include "ce/shell.h"
 #include "mailcomposer/MailComposer.h"
@@ -41,6 +42,7 @@ HostApp::~HostApp() {
   ce::UnregisterApplet(kHostProgram);
   UnregisterCallDeskApplet();
   UnregisterMsgDeskApplet();
+  UnregisterTelPrefsApplet();
   if (window_) RadioBridge::Get().StopListening(window_->GetHwnd());
   window_.reset();
   if (comStarted_) CoUninitialize();
@@ -53,8 +55,8 @@ void HostApp::RegisterApplets() {
   });
   RegisterCallDeskApplet();
   RegisterMsgDeskApplet();
+  RegisterTelPrefsApplet();
   RegisterMailComposer();
-  // FIXME: register the settings once they are built.
 }
 
 bool HostApp::Start(DemoStore demo) {
