@@ -9,6 +9,7 @@
 #include "ce/device.h"
 #include "qzpam/CContactsDbIf.h"
 #include "qzpam/PhoneSettingsDbIf.h"
+#include "store/Schema.h"
 #include "temp_root.h"
 
 namespace {
@@ -63,6 +64,50 @@ TEST_F(StoreFile, CreatedUnderTheRootOnFirstUseAndKeptAcrossReopening) {
   // Another root is another store.
   vorna::test::TempDeviceRoot other;
   EXPECT_EQ(db->GetGroupID(L"家人"), 0);
+}
+
+TEST_F(StoreFile, FirstVersionIsUpgradedKeepingItsContacts) {
+  Write("");
+  {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(file().c_str(), &raw), SQLITE_OK);
+    EXPECT_TRUE(qzpam::UpgradeSchema(raw, 0, 1));
+    sqlite3_close(raw);
+  }
+  Exec(("PRAGMA user_version = 1; PRAGMA application_id = " + std::to_string(qzpam::kApplicationId) + ";"
+        "INSERT INTO contacts(id, display_name, letter, pinyin, initials, detail, photo)"
+        "  VALUES(7, 'Anna', 'A', 'anna', 'a', '13800000001', x'FFD8FFD9');"
+        "INSERT INTO phones(contact_id, value, is_primary, match_key, match_tail)"
+        "  VALUES(7, '13800000001', 1, '13800000001', '0000001');")
+           .c_str());
+
+  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  ASSERT_NE(db, nullptr);
+  CContactInfo anna;
+  ASSERT_TRUE(db->GetContactInfo(7, anna));
+  ASSERT_EQ(anna.photoLength, 4);
+  EXPECT_EQ(anna.photoData[3], 0xD9);
+  qzu::string name;
+  EXPECT_EQ(db->SearchPN(L"+86 138 0000 0001", &name, nullptr, nullptr, nullptr, nullptr, nullptr), 7);
+  EXPECT_EQ(name, L"Anna");
+  anna.UpdateNameInfo(L"", L"Anne", L"");
+  ASSERT_TRUE(db->UpdateName(anna));
+  int id = 0, type = 0;
+  wchar_t letter = 0;
+  qzu::string detail;
+  ASSERT_TRUE(db->GetContactslist(id, name, detail, type, letter, true));
+  EXPECT_EQ(name, L"Anne");
+  EXPECT_EQ(detail, L"13800000001");
+
+  Reopen();
+  sqlite3* raw = nullptr;
+  ASSERT_EQ(sqlite3_open_v2(file().c_str(), &raw, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  sqlite3_stmt* version = nullptr;
+  sqlite3_prepare_v2(raw, "PRAGMA user_version", -1, &version, nullptr);
+  ASSERT_EQ(sqlite3_step(version), SQLITE_ROW);
+  EXPECT_EQ(sqlite3_column_int(version, 0), qzpam::kSchemaVersion);
+  sqlite3_finalize(version);
+  sqlite3_close(raw);
 }
 
 TEST_F(StoreFile, NewerSchemaIsRefused) {

@@ -109,7 +109,8 @@ TEST_F(StoreProcesses, KilledWriterLeavesASoundStoreWithEveryAcknowledgedWrite) 
   // The other process's changes move the counters and reach this one's list.
   EXPECT_NE(db()->GetDbChangeCount(), contacts);
   EXPECT_NE(db()->GetCallsChangeCount(), calls);
-  EXPECT_GE(ContactCount(), static_cast<int>(acked.size()));
+  std::vector<pimtest::ListRow> kept = AllContacts();
+  EXPECT_GE(kept.size(), acked.size());
 
   ce::SetDeviceRoot(root_.path());  // this process opens the store afresh
   sqlite3* raw = nullptr;
@@ -121,9 +122,19 @@ TEST_F(StoreProcesses, KilledWriterLeavesASoundStoreWithEveryAcknowledgedWrite) 
   sqlite3_finalize(check);
   sqlite3_close(raw);
 
+  EXPECT_EQ(AllContacts(), kept);  // the list kept up to date equals the one read afresh
   std::set<int> stored;
-  for (const pimtest::ListRow& row : AllContacts()) stored.insert(row.id);
+  for (const pimtest::ListRow& row : kept) stored.insert(row.id);
   for (int id : acked) EXPECT_TRUE(stored.contains(id)) << "acknowledged contact " << id << " is missing";
+  // Write i of the peer also recorded a call from its own number at time 1700000000 + i.
+  for (size_t i = 0; i < acked.size(); ++i) {
+    std::wstring number = L"1390000" + std::to_wstring(1000 + i);
+    int time = 0, value = 0, type = 0;
+    bool found = false;
+    for (bool first = true; db()->GetCallHistoryByPN(number.c_str(), 10, time, value, type, first); first = false)
+      found = found || time == static_cast<int>(1700000000 + i);
+    EXPECT_TRUE(found) << "acknowledged call " << i << " is missing";
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // moved flag, focus and WM_CHAR, and the notifications controls send.
 #include <gtest/gtest.h>
 
+#include "qzfc/UiList.h"
+#include "qzfc/UiScrollWin.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
@@ -163,12 +165,51 @@ TEST_F(InputTest, CommandsReachOnQzCommandOnlyWithNotificationsOn) {
   EXPECT_EQ(commands[0].l, MAKELPARAM(3, 4));
 }
 
-TEST_F(InputTest, TimerWithAControlIdReachesThatControl) {
-  ::SetTimer(wnd.GetHwnd(), 12, 100, nullptr);
-  robot.Advance(100);
-  ::KillTimer(wnd.GetHwnd(), 12);
-  EXPECT_EQ(b.log, (std::vector<std::string>{"timer"}));
+// A list that records its timers, as lists that animate a deleted row do.
+struct TimedList : UiList {
+  LRESULT OnTimer(UINT_PTR id) override {
+    timers.push_back(id);
+    return 0;
+  }
+  std::vector<UINT_PTR> timers;
+};
+
+TEST_F(InputTest, WindowTimersReachTheControlTheyAreAddressedTo) {
+  TimedList list;
+  list.SetID(20);
+  list.SetPos(0, 100, 480, 200);
+  wnd.AddUiWin(&list);
+  UiScrollWin page;
+  RecordingControl child;
+  child.SetID(31);
+  child.SetPos(0, 0, 100, 50);
+  page.SetPos(0, 300, 480, 200);
+  page.AddChild(&child);
+  wnd.AddUiWin(&page);
+  TimedList pageList;  // a list on a scroll page
+  pageList.SetID(32);
+  pageList.SetPos(0, 60, 480, 100);
+  page.AddChild(&pageList);
+
+  const UINT_PTR ids[] = {12, 20, list.GetCollapseTimerId(), 31, pageList.GetCollapseTimerId(), 99,
+                          0x10070000 + 12};
+  for (UINT_PTR id : ids) {
+    ::SetTimer(wnd.GetHwnd(), id, 50, nullptr);
+    robot.Advance(50);
+    ::KillTimer(wnd.GetHwnd(), id);
+  }
+  EXPECT_EQ(b.log, (std::vector<std::string>{"timer"})) << "only its own id: it is no list";
   EXPECT_TRUE(a.log.empty());
+  EXPECT_EQ(list.timers, (std::vector<UINT_PTR>{20, 0x10070000 + 20}));
+  EXPECT_EQ(child.log, (std::vector<std::string>{"timer"}));
+  EXPECT_EQ(pageList.timers, (std::vector<UINT_PTR>{0x10070000 + 32}));
+  EXPECT_EQ(wnd.GetUiWin(31), &child) << "children of a scroll page are found by id";
+  EXPECT_EQ(wnd.GetUiWin(32), &pageList);
+  EXPECT_EQ(wnd.GetUiWin(99), nullptr);
+  page.RemoveChild(&pageList);
+  page.RemoveChild(&child);
+  wnd.RemoveUiWin(&page);
+  wnd.RemoveUiWin(&list);
 }
 
 TEST_F(InputTest, ModalWindowOpenedDuringAPressGetsTheRelease) {

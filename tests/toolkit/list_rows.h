@@ -74,15 +74,10 @@ class TestRows : public IItemCollection {
 
 // An image of the handset's art, loaded from the source tree.
 inline bool LoadArt(ImagingHelper& image, const std::string& relative) {
-  std::filesystem::path path = std::filesystem::path(__FILE__).parent_path() / "../../handset/res" / relative;
+  std::filesystem::path path = std::filesystem::path(VORNA_SOURCE_DIR) / "handset/res" / relative;
   std::ifstream in(path, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   return !bytes.empty() && image.LoadSvg(bytes.data(), static_cast<UINT>(bytes.size()));
-}
-
-// The folder of the README's gallery.
-inline std::filesystem::path GalleryDir() {
-  return std::filesystem::path(__FILE__).parent_path() / "../../docs/images";
 }
 
 // Screen y of the list's client y (windows start below the shell bar).

@@ -30,9 +30,9 @@ bool SetPhoto(const CContactInfo& record, bool remove) {
   if (record.contactId <= 0) return false;
   if (!remove && (!record.photoData || record.photoLength <= 0)) return false;
   return WriteToStore([&](Store& store) {
-    Statement stmt = store.Prepare("UPDATE contacts SET photo = ? WHERE id = ?");
-    stmt.BindBlob(1, remove ? nullptr : record.photoData.get(), remove ? 0 : record.photoLength);
-    return stmt.Bind(2, record.contactId).Run() && store.Changes() == 1;
+    return ContactRows::Exists(store, record.contactId) &&
+           ContactRows::SetPhoto(store, record.contactId, remove ? nullptr : record.photoData.get(),
+                                 remove ? 0 : record.photoLength);
   });
 }
 

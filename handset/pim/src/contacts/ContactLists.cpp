@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "contacts/ContactsDbState.h"
+#include "contacts/FuzzyKey.h"
 #include "qzpam/CContactsDbIf.h"
 #include "store/StoreAccess.h"
 
@@ -34,10 +35,10 @@ void StartContacts(ContactsDbState& state, SnapshotCursor& cursor, Membership me
   });
   std::vector<ContactRef> rows;
   if (cursor.snapshot) {
-    for (const SnapshotContact& contact : cursor.snapshot->contacts()) {
-      if (membership == Membership::InGroup && !grouped.contains(contact.id)) continue;
-      if (membership == Membership::InNoGroup && grouped.contains(contact.id)) continue;
-      keep(contact, rows);
+    for (const auto& contact : cursor.snapshot->contacts()) {
+      if (membership == Membership::InGroup && !grouped.contains(contact->id)) continue;
+      if (membership == Membership::InNoGroup && grouped.contains(contact->id)) continue;
+      keep(*contact, rows);
     }
   }
   cursor.rows.Start(std::move(rows));
@@ -144,10 +145,12 @@ bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::s
       rows.push_back({&contact, number});
       matches.push_back(&contact);
     };
-    if (snapshot && snapshot == state.lastFuzzySnapshot && fuzzy.Narrows(state.lastFuzzyKey)) {
+    // Snapshots that share their contacts hold the same matches.
+    bool sameContacts = snapshot && state.lastFuzzySnapshot && &snapshot->contacts() == &state.lastFuzzySnapshot->contacts();
+    if (sameContacts && fuzzy.Narrows(state.lastFuzzyKey)) {
       for (const SnapshotContact* contact : state.lastFuzzyMatches) consider(*contact);
     } else if (snapshot) {
-      for (const SnapshotContact& contact : snapshot->contacts()) consider(contact);
+      for (const auto& contact : snapshot->contacts()) consider(*contact);
     }
     state.lastFuzzyKey = fuzzy.folded();
     state.lastFuzzySnapshot = snapshot;

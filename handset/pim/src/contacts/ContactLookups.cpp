@@ -42,7 +42,8 @@ int CContactsDbIf::SearchPN(const wchar_t* number, qzu::string* name, int* type,
     PhoneOwner owner = PhoneLookup::Find(store, key);
     if (owner.contactId == 0) return 0;
     if (ringPath || photo || photoLength) {
-      Statement stmt = store.Prepare("SELECT ring_path, photo FROM contacts WHERE id = ?");
+      Statement stmt = store.Prepare(
+          "SELECT c.ring_path, p.data FROM contacts c LEFT JOIN photos p ON p.contact_id = c.id WHERE c.id = ?");
       if (stmt.Bind(1, owner.contactId).Step() != SQLITE_ROW) return 0;
       if (ringPath) Assign(*ringPath, stmt.Text(0));
       const auto* bytes = static_cast<const unsigned char*>(stmt.Blob(1));
@@ -76,9 +77,10 @@ bool CContactsDbIf::GetContactInfo(int id, CContactInfo& record, bool withoutPho
     CContactInfo found;
     {
       Statement stmt = store.Prepare(
-          "SELECT last_name, first_name, file_as, company, birthday, note, ring_path, photo, display_name"
-          " FROM contacts WHERE id = ?");
-      if (stmt.Bind(1, id).Step() != SQLITE_ROW) return false;
+          "SELECT c.last_name, c.first_name, c.file_as, c.company, c.birthday, c.note, c.ring_path,"
+          " CASE WHEN ?2 THEN NULL ELSE p.data END, c.display_name"
+          " FROM contacts c LEFT JOIN photos p ON p.contact_id = c.id WHERE c.id = ?1");
+      if (stmt.Bind(1, id).Bind(2, withoutPhoto ? 1 : 0).Step() != SQLITE_ROW) return false;
       Assign(found.lastName, stmt.Text(0));
       Assign(found.firstName, stmt.Text(1));
       Assign(found.fileAs, stmt.Text(2));

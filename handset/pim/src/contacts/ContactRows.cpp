@@ -24,13 +24,23 @@ bool ContactRows::Exists(Store& store, int contactId) {
 }
 
 int ContactRows::InsertContact(Store& store, const CContactInfo& record) {
-  Statement stmt = store.Prepare(
-      "INSERT INTO contacts(birthday, note, ring_path, photo) VALUES(?, ?, ?, ?)");
+  Statement stmt = store.Prepare("INSERT INTO contacts(birthday, note, ring_path) VALUES(?, ?, ?)");
   stmt.Bind(1, record.birthday.view()).Bind(2, record.note.view()).Bind(3, record.ringPath.view());
-  stmt.BindBlob(4, record.photoData.get(), record.photoData ? record.photoLength : 0);
   if (!stmt.Run()) return 0;
   int id = static_cast<int>(store.LastInsertId());
+  if (record.photoData && record.photoLength > 0 && !SetPhoto(store, id, record.photoData.get(), record.photoLength))
+    return 0;
   return WriteNames(store, id, record) ? id : 0;
+}
+
+bool ContactRows::SetPhoto(Store& store, int contactId, const unsigned char* bytes, int length) {
+  if (!bytes || length <= 0) {
+    Statement stmt = store.Prepare("DELETE FROM photos WHERE contact_id = ?");
+    return stmt.Bind(1, contactId).Run();
+  }
+  Statement stmt = store.Prepare(
+      "INSERT INTO photos(contact_id, data) VALUES(?1, ?2) ON CONFLICT(contact_id) DO UPDATE SET data = ?2");
+  return stmt.Bind(1, contactId).BindBlob(2, bytes, length).Run();
 }
 
 bool ContactRows::WriteNames(Store& store, int contactId, const CContactInfo& record) {

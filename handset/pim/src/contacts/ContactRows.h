@@ -16,6 +16,8 @@ class ContactRows {
   static bool Exists(Store& store, int contactId);
   // Inserts the contact's own row (names, texts, photo); returns its id or 0.
   static int InsertContact(Store& store, const CContactInfo& record);
+  // Stores the contact's photo, or removes it when there are no bytes.
+  static bool SetPhoto(Store& store, int contactId, const unsigned char* bytes, int length);
   static bool WriteNames(Store& store, int contactId, const CContactInfo& record);
   // Adds a number; a primary mark of 1 clears the contact's other marks.
   static int InsertPhone(Store& store, int contactId, std::wstring_view number, int type, int primary);

@@ -1,12 +1,41 @@
 #include "contacts/ContactSnapshot.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <tuple>
+#include <unordered_set>
 
 #include "ce/wstring.h"
+#include "store/Schema.h"
 
 namespace qzpam {
 namespace {
+
+// Past this many change log entries reading everything again is about as
+// quick, and the log may no longer hold them all.
+constexpr int64_t kIncrementalLimit = 1024;
+static_assert(kIncrementalLimit < kContactLogKept);
+
+#define CONTACT_COLUMNS \
+  "SELECT id, display_name, detail, detail_type, letter, pinyin, initials, sort_group, sort_key FROM contacts"
+constexpr char kAllContacts[] = CONTACT_COLUMNS;
+constexpr char kOneContact[] = CONTACT_COLUMNS " WHERE id = ?";
+constexpr char kAllNumbers[] = "SELECT contact_id, value, type FROM phones ORDER BY contact_id, id";
+constexpr char kOneContactsNumbers[] = "SELECT contact_id, value, type FROM phones WHERE contact_id = ? ORDER BY id";
+
+// A read transaction (or a savepoint inside a batch), so that the counter,
+// the log and the rows agree.
+class ReadTransaction {
+ public:
+  explicit ReadTransaction(Store& store) : store_(store), open_(store.Prepare("SAVEPOINT snapshot").Run()) {}
+  ~ReadTransaction() {
+    if (open_) store_.Prepare("RELEASE snapshot").Run();
+  }
+  bool open() const { return open_; }
+
+ private:
+  Store& store_;
+  bool open_;
+};
 
 std::string Digits(const std::wstring& text) {
   std::string out;
@@ -23,98 +52,129 @@ void SetReading(SnapshotContact& contact, const std::string& reading) {
   }
 }
 
+// A contact from a row of CONTACT_COLUMNS, without its numbers.
+std::shared_ptr<SnapshotContact> ReadContact(const Statement& row) {
+  auto c = std::make_shared<SnapshotContact>();
+  c->id = row.Int(0);
+  c->name = row.Text(1);
+  c->detail = row.Text(2);
+  c->detailType = row.Int(3);
+  std::wstring letter = row.Text(4);
+  c->letter = letter.empty() ? L'#' : letter[0];
+  c->foldedName = ce::FoldCase(c->name);
+  SetReading(*c, row.Utf8(5));
+  c->initials = row.Utf8(6);
+  c->order.assign(1, static_cast<char>(row.Int(7)));
+  if (row.BlobSize(8) > 0) c->order.append(static_cast<const char*>(row.Blob(8)), static_cast<size_t>(row.BlobSize(8)));
+  return c;
+}
+
+// A number from a row of kAllNumbers or kOneContactsNumbers.
+SnapshotNumber ReadNumber(const Statement& row) {
+  SnapshotNumber n;
+  n.value = row.Text(1);
+  n.digits = Digits(n.value);
+  n.type = row.Int(2);
+  return n;
+}
+
+bool ListedBefore(const std::shared_ptr<const SnapshotContact>& a, const std::shared_ptr<const SnapshotContact>& b) {
+  return std::tie(a->order, a->id) < std::tie(b->order, b->id);
+}
+
+ContactSnapshot::Contacts InListOrder(std::vector<std::shared_ptr<SnapshotContact>> read) {
+  ContactSnapshot::Contacts contacts(std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+  std::sort(contacts.begin(), contacts.end(), ListedBefore);
+  return contacts;
+}
+
+int64_t LatestLogEntry(Store& store) {
+  Statement stmt = store.Prepare("SELECT max(seq) FROM contact_log");
+  return stmt.Step() == SQLITE_ROW ? stmt.Int64(0) : 0;
+}
+
 }  // namespace
 
-std::shared_ptr<const ContactSnapshot> ContactSnapshot::Load(Store& store) {
+std::shared_ptr<const ContactSnapshot> ContactSnapshot::Refresh(Store& store,
+                                                                const std::shared_ptr<const ContactSnapshot>& previous) {
+  bool trusted = previous && previous->storeSerial_ == store.serial() &&
+                 !(previous->readInBatch_ && previous->rollbacks_ != store.rollbacks());
+  if (trusted && previous->counter_ == store.Counter("contacts")) return previous;
+
+  bool inBatch = store.InTransaction();
+  ReadTransaction transaction(store);
+  if (!transaction.open()) return nullptr;
   auto snapshot = std::make_shared<ContactSnapshot>();
-  // One read transaction (or a savepoint inside a batch), so the counter and
-  // the rows agree.
-  if (!store.Prepare("SAVEPOINT snapshot").Run()) return nullptr;
   snapshot->storeSerial_ = store.serial();
   snapshot->counter_ = store.Counter("contacts");
-  std::unordered_map<int, size_t> indexOf;
-  {
-    // Read in table order (sequential pages) and sort here: walking the
-    // sort index would cost one random table lookup per contact.
-    std::vector<std::pair<std::string, SnapshotContact>> sorted;
-    Statement rows = store.Prepare(
-        "SELECT id, display_name, detail, detail_type, letter, pinyin, initials, sort_group, sort_key FROM contacts");
-    while (rows.Step() == SQLITE_ROW) {
-      SnapshotContact c;
-      c.id = rows.Int(0);
-      c.name = rows.Text(1);
-      c.detail = rows.Text(2);
-      c.detailType = rows.Int(3);
-      std::wstring letter = rows.Text(4);
-      c.letter = letter.empty() ? L'#' : letter[0];
-      c.foldedName = ce::FoldCase(c.name);
-      SetReading(c, rows.Utf8(5));
-      c.initials = rows.Utf8(6);
-      std::string order(1, static_cast<char>(rows.Int(7)));
-      if (rows.BlobSize(8) > 0)
-        order.append(static_cast<const char*>(rows.Blob(8)), static_cast<size_t>(rows.BlobSize(8)));
-      sorted.emplace_back(std::move(order), std::move(c));
-    }
-    // Ties of group and key fall back to the identifier, as the table order gives it.
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    snapshot->contacts_.reserve(sorted.size());
-    for (auto& entry : sorted) {
-      indexOf.emplace(entry.second.id, snapshot->contacts_.size());
-      snapshot->contacts_.push_back(std::move(entry.second));
-    }
-  }
-  {
-    Statement numbers = store.Prepare("SELECT contact_id, value, type FROM phones ORDER BY contact_id, id");
-    while (numbers.Step() == SQLITE_ROW) {
-      auto it = indexOf.find(numbers.Int(0));
-      if (it == indexOf.end()) continue;
-      SnapshotNumber n;
-      n.value = numbers.Text(1);
-      n.digits = Digits(n.value);
-      n.type = numbers.Int(2);
-      snapshot->contacts_[it->second].numbers.push_back(std::move(n));
-    }
-  }
-  store.Prepare("RELEASE snapshot").Run();
+  snapshot->logSeq_ = LatestLogEntry(store);
+  snapshot->readInBatch_ = inBatch;
+  snapshot->rollbacks_ = store.rollbacks();
+  bool incremental = trusted && snapshot->logSeq_ >= previous->logSeq_ &&
+                     snapshot->logSeq_ - previous->logSeq_ <= kIncrementalLimit;
+  if (incremental ? !snapshot->ReadChanges(store, *previous) : !snapshot->ReadAll(store)) return nullptr;
   return snapshot;
 }
 
-FuzzyKey::FuzzyKey(const std::wstring& key) : folded_(ce::FoldCase(key)) {
-  bool onlyLetters = true;
-  bool onlyDigits = true;
-  std::string letters;
-  std::string digits;
-  for (wchar_t c : folded_) {
-    if (c == L' ') continue;
-    bool letter = c >= L'a' && c <= L'z';
-    bool digit = c >= L'0' && c <= L'9';
-    onlyLetters = onlyLetters && letter;
-    onlyDigits = onlyDigits && (digit || c == L'+' || c == L'-');
-    if (letter) letters += static_cast<char>(c);
-    if (digit) digits += static_cast<char>(c);
+bool ContactSnapshot::ReadAll(Store& store) {
+  // Read in table order (sequential pages) and sort here: walking the sort
+  // index would cost one random table lookup per contact.
+  std::vector<std::shared_ptr<SnapshotContact>> read;
+  Statement rows = store.Prepare(kAllContacts);
+  int rc;
+  while ((rc = rows.Step()) == SQLITE_ROW) read.push_back(ReadContact(rows));
+  if (rc != SQLITE_DONE) return false;
+
+  // Both come in identifier order, so the numbers join their contacts in one pass.
+  Statement numbers = store.Prepare(kAllNumbers);
+  auto owner = read.begin();
+  while ((rc = numbers.Step()) == SQLITE_ROW) {
+    int contactId = numbers.Int(0);
+    while (owner != read.end() && (*owner)->id < contactId) ++owner;
+    if (owner != read.end() && (*owner)->id == contactId) (*owner)->numbers.push_back(ReadNumber(numbers));
   }
-  if (onlyLetters) letters_ = std::move(letters);
-  if (onlyDigits) digits_ = std::move(digits);
+  if (rc != SQLITE_DONE) return false;
+  contacts_ = std::make_shared<const Contacts>(InListOrder(std::move(read)));
+  return true;
 }
 
-bool FuzzyKey::Matches(const SnapshotContact& contact, int* numberIndex) const {
-  *numberIndex = -1;
-  if (folded_.empty()) return true;
-  if (contact.foldedName.find(folded_) != std::wstring::npos) return true;
-  if (!letters_.empty()) {
-    if (contact.initials.find(letters_) != std::string::npos) return true;
-    for (uint16_t start : contact.syllableStarts)
-      if (contact.pinyin.compare(start, letters_.size(), letters_) == 0) return true;
+bool ContactSnapshot::ReadChanges(Store& store, const ContactSnapshot& previous) {
+  std::unordered_set<int> changed;
+  {
+    Statement log = store.Prepare("SELECT DISTINCT contact_id FROM contact_log WHERE seq > ?");
+    log.Bind(1, previous.logSeq_);
+    while (log.Step() == SQLITE_ROW) changed.insert(log.Int(0));
   }
-  if (!digits_.empty()) {
-    for (size_t i = 0; i < contact.numbers.size(); ++i) {
-      if (contact.numbers[i].digits.find(digits_) != std::string::npos) {
-        *numberIndex = static_cast<int>(i);
-        return true;
-      }
-    }
+  if (changed.empty()) {
+    contacts_ = previous.contacts_;
+    return true;
   }
-  return false;
+
+  // The changed contacts as they are now; a removed one is simply absent.
+  std::vector<std::shared_ptr<SnapshotContact>> read;
+  for (int id : changed) {
+    Statement row = store.Prepare(kOneContact);
+    if (row.Bind(1, id).Step() != SQLITE_ROW) continue;
+    std::shared_ptr<SnapshotContact> contact = ReadContact(row);
+    Statement numbers = store.Prepare(kOneContactsNumbers);
+    numbers.Bind(1, id);
+    while (numbers.Step() == SQLITE_ROW) contact->numbers.push_back(ReadNumber(numbers));
+    read.push_back(std::move(contact));
+  }
+  Contacts fresh = InListOrder(std::move(read));
+
+  // The unchanged contacts keep their order; the fresh ones merge in.
+  auto contacts = std::make_shared<Contacts>();
+  contacts->reserve(previous.contacts().size() + fresh.size());
+  auto next = fresh.begin();
+  for (const auto& contact : previous.contacts()) {
+    if (changed.contains(contact->id)) continue;
+    while (next != fresh.end() && ListedBefore(*next, contact)) contacts->push_back(*next++);
+    contacts->push_back(contact);
+  }
+  contacts->insert(contacts->end(), next, fresh.end());
+  contacts_ = std::move(contacts);
+  return true;
 }
 
 }  // namespace qzpam

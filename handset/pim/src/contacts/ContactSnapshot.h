@@ -1,9 +1,11 @@
 // An in-memory copy of every contact in list order, with what the lists and
-// the fuzzy search need. Built in one read transaction and tagged with the
-// change counter it was read at, so it is rebuilt only after a change; lists
-// and search then run without touching the disk.
+// the fuzzy search need. Read in one read transaction and tagged with the
+// change counter it was read at; after a change only the contacts that the
+// store's change log names are read again, so lists and search run without
+// touching the disk and a single change costs little.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,7 @@ struct SnapshotContact {
   std::wstring detail;  // primary number
   int detailType = 0;
   wchar_t letter = L'#';
+  std::string order;        // list position: the sort group, then the sort key; ties by id
   std::wstring foldedName;  // case-folded (ce::FoldCase), for name search
   std::string pinyin;       // reading without spaces
   std::vector<uint16_t> syllableStarts;
@@ -33,38 +36,32 @@ struct SnapshotContact {
 
 class ContactSnapshot {
  public:
-  // Reads every contact; the caller holds the store's lock.
-  static std::shared_ptr<const ContactSnapshot> Load(Store& store);
+  using Contacts = std::vector<std::shared_ptr<const SnapshotContact>>;
+
+  // The store as it is now: `previous` itself when nothing changed, else a
+  // new snapshot. The caller holds the store's lock. Null when the store
+  // cannot be read.
+  static std::shared_ptr<const ContactSnapshot> Refresh(Store& store,
+                                                        const std::shared_ptr<const ContactSnapshot>& previous);
 
   // The store it was read from and that store's counter at the time.
   uint64_t storeSerial() const { return storeSerial_; }
   int counter() const { return counter_; }
-  const std::vector<SnapshotContact>& contacts() const { return contacts_; }
+  // In list order. Snapshots of unchanged contacts share these.
+  const Contacts& contacts() const { return *contacts_; }
 
  private:
+  bool ReadAll(Store& store);
+  bool ReadChanges(Store& store, const ContactSnapshot& previous);
+
   uint64_t storeSerial_ = 0;
   int counter_ = 0;
-  std::vector<SnapshotContact> contacts_;
-};
-
-// A search key of GetContactslistFuzzy, prepared once per search.
-class FuzzyKey {
- public:
-  explicit FuzzyKey(const std::wstring& key);
-  // Whether the contact matches, and which of its numbers matched (-1 when
-  // it matched by name or pinyin).
-  bool Matches(const SnapshotContact& contact, int* numberIndex) const;
-  // Every contact that this key matches also matches `shorter` when the key
-  // begins with it, so a search can narrow the previous one's results.
-  bool Narrows(const std::wstring& shorterFolded) const {
-    return !shorterFolded.empty() && folded_.starts_with(shorterFolded);
-  }
-  const std::wstring& folded() const { return folded_; }
-
- private:
-  std::wstring folded_;
-  std::string letters_;  // set when the key is made of letters a-z only
-  std::string digits_;   // set when the key is a number
+  int64_t logSeq_ = 0;  // the latest entry of the store's change log it includes
+  // Read inside a batch, and the store's rollbacks then: if that batch was
+  // undone, this snapshot shows changes that never happened.
+  bool readInBatch_ = false;
+  uint64_t rollbacks_ = 0;
+  std::shared_ptr<const Contacts> contacts_;
 };
 
 }  // namespace qzpam

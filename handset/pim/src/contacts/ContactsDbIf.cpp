@@ -28,8 +28,7 @@ int CContactsDbIf::GetCallsChangeCount() {
 namespace qzpam {
 
 std::shared_ptr<const ContactSnapshot> ContactsDbState::CurrentSnapshot(Store& store) {
-  if (!snapshot || snapshot->storeSerial() != store.serial() || snapshot->counter() != store.Counter("contacts"))
-    snapshot = ContactSnapshot::Load(store);
+  snapshot = ContactSnapshot::Refresh(store, snapshot);
   return snapshot;
 }
 

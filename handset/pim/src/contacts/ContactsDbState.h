@@ -75,8 +75,8 @@ struct ContactsDbState {
   std::shared_ptr<const ContactSnapshot> lastFuzzySnapshot;
   std::vector<const SnapshotContact*> lastFuzzyMatches;
 
-  // The snapshot of the store as it is now, rebuilt when the contacts
-  // counter moved since the last one.
+  // The snapshot of the store as it is now, brought up to date when the
+  // contacts counter moved since the last one.
   std::shared_ptr<const ContactSnapshot> CurrentSnapshot(Store& store);
 };
 

@@ -70,7 +70,10 @@ std::unique_ptr<Store> Store::Open(const std::filesystem::path& file) {
 Store::Store(sqlite3* db) : db_(db) {
   static std::atomic<uint64_t> openings{0};
   serial_ = ++openings;
+  sqlite3_rollback_hook(db_, [](void* store) { ++static_cast<Store*>(store)->rollbacks_; }, this);
 }
+
+bool Store::InTransaction() const { return !sqlite3_get_autocommit(db_); }
 
 Store::~Store() {
   for (auto& [sql, stmt] : statements_) sqlite3_finalize(stmt);
@@ -89,13 +92,25 @@ Statement Store::Prepare(const char* sql) {
   return Statement(stmt);
 }
 
-bool Store::Write(const std::function<bool()>& body) {
-  if (!sqlite3_get_autocommit(db_)) {
+bool Store::Write(const std::function<bool()>& body, Durability durability) {
+  if (InTransaction()) {
     if (sqlite3_exec(db_, "SAVEPOINT write", nullptr, nullptr, nullptr) != SQLITE_OK) return false;
     bool ok = body();
     if (!ok) sqlite3_exec(db_, "ROLLBACK TO write", nullptr, nullptr, nullptr);
     return sqlite3_exec(db_, "RELEASE write", nullptr, nullptr, nullptr) == SQLITE_OK && ok;
   }
+  // The connection syncs every commit; a crash-safe write skips the sync of
+  // its own commit only.
+  if (durability == Durability::CrashSafe) {
+    if (!Prepare("PRAGMA synchronous = NORMAL").Run()) return false;
+    bool ok = Commit(body);
+    Prepare("PRAGMA synchronous = FULL").Run();
+    return ok;
+  }
+  return Commit(body);
+}
+
+bool Store::Commit(const std::function<bool()>& body) {
   for (int attempt = 0; attempt < kWriteAttempts; ++attempt) {
     int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (IsBusy(rc)) continue;

@@ -19,6 +19,16 @@
 
 namespace qzpam {
 
+// How far a write has gone when Store::Write returns.
+enum class Durability {
+  // Synced to the disk: it survives a crash of the process and a power loss.
+  Synced,
+  // Handed to the operating system: it survives a crash of the process, and
+  // reaches the disk with the next synced write or checkpoint. A power loss
+  // before that may take it back; the database stays sound either way.
+  CrashSafe,
+};
+
 class Store {
  public:
   // Opens (creating when absent) the database file. Returns null, with a
@@ -38,8 +48,9 @@ class Store {
   // Runs `body` in one write transaction and commits when it returns true.
   // The body may run more than once (after a lock conflict), so it must not
   // change anything outside the database before the commit. Inside a batch
-  // the body becomes a savepoint of the batch's transaction.
-  bool Write(const std::function<bool()>& body);
+  // the body becomes a savepoint of the batch's transaction, and reaches
+  // the disk with the batch.
+  bool Write(const std::function<bool()>& body, Durability durability = Durability::Synced);
 
   // One write transaction around many writes of this connection (bulk
   // imports); they reach the disk together at EndBatch.
@@ -54,14 +65,23 @@ class Store {
   // Tells one opening of a store from any other in this process.
   uint64_t serial() const { return serial_; }
 
+  // Whether a write transaction (a batch) is open on this connection.
+  bool InTransaction() const;
+  // How many transactions this connection has rolled back: what was read
+  // inside one of them may since have been undone.
+  uint64_t rollbacks() const { return rollbacks_; }
+
   // Serialises this process's threads on the one connection.
   std::recursive_mutex& mutex() { return mutex_; }
 
  private:
   explicit Store(sqlite3* db);
+  // One write transaction around `body`, retried while the lock is busy.
+  bool Commit(const std::function<bool()>& body);
 
   sqlite3* db_;
   uint64_t serial_;
+  uint64_t rollbacks_ = 0;
   std::recursive_mutex mutex_;
   std::unordered_map<const char*, sqlite3_stmt*> statements_;
 };

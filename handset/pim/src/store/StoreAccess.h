@@ -20,8 +20,8 @@ Result WithStore(Result fallback, Operation&& operation) {
 // Runs body(store) in one write transaction (see Store::Write); false
 // without a store.
 template <typename Body>
-bool WriteToStore(Body&& body) {
-  return WithStore(false, [&](Store& store) { return store.Write([&] { return body(store); }); });
+bool WriteToStore(Body&& body, Durability durability = Durability::Synced) {
+  return WithStore(false, [&](Store& store) { return store.Write([&] { return body(store); }, durability); });
 }
 
 }  // namespace qzpam

@@ -1,8 +1,10 @@
 // CQzWndEx: a window that holds controls (UiWin). It paints them over its
 // own content, routes touches to the control under the finger (or the one
 // holding the capture), keeps the focused control that WM_CHAR and key
-// messages go to, and forwards a WM_TIMER whose id is a control's id to that
-// control's OnTimer.
+// messages go to, and forwards a WM_TIMER to a control's OnTimer: the
+// control whose id is the timer id, or else the list whose collapse timer it
+// is (UiList::GetCollapseTimerId). Children of scroll pages count as the
+// window's controls for timers and for GetUiWin.
 #pragma once
 
 #include <vector>
@@ -32,6 +34,8 @@ class CQzWndEx : public CQzWnd {
   BOOL AddUiWin(UiWin* ui);
   BOOL RemoveUiWin(UiWin* ui);
   const std::vector<UiWin*>& GetUiWins() const { return m_uiWins; }
+  // The control with the id, among the window's controls and the children
+  // of its scroll pages; NULL when there is none.
   UiWin* GetUiWin(int id) const;
   // The topmost visible, enabled control at the point, or NULL.
   UiWin* UiWinFromPoint(int x, int y) const;
@@ -45,6 +49,8 @@ class CQzWndEx : public CQzWnd {
   void PaintUiWin(HDC hdc, UiWin* ui, const RECT& rcUpdate);
 
  private:
+  UiWin* TimerTarget(UINT_PTR timerId) const;
+
   std::vector<UiWin*> m_uiWins;
   UiWin* m_capture = nullptr;
   UiWin* m_focus = nullptr;

@@ -41,6 +41,7 @@
 
 namespace qzfc {
 class ListScroller;
+class ScrollFrames;
 }
 
 class UiList : public UiWin {
@@ -99,8 +100,12 @@ class UiList : public UiWin {
   int GetSplitLineMode() const { return m_splitMode; }
 
   // The row shrinking away after a deletion: drawn `height` pixels high
-  // (its top part) until cleared with index -1.
+  // (its top part) until cleared with index -1. Lists that animate it run a
+  // window timer with the id GetCollapseTimerId(); the window passes that
+  // timer to the list's OnTimer.
   void SetCollapsingItem(int index, int height);
+  UINT_PTR GetCollapseTimerId() const { return static_cast<UINT>(GetID()) + kCollapseTimerBase; }
+  static constexpr UINT_PTR kCollapseTimerBase = 0x10070000;
   int GetCollapsingItem() const { return m_collapsingItem; }
   int GetCollapsingHeight() const { return m_collapsingHeight; }
 
@@ -142,7 +147,6 @@ class UiList : public UiWin {
   int RowOffset(int index);
   void BeginTouch(int x, int y);
   void StartFrames();
-  void OnFrame();
   void CancelFrames();
   void PaintScrollBar(HDC hdc, const RECT& rcWin);
 
@@ -156,7 +160,7 @@ class UiList : public UiWin {
   bool m_scrollBarV = false;
 
   std::unique_ptr<qzfc::ListScroller> m_scroller;
-  uint64_t m_frameToken = 0;
+  std::unique_ptr<qzfc::ScrollFrames> m_frames;  // after the scroller it steps
 
   // The current touch.
   int m_pressItem = -1;

@@ -2,11 +2,29 @@
 
 #include <algorithm>
 
+#include "qzfc/UiList.h"
+#include "qzfc/UiScrollWin.h"
 #include "qzfc/UiWin.h"
 #include "window/Geometry.h"
 
 using qzfc::RectEmpty;
 using qzfc::RectIntersect;
+
+namespace {
+
+// The first control that matches, searching the controls in order and the
+// children of a scroll page right after the page.
+template <typename Match>
+UiWin* FindControlIn(const std::vector<UiWin*>& controls, const Match& match) {
+  for (UiWin* ui : controls) {
+    if (match(ui)) return ui;
+    if (auto* page = dynamic_cast<UiScrollWin*>(ui))
+      if (UiWin* child = FindControlIn(page->GetChildren(), match)) return child;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 CQzWndEx::CQzWndEx() = default;
 
@@ -41,9 +59,18 @@ BOOL CQzWndEx::RemoveUiWin(UiWin* ui) {
 }
 
 UiWin* CQzWndEx::GetUiWin(int id) const {
-  for (UiWin* ui : m_uiWins)
-    if (ui->GetID() == id) return ui;
-  return nullptr;
+  return FindControlIn(m_uiWins, [id](const UiWin* ui) { return ui->GetID() == id; });
+}
+
+UiWin* CQzWndEx::TimerTarget(UINT_PTR timerId) const {
+  if (UiWin* byId = FindControlIn(m_uiWins, [timerId](const UiWin* ui) {
+        return static_cast<UINT_PTR>(static_cast<UINT>(ui->GetID())) == timerId;
+      }))
+    return byId;
+  return FindControlIn(m_uiWins, [timerId](UiWin* ui) {
+    auto* list = dynamic_cast<UiList*>(ui);
+    return list && list->GetCollapseTimerId() == timerId;
+  });
 }
 
 UiWin* CQzWndEx::UiWinFromPoint(int x, int y) const {
@@ -97,9 +124,8 @@ LRESULT CQzWndEx::OnLButtonUp(UINT flags, int x, int y) {
 }
 
 LRESULT CQzWndEx::OnTimer(UINT_PTR timerId) {
-  for (UiWin* ui : m_uiWins)
-    if (static_cast<UINT_PTR>(ui->GetID()) == timerId) return ui->OnTimer(timerId);
-  return 0;
+  UiWin* ui = TimerTarget(timerId);
+  return ui ? ui->OnTimer(timerId) : 0;
 }
 
 void CQzWndEx::PaintWin(HDC hdc, const RECT& rcUpdate) {
