@@ -5,7 +5,7 @@
 #include <string>
 
 #include "CallDeskArgs.h"
-#include "HostApp.h"
+#include "DialParameters.h"
 #include "MsgDeskArgs.h"
 #include "TelPrefsArgs.h"
 #include "ce/utf8.h"

@@ -1,6 +1,7 @@
 #include "HostApp.h"
 
 #include "CallDeskApplet.h"
+#include "DialParameters.h"
 #include "MsgDeskApplet.h"
 #include "RadioBridge.h"
 #include "TelPrefsApplet.h"
@@ -25,13 +26,6 @@ bool Launch(const wchar_t* program, const std::wstring& parameters) {
 }
 
 }  // namespace
-
-std::wstring ParseDialParameters(const std::wstring& parameters) {
-  if (parameters.rfind(L"-k ", 0) != 0) return {};
-  size_t start = parameters.find_first_not_of(L' ', 3);
-  size_t end = parameters.find_last_not_of(L' ');
-  return start == std::wstring::npos ? std::wstring() : parameters.substr(start, end - start + 1);
-}
 
 HostApp::HostApp() {
   HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
