@@ -36,3 +36,9 @@ endif()
 if(TARGET vornares_module)
   add_dependencies(vornalib_code vornares_module)
 endif()
+
+# The e-mail composer's interfaces (platform/MailComposerContract.h). Only its
+# header is used: the component itself is registered by the host program.
+if(TARGET mailcomposer)
+  target_include_directories(vornalib_code PUBLIC $<TARGET_PROPERTY:mailcomposer,INTERFACE_INCLUDE_DIRECTORIES>)
+endif()

@@ -23,13 +23,21 @@ struct TypingKey {
   const wchar_t* tone;
 };
 constexpr TypingKey kTypingKeys[] = {
-    {L'1', L"\\Windows\\DTMF1.WAV"}, {L'2', L"\\Windows\\DTMF2.WAV"},   {L'3', L"\\Windows\\DTMF3.WAV"},
-    {L'4', L"\\Windows\\DTMF4.WAV"}, {L'5', L"\\Windows\\DTMF5.WAV"},   {L'6', L"\\Windows\\DTMF6.WAV"},
-    {L'7', L"\\Windows\\DTMF7.WAV"}, {L'8', L"\\Windows\\DTMF8.WAV"},   {L'9', L"\\Windows\\DTMF9.WAV"},
+    {L'1', L"\\Windows\\DTMF1.WAV"},  {L'2', L"\\Windows\\DTMF2.WAV"},  {L'3', L"\\Windows\\DTMF3.WAV"},
+    {L'4', L"\\Windows\\DTMF4.WAV"},  {L'5', L"\\Windows\\DTMF5.WAV"},  {L'6', L"\\Windows\\DTMF6.WAV"},
+    {L'7', L"\\Windows\\DTMF7.WAV"},  {L'8', L"\\Windows\\DTMF8.WAV"},  {L'9', L"\\Windows\\DTMF9.WAV"},
     {L'*', L"\\Windows\\DTMF10.WAV"}, {L'0', L"\\Windows\\DTMF11.WAV"}, {L'#', L"\\Windows\\DTMF12.WAV"},
 };
 
-enum Key { kVoiceMailKey = 0, kStarKey = 9, kZeroKey = 10, kHashKey = 11, kClearKey = 12, kCallKey = 13, kDeleteKey = 14 };
+enum Key {
+  kVoiceMailKey = 0,
+  kStarKey = 9,
+  kZeroKey = 10,
+  kHashKey = 11,
+  kClearKey = 12,
+  kCallKey = 13,
+  kDeleteKey = 14
+};
 
 constexpr int kKeyLeft = 13, kKeyTop = 163, kKeyWidth = 152, kKeyHeight = 87;
 constexpr int kToolBarHeight = 70;
@@ -38,7 +46,7 @@ constexpr int kSpeedDialTextSize = 19;
 
 constexpr UINT kImgBackground = 221, kImgFirstKeyIcon = 201;
 constexpr UINT kImgTopLeft = 216, kImgBottomLeft = 217, kImgKey = 218, kImgTopRight = 219, kImgBottomRight = 220;
-constexpr UINT kImgCallLogTab = 100, kImgContactsTab = 101, kImgDialerTab = 102, kImgTabPressed = 3;
+constexpr UINT kImgCallLogTab = 100, kImgContactsTab = 101, kImgDialerTab = 102, kImgTabPressedOffset = 3;
 
 constexpr UINT kStrAdd = 683, kStrSettings = 848, kStrCancel = 611;
 constexpr UINT kStrAddAsNew = 850, kStrAddToExisting = 706;
@@ -53,11 +61,16 @@ ImagingHelper* Image(UINT id) { return ImagingHelper::GetImageObject(GetImageMod
 
 UINT PressedBackground(int key) {
   switch (key) {
-    case 0: return kImgTopLeft;
-    case 2: return kImgTopRight;
-    case 12: return kImgBottomLeft;
-    case 14: return kImgBottomRight;
-    default: return kImgKey;
+    case 0:
+      return kImgTopLeft;
+    case 2:
+      return kImgTopRight;
+    case 12:
+      return kImgBottomLeft;
+    case 14:
+      return kImgBottomRight;
+    default:
+      return kImgKey;
   }
 }
 
@@ -110,11 +123,11 @@ BOOL PhoneDialWnd::OnInitDialog() {
   m_toolBar.SetID(kToolBarId);
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrAdd));
   m_toolBar.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, LoadResString(kStrSettings));
-  m_toolBar.SetIconButton(kCallLogTab, TRUE, TRUE, Image(kImgCallLogTab), Image(kImgCallLogTab + kImgTabPressed),
+  m_toolBar.SetIconButton(kCallLogTab, TRUE, TRUE, Image(kImgCallLogTab), Image(kImgCallLogTab + kImgTabPressedOffset),
                           nullptr);
   m_toolBar.SetIconButton(kContactsTab, TRUE, TRUE, Image(kImgContactsTab),
-                          Image(kImgContactsTab + kImgTabPressed), nullptr);
-  m_toolBar.SetIconButton(kDialerTab, TRUE, TRUE, Image(kImgDialerTab), Image(kImgDialerTab + kImgTabPressed),
+                          Image(kImgContactsTab + kImgTabPressedOffset), nullptr);
+  m_toolBar.SetIconButton(kDialerTab, TRUE, TRUE, Image(kImgDialerTab), Image(kImgDialerTab + kImgTabPressedOffset),
                           nullptr);
   m_toolBar.SetMiddleButtonHighLight(kDialerTab);
   AddUiWin(&m_toolBar);

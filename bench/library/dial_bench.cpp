@@ -45,8 +45,8 @@ struct SeededRoot {
   SeededRoot() {
     path = fs::temp_directory_path() / ("vorna-dial-bench-" + std::to_string(getpid()));
     fs::remove_all(path);
-    std::string command = (ProgramsDir() / "vornactl").string() + " --root " + path.string() +
-                          " seed --contacts " + std::to_string(kContacts) + " --calls 0 > /dev/null";
+    std::string command = (ProgramsDir() / "vornactl").string() + " --root " + path.string() + " seed --contacts " +
+                          std::to_string(kContacts) + " --calls 0 > /dev/null";
     if (std::system(command.c_str()) != 0) std::fprintf(stderr, "dial_bench: seeding failed\n");
     ce::SetDeviceRoot(path);
   }

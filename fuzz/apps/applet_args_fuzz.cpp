@@ -5,8 +5,9 @@
 #include <string>
 
 #include "CallDeskArgs.h"
-#include "HostApp.h"
+#include "DialParameters.h"
 #include "MsgDeskArgs.h"
+#include "TelPrefsArgs.h"
 #include "ce/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -15,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (number->empty() || number->size() > telhub::kMaxDialledLength) std::abort();
   }
   telhub::ParseDialParameters(parameters);
+  telhub::ParseTelPrefsArgs(parameters);
   if (auto message = telhub::ParseMsgDeskArgs(parameters)) {
     if (message->numbers.size() > telhub::kMaxRecipients) std::abort();
     if (message->kind == telhub::MessageRequest::Kind::Card && message->cardPath.empty()) std::abort();

@@ -25,10 +25,10 @@ bool Launch(const wchar_t* program, const wchar_t* parameters) {
   return ShellExecuteEx(&info) != FALSE;
 }
 
-DWORD ExistingCalls() {
+int ExistingCalls() {
   HMODULE radio = LoadLibraryW(L"RadioBridge.dll");
-  auto count = reinterpret_cast<BOOL (*)(DWORD*)>(GetProcAddressW(radio, L"PAL_SGetExistedCallCnt"));
-  DWORD calls = 99;
+  auto count = reinterpret_cast<int (*)(int*)>(GetProcAddressW(radio, L"PAL_SGetExistedCallCnt"));
+  int calls = 99;
   if (!count || !count(&calls)) ADD_FAILURE() << "PAL_SGetExistedCallCnt is not answered";
   return calls;
 }
@@ -70,7 +70,7 @@ TEST_F(CallDeskTest, ShowsTheContactRecordsTheCallOnHangUpAndReturnsToTheHost) {
   EXPECT_EQ(Text(CallDeskWnd::ID_NAME), L"张伟");
   EXPECT_EQ(Text(CallDeskWnd::ID_LABEL), L"手机");
   EXPECT_EQ(Text(CallDeskWnd::ID_NUMBER), L"+8613800138000");
-  EXPECT_EQ(ExistingCalls(), 1u);
+  EXPECT_EQ(ExistingCalls(), 1);
   EXPECT_EQ(listener_.changes, 1);
 
   // A second call is refused while this one lasts.
@@ -83,7 +83,7 @@ TEST_F(CallDeskTest, ShowsTheContactRecordsTheCallOnHangUpAndReturnsToTheHost) {
   robot_.Settle();
   EXPECT_EQ(robot_.Foreground(), &host_.Window());
   EXPECT_EQ(telhub::ActiveCallDesk(), nullptr);
-  EXPECT_EQ(ExistingCalls(), 0u);
+  EXPECT_EQ(ExistingCalls(), 0);
   EXPECT_EQ(listener_.changes, 2);
 
   qzu::string number, name;
@@ -105,7 +105,7 @@ TEST_F(CallDeskTest, ShowsAStrangersNumberAlone) {
   EXPECT_EQ(Text(CallDeskWnd::ID_NUMBER), L"1234");
   telhub::ActiveCallDesk()->HangUp();
   robot_.Settle();
-  EXPECT_EQ(ExistingCalls(), 0u);
+  EXPECT_EQ(ExistingCalls(), 0);
 }
 
 TEST(CallDeskArgs, TakesOnlyDashNWithAPrintableNumber) {

@@ -2,6 +2,7 @@
 // programs, and its "-k" dialling.
 #include <gtest/gtest.h>
 
+#include "DialParameters.h"
 #include "PlaceholderWnd.h"
 #include "ce/shell.h"
 #include "mailcomposer/MailComposer.h"
@@ -54,6 +55,12 @@ TEST_F(HostTest, RefreshesTheCallLogWhenDataChangeAndWhenItComesToTheFront) {
   ASSERT_TRUE(PostMessageW(FindWindowW(L"CTelhubWnd", nullptr), WM_USER + 4, 0, 0));
   robot_.Settle();
   EXPECT_EQ(host.CallLogRefreshes(), before + 1);
+
+  // Another process: vornactl notify, as a program that changed contacts.
+  ASSERT_EQ(vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "vornactl", {"notify"}), 0);
+  EXPECT_TRUE(robot_.WaitForForeignMessage(5000));
+  EXPECT_EQ(host.CallLogRefreshes(), before + 2);
+  before += 1;
 
   // Another program's window covers the host, then goes away.
   CQzWndEx other;

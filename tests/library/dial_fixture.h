@@ -42,7 +42,17 @@ class HostWnd : public CQzWndEx {
   std::vector<WPARAM> senders;
 };
 
-enum PadKey { kKey1 = 0, kKey2 = 1, kKey5 = 4, kKeyStar = 9, kKey0 = 10, kKeyHash = 11, kClear = 12, kCall = 13, kDelete = 14 };
+enum PadKey {
+  kKey1 = 0,
+  kKey2 = 1,
+  kKey5 = 4,
+  kKeyStar = 9,
+  kKey0 = 10,
+  kKeyHash = 11,
+  kClear = 12,
+  kCall = 13,
+  kDelete = 14
+};
 
 inline std::wstring Lower(std::wstring text) {
   std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return std::towlower(c); });
@@ -74,9 +84,7 @@ class DialWindowTest : public ::testing::Test {
     robot.Settle();
   }
 
-  static POINT KeyPoint(int key) {
-    return POINT{13 + 152 * (key % 3) + 76, kScreenTop + 163 + 87 * (key / 3) + 43};
-  }
+  static POINT KeyPoint(int key) { return POINT{13 + 152 * (key % 3) + 76, kScreenTop + 163 + 87 * (key / 3) + 43}; }
   static int KeyFor(wchar_t ch) {
     static const std::wstring kPad = L"123456789*0#";
     return static_cast<int>(kPad.find(ch));
@@ -162,9 +170,8 @@ class DialWindowTest : public ::testing::Test {
   static void SetKeyClicks(DWORD value) {
     HKEY key = nullptr;
     DWORD disposition = 0;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"ControlPanel\\Volume", 0, nullptr, 0, 0, nullptr, &key,
-                              &disposition),
-              0);
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"ControlPanel\\Volume", 0, nullptr, 0, 0, nullptr, &key, &disposition), 0);
     RegSetValueExW(key, L"Key", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
     RegCloseKey(key);
   }

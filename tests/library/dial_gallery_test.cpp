@@ -17,7 +17,8 @@ namespace {
 // folder, the parent of the folder holding this program.
 std::filesystem::path GalleryDir() {
   std::filesystem::path source = std::filesystem::path(__FILE__).parent_path();
-  if (source.is_relative()) source = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / source;
+  if (source.is_relative())
+    source = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / source;
   return source / "../../docs/images";
 }
 

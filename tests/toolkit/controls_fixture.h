@@ -54,7 +54,9 @@ class ControlsTest : public ToolkitTest {
   }
   // Touches at client coordinates of the window.
   void Tap(int x, int y) { robot.Tap(x, y + top); }
-  void Drag(int x0, int y0, int x1, int y1) { robot.Drag(x0, y0 + top, x1, y1 + top); }
+  void Drag(int x0, int y0, int x1, int y1, DWORD ms = 300, int steps = 10) {
+    robot.Drag(x0, y0 + top, x1, y1 + top, ms, steps);
+  }
   // The commands received since the last call: (wParam, lParam) pairs.
   std::vector<std::pair<WPARAM, LPARAM>> TakeCommands() {
     std::vector<std::pair<WPARAM, LPARAM>> out;

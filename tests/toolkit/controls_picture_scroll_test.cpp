@@ -1,6 +1,7 @@
 // Pictures (loading, paint modes, edges) and the scrolling page of controls.
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "controls_fixture.h"
 #include "ce/modules.h"
@@ -96,6 +97,7 @@ class ScrollWinTest : public ControlsTest {
     }
     robot.Settle();
   }
+  void Rest() { robot.Advance(3000); }
   UiScrollWin page;
   UiButton buttons[6];
 };
@@ -106,21 +108,56 @@ TEST_F(ScrollWinTest, TapsReachTheChildUnderTheFinger) {
   Tap(240, 100);  // between two children
   EXPECT_TRUE(TakeCommands().empty());
   EXPECT_EQ(page.GetContentHeight(), 595);
+  EXPECT_EQ(robot.Find<UiButton>(13), &buttons[3]) << "the robot finds children of a page";
 }
 
 TEST_F(ScrollWinTest, DraggingScrollsWithinTheContentAndIsNoTap) {
-  Drag(240, 350, 240, 250);
+  Drag(240, 350, 240, 250, 2000);  // slow: no fling
   EXPECT_EQ(page.GetScrollPos(), 100);
+  EXPECT_FALSE(page.IsScrolling());
   EXPECT_TRUE(TakeCommands().empty()) << "the drag began on a child";
   EXPECT_EQ(buttons[0].GetTop(), 15 - 100);
   Tap(240, 150);  // now the third child lies there
   EXPECT_EQ(TakeCommands(), (Commands{{12, MAKELPARAM(240, 150)}}));
 
-  Drag(240, 380, 240, 20);
-  EXPECT_EQ(page.GetScrollPos(), 595 - 400);
-  Drag(240, 20, 240, 390);
-  EXPECT_EQ(page.GetScrollPos(), 0);
+  // Pulled beyond either end, the page follows half as far and springs back.
+  for (auto [from, to, pulled, rest] : {std::tuple{380, 20, 195 + (460 - 195) / 2, 195}, std::tuple{20, 390, (195 - 370) / 2, 0}}) {
+    robot.Press(240, from + top);
+    robot.MoveTo(240, to + top);
+    EXPECT_EQ(page.GetScrollPos(), pulled);
+    robot.Advance(500);  // the finger rests, so the release flings nothing
+    robot.Release(240, to + top);
+    Rest();
+    EXPECT_EQ(page.GetScrollPos(), rest);
+  }
   EXPECT_EQ(buttons[0].GetTop(), 15);
+}
+
+TEST_F(ScrollWinTest, AFlingGoesOnAfterTheFingerAndAPressStopsIt) {
+  Drag(240, 350, 240, 300, 50, 5);
+  robot.Advance(32);
+  const int early = page.GetScrollPos();
+  EXPECT_GT(early, 50) << "the page goes on moving after the finger lifted";
+  EXPECT_TRUE(page.IsScrolling());
+  // A press on the moving page stops it and taps nothing.
+  Tap(240, 150);
+  EXPECT_FALSE(page.IsScrolling());
+  const int stopped = page.GetScrollPos();
+  Rest();
+  EXPECT_EQ(page.GetScrollPos(), stopped);
+  EXPECT_TRUE(TakeCommands().empty());
+  // A fling stops at the end of the content.
+  robot.Swipe(240, 380 + top, 240, 20 + top);
+  Rest();
+  EXPECT_EQ(page.GetScrollPos(), 595 - 400);
+  // SetScrollPos and hiding stop the motion where they put the page.
+  robot.Swipe(240, 20 + top, 240, 380 + top);
+  page.SetScrollPos(40);
+  Rest();
+  EXPECT_EQ(page.GetScrollPos(), 40);
+  robot.Swipe(240, 20 + top, 240, 380 + top);
+  page.SetVisible(FALSE);
+  EXPECT_FALSE(page.IsScrolling());
 }
 
 TEST_F(ScrollWinTest, EnsureVisibleAndRemovalKeepContentCoordinates) {

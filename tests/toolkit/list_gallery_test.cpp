@@ -5,18 +5,13 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
+#include "gallery.h"
 #include "list_rows.h"
 #include "qzfc/Screen.h"
 
 namespace qzfc::test {
 namespace {
-
-std::filesystem::path GalleryFile(const std::string& name) {
-  if (std::getenv("VORNA_UPDATE_GALLERY")) return GalleryDir() / name;
-  return std::filesystem::temp_directory_path() / ("vorna_" + name);
-}
 
 // The screen's pixel as 0x00BBGGRR, like a COLORREF.
 COLORREF PixelAt(int x, int y) {

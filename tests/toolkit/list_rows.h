@@ -80,11 +80,6 @@ inline bool LoadArt(ImagingHelper& image, const std::string& relative) {
   return !bytes.empty() && image.LoadSvg(bytes.data(), static_cast<UINT>(bytes.size()));
 }
 
-// The folder of the README's gallery.
-inline std::filesystem::path GalleryDir() {
-  return std::filesystem::path(VORNA_SOURCE_DIR) / "docs/images";
-}
-
 // Screen y of the list's client y (windows start below the shell bar).
 constexpr int kScreenTop = 80;
 

@@ -43,8 +43,8 @@ void RadioBridge::Broadcast() {
 
 }  // namespace telhub
 
-extern "C" BOOL PAL_SGetExistedCallCnt(DWORD* count) {
-  if (!count) return FALSE;
-  *count = static_cast<DWORD>(telhub::RadioBridge::Get().ExistingCalls());
-  return TRUE;
+extern "C" int PAL_SGetExistedCallCnt(int* count) {
+  if (!count) return 0;
+  *count = telhub::RadioBridge::Get().ExistingCalls();
+  return 1;
 }

@@ -41,5 +41,5 @@ class RadioBridge {
 }  // namespace telhub
 
 // The library's entry point: writes the number of existing calls (0 = none)
-// and returns TRUE; FALSE for a null pointer.
-extern "C" BOOL PAL_SGetExistedCallCnt(DWORD* count);
+// and returns 1; 0 for a null pointer.
+extern "C" int PAL_SGetExistedCallCnt(int* count);

@@ -1,7 +1,9 @@
 #include "mailcomposer/MailLog.h"
 
 #include <cstdint>
+#include <cwchar>
 #include <fstream>
+#include <iterator>
 #include <string_view>
 
 #include "ce/device.h"
@@ -80,10 +82,18 @@ bool AppendMailLog(const ShownMail& mail) {
 }
 
 std::vector<ShownMail> ReadMailLog() {
-  std::vector<ShownMail> mails;
   std::ifstream in(MailLogPath(), std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) mails.push_back(ParseLine(line));
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return ParseMailLog(text);
+}
+
+std::vector<ShownMail> ParseMailLog(std::string_view text) {
+  std::vector<ShownMail> mails;
+  while (!text.empty()) {
+    size_t end = text.find('\n');
+    mails.push_back(ParseLine(text.substr(0, end)));
+    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+  }
   return mails;
 }
 

@@ -16,6 +16,7 @@ std::unique_ptr<MsgDeskWnd> g_composer;
 // handler may be on the stack).
 void CloseComposer() {
   if (!g_composer) return;
+  QzCloseSip();
   g_composer->Show(FALSE);
   MsgDeskWnd* closing = g_composer.release();
   qzfc::MessageLoop::Get().StartCallback(0, [closing] { delete closing; });

@@ -1,8 +1,10 @@
 #include "HostApp.h"
 
 #include "CallDeskApplet.h"
+#include "DialParameters.h"
 #include "MsgDeskApplet.h"
 #include "RadioBridge.h"
+#include "TelPrefsApplet.h"
 #include "ce/com.h"
 #include "ce/shell.h"
 #include "mailcomposer/MailComposer.h"
@@ -25,13 +27,6 @@ bool Launch(const wchar_t* program, const std::wstring& parameters) {
 
 }  // namespace
 
-std::wstring ParseDialParameters(const std::wstring& parameters) {
-  if (parameters.rfind(L"-k ", 0) != 0) return {};
-  size_t start = parameters.find_first_not_of(L' ', 3);
-  size_t end = parameters.find_last_not_of(L' ');
-  return start == std::wstring::npos ? std::wstring() : parameters.substr(start, end - start + 1);
-}
-
 HostApp::HostApp() {
   HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
   comStarted_ = SUCCEEDED(hr);
@@ -41,6 +36,7 @@ HostApp::~HostApp() {
   ce::UnregisterApplet(kHostProgram);
   UnregisterCallDeskApplet();
   UnregisterMsgDeskApplet();
+  UnregisterTelPrefsApplet();
   if (window_) RadioBridge::Get().StopListening(window_->GetHwnd());
   window_.reset();
   if (comStarted_) CoUninitialize();
@@ -53,8 +49,8 @@ void HostApp::RegisterApplets() {
   });
   RegisterCallDeskApplet();
   RegisterMsgDeskApplet();
+  RegisterTelPrefsApplet();
   RegisterMailComposer();
-  // FIXME: register the settings once they are built.
 }
 
 bool HostApp::Start(DemoStore demo) {

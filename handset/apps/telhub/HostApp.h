@@ -36,8 +36,4 @@ class HostApp {
   bool comStarted_ = false;
 };
 
-// The host's "-k NUMBER" parameters: the number, or empty when the string
-// is not of that form.
-std::wstring ParseDialParameters(const std::wstring& parameters);
-
 }  // namespace telhub

@@ -2,6 +2,7 @@
 
 #include "PlaceholderWnd.h"
 #include "RadioBridge.h"
+#include "dialer/PhoneDialWnd.h"
 #include "qzfc/QzWnd.h"
 #include "qzfc/WinApi.h"
 
@@ -23,9 +24,9 @@ CTelhubWnd::~CTelhubWnd() {
 }
 
 std::unique_ptr<CQzWnd> CTelhubWnd::MakeTabWindow(int tab) {
-  // FIXME: the call log and contacts windows are not built yet, and the
-  // dialer waits for the library's PhoneDialWnd; each tab shows the
-  // placeholder page until its window lands.
+  if (tab == TAB_DIALER) return std::make_unique<PhoneDialWnd>();
+  // FIXME: the call log and contacts windows are not built yet; their tabs
+  // show the placeholder page until they land.
   return std::make_unique<PlaceholderWnd>(tab);
 }
 

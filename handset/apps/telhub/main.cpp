@@ -6,7 +6,8 @@
 // It opens the phone (call log, contacts, dialer) in a real window through
 // SDL; F1 or Home is the M key. With --headless it replays a tour script on
 // the in-memory screen and writes the screenshots the script asks for into
-// DIR (the current folder by default); the format is in TourScript.h. On its
+// DIR (the current folder by default, made when missing); the format is in
+// TourScript.h. On its
 // first start on an empty device it seeds a demo store (--no-demo: never).
 // -k NUMBER dials the number at once, as "\windows\telhub.exe" does.
 //
@@ -14,7 +15,9 @@
 // written, a window left waiting), 2 usage error or no display, 3 the
 // window could not be created.
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -35,6 +38,17 @@ int Usage(const char* problem) {
                "usage: telhub [--root DIR] [--no-demo] [-k NUMBER]\n"
                "       telhub --headless --script FILE [--shots DIR] [--root DIR] [--no-demo]\n");
   return 2;
+}
+
+// SDL falls back to an invisible offscreen display when there is none, and
+// the phone would then run unseen for ever: ask for a real one first. Setting
+// SDL_VIDEODRIVER chooses a driver on purpose and is trusted.
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
 }
 
 bool ReadFile(const std::string& path, std::string& text) {
@@ -88,7 +102,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (!qzfc::Screen::Start(headless ? qzfc::Display::Headless : qzfc::Display::Sdl)) {
+  if ((!headless && !HasDisplay()) || !qzfc::Screen::Start(headless ? qzfc::Display::Headless : qzfc::Display::Sdl)) {
     std::fprintf(stderr, "telhub: no display (try --headless --script FILE)\n");
     return 2;
   }
@@ -101,6 +115,8 @@ int main(int argc, char** argv) {
   if (!dial.empty()) app.Dial(ce::FromUtf8(dial));
   if (!headless) return qzfc::MessageLoop::Get().Run();
 
+  std::error_code error;
+  std::filesystem::create_directories(shots, error);  // a failure shows at the first screenshot
   telhub::TourPlayer player(std::move(tour.steps), shots);
   if (!player.Play()) {
     std::fprintf(stderr, "telhub: %s\n", player.error().c_str());

@@ -41,6 +41,7 @@
 
 namespace qzfc {
 class ListScroller;
+class ScrollFrames;
 }
 
 class UiList : public UiWin {
@@ -146,7 +147,6 @@ class UiList : public UiWin {
   int RowOffset(int index);
   void BeginTouch(int x, int y);
   void StartFrames();
-  void OnFrame();
   void CancelFrames();
   void PaintScrollBar(HDC hdc, const RECT& rcWin);
 
@@ -160,7 +160,7 @@ class UiList : public UiWin {
   bool m_scrollBarV = false;
 
   std::unique_ptr<qzfc::ListScroller> m_scroller;
-  uint64_t m_frameToken = 0;
+  std::unique_ptr<qzfc::ScrollFrames> m_frames;  // after the scroller it steps
 
   // The current touch.
   int m_pressItem = -1;

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ce/types.h"
@@ -28,5 +29,9 @@ bool AppendMailLog(const ShownMail& mail);
 
 // Every mail shown on this device root, oldest first; empty when none.
 std::vector<ShownMail> ReadMailLog();
+
+// The mails of a log's text, one per line. Fields it does not know and
+// fields without "=" are skipped; it never fails.
+std::vector<ShownMail> ParseMailLog(std::string_view text);
 
 }  // namespace mailcomposer

@@ -7,25 +7,26 @@
 
 #include "controls/list/ListScroller.h"
 #include "controls/list/RowText.h"
+#include "controls/list/ScrollFrames.h"
 #include "qzfc/Clock.h"
-#include "qzfc/MessageLoop.h"
 #include "qzfc/QzDraw.h"
 #include "qzfc/QzWndEx.h"
 
 using qzfc::Clock;
 using qzfc::ListScroller;
-using qzfc::MessageLoop;
+using qzfc::ScrollFrames;
 
 namespace {
 
-constexpr UINT kFrameMs = 16;
 constexpr int kTextColumn = 90;
 
 }  // namespace
 
-UiList::UiList() : m_scroller(std::make_unique<ListScroller>()) {}
+UiList::UiList()
+    : m_scroller(std::make_unique<ListScroller>()),
+      m_frames(std::make_unique<ScrollFrames>(*m_scroller, [this] { Invalidate(); })) {}
 
-UiList::~UiList() { CancelFrames(); }
+UiList::~UiList() = default;
 
 LPCWSTR UiList::GetUiClassName() const { return L"UiList"; }
 
@@ -176,24 +177,9 @@ void UiList::ScrollStop() {
 
 BOOL UiList::IsScrolling() const { return m_scroller->IsMoving(); }
 
-void UiList::StartFrames() {
-  if (m_frameToken || !m_scroller->IsAnimating()) return;
-  m_frameToken = MessageLoop::Get().StartCallback(kFrameMs, [this] {
-    m_frameToken = 0;
-    OnFrame();
-  });
-}
+void UiList::StartFrames() { m_frames->Start(); }
 
-void UiList::OnFrame() {
-  m_scroller->Step(Clock::Now());
-  Invalidate();
-  StartFrames();
-}
-
-void UiList::CancelFrames() {
-  if (m_frameToken) MessageLoop::Get().CancelCallback(m_frameToken);
-  m_frameToken = 0;
-}
+void UiList::CancelFrames() { m_frames->Cancel(); }
 
 void UiList::SetVisible(BOOL visible) {
   if (!visible) {

@@ -5,11 +5,25 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "controls/list/ListScroller.h"
+#include "controls/list/ScrollFrames.h"
+#include "qzfc/Clock.h"
 #include "qzfc/QzWndEx.h"
+
+using qzfc::Clock;
+using qzfc::ListScroller;
+using qzfc::ScrollFrames;
 
 namespace {
 constexpr int kAway = -100000;
 }  // namespace
+
+// The scroller's top position is the negated scroll position.
+UiScrollWin::UiScrollWin()
+    : m_scroller(std::make_unique<ListScroller>()),
+      m_frames(std::make_unique<ScrollFrames>(*m_scroller, [this] { FollowScroller(); })) {}
+
+UiScrollWin::~UiScrollWin() = default;
 
 LPCWSTR UiScrollWin::GetUiClassName() const { return L"UiScrollWin"; }
 
@@ -61,7 +75,13 @@ int UiScrollWin::GetContentHeight() const {
 int UiScrollWin::MaxScroll() const { return std::max(0, GetContentHeight() - GetHeight()); }
 
 void UiScrollWin::SetScrollPos(int pos) {
-  pos = std::clamp(pos, 0, MaxScroll());
+  m_frames->Cancel();
+  m_scroller->SetMinTop(-MaxScroll());
+  m_scroller->SetTop(-std::clamp(pos, 0, MaxScroll()));
+  MoveTo(-m_scroller->Top());
+}
+
+void UiScrollWin::MoveTo(int pos) {
   int delta = pos - m_scroll;
   if (delta == 0) return;
   m_scroll = pos;
@@ -71,6 +91,10 @@ void UiScrollWin::SetScrollPos(int pos) {
   }
   Invalidate();
 }
+
+void UiScrollWin::FollowScroller() { MoveTo(-m_scroller->Top()); }
+
+BOOL UiScrollWin::IsScrolling() const { return m_scroller->IsMoving(); }
 
 void UiScrollWin::EnsureVisible(UiWin* child) {
   if (std::find(m_children.begin(), m_children.end(), child) == m_children.end()) return;
@@ -111,6 +135,7 @@ BOOL UiScrollWin::HasFocus() const {
 void UiScrollWin::SetVisible(BOOL visible) {
   if (!visible) {
     EndTouch();
+    SetScrollPos(m_scroll);  // stops any motion, back within the content
     SetFocus(FALSE);
   }
   UiWin::SetVisible(visible);
@@ -122,28 +147,33 @@ void UiScrollWin::EndTouch() {
   m_dragging = false;
 }
 
-LRESULT UiScrollWin::OnLButtonDown(UINT flags, int x, int y) {
+// A press on a moving page only stops it; otherwise it goes on to the child
+// under the finger, and the page keeps the touch to turn it into a scroll.
+void UiScrollWin::BeginTouch(int x, int y) {
   AdoptChildren();
-  UiWin::OnLButtonDown(flags, x, y);
-  m_touched = ChildFromPoint(x, y);
+  bool wasMoving = m_scroller->IsAnimating();
+  m_frames->Cancel();
+  m_scroller->SetMinTop(-MaxScroll());
+  m_scroller->Press(y, Clock::Now());
+  SetMouseDownAtScrolling(wasMoving);
+  m_touched = wasMoving ? nullptr : ChildFromPoint(x, y);
   m_dragging = false;
   m_downY = y;
-  m_downScroll = m_scroll;
+}
+
+LRESULT UiScrollWin::OnLButtonDown(UINT flags, int x, int y) {
+  BeginTouch(x, y);
+  UiWin::OnLButtonDown(flags, x, y);
   if (m_touched) {
     m_touched->OnLButtonDown(flags, x, y);
-    // The page keeps the touch so that it can turn it into a scroll.
     SetCapture();
   }
   return 0;
 }
 
 LRESULT UiScrollWin::OnLButtonDblClk(UINT flags, int x, int y) {
-  AdoptChildren();
+  BeginTouch(x, y);
   UiWin::OnLButtonDblClk(flags, x, y);
-  m_touched = ChildFromPoint(x, y);
-  m_dragging = false;
-  m_downY = y;
-  m_downScroll = m_scroll;
   if (m_touched) {
     m_touched->OnLButtonDblClk(flags, x, y);
     SetCapture();
@@ -157,19 +187,30 @@ LRESULT UiScrollWin::OnMouseMove(UINT flags, int x, int y) {
   if (m_touched) m_touched->OnMouseMove(flags, x, y);
   if (!m_dragging && std::abs(y - m_downY) > kMoveSlop && MaxScroll() > 0) {
     m_dragging = true;
+    m_scroller->BeginDrag(m_downY, Clock::Now());  // the content stays under the finger
     // The child under the finger moves with the page, so a release would
     // land on it again: end its touch now, away from every control.
     if (m_touched) m_touched->OnLButtonUp(flags, kAway, kAway);
     m_touched = nullptr;
   }
-  if (m_dragging) SetScrollPos(m_downScroll - (y - m_downY));
+  if (m_dragging) {
+    m_scroller->Drag(y, Clock::Now());
+    FollowScroller();
+  }
   return 0;
 }
 
 LRESULT UiScrollWin::OnLButtonUp(UINT flags, int x, int y) {
   UiWin* touched = m_touched;
   m_touched = nullptr;
-  m_dragging = false;
+  if (m_dragging) {
+    m_dragging = false;
+    m_scroller->Release(Clock::Now());
+  } else {
+    // A press that caught the page beyond an end lets it spring back.
+    m_scroller->AnimateTo(m_scroller->Top(), Clock::Now());
+  }
+  m_frames->Start();
   UiWin::OnLButtonUp(flags, x, y);
   if (touched) touched->OnLButtonUp(flags, x, y);
   return 0;

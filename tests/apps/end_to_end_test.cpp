@@ -1,0 +1,145 @@
+// The phone from the user's side: the host with its demo store, a call to a
+// seeded contact from the dial pad, and the settings reaching the dialer.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "CallDeskApplet.h"
+#include "CallDeskWnd.h"
+#include "SpeedDialDlg.h"
+#include "TelPrefsWnd.h"
+#include "host_fixture.h"
+#include "qzfc/Sip.h"
+#include "qzpam/CContactsDbIf.h"
+#include "qzpam/PhoneSettingsDbIf.h"
+
+namespace {
+
+using apps::test::HostTest;
+using telhub::CallDeskWnd;
+
+constexpr int kDialField = 527;
+constexpr int kKeyThree = 514;
+
+// Screen centre of a dial pad key ("0"-"9", "*", "#"; 'C' call).
+POINT KeyCentre(wchar_t key) {
+  static const wchar_t kPad[] = L"123456789*0#";
+  int index = key == L'C' ? 13 : static_cast<int>(std::wstring_view(kPad).find(key));
+  return POINT{89 + 152 * (index % 3), 286 + 87 * (index / 3)};
+}
+
+// The number of speed-dial entry 3: a seeded contact's mobile number.
+qzu::string SeededNumber(qzu::string* name) {
+  int flag = 0;
+  qzu::string number;
+  PhoneSettingsDbIf::GetPhoneSettingsDbIf()->GetSpeedDialItem(3, flag, *name, number);
+  return number;
+}
+
+class PhoneTest : public HostTest {
+ protected:
+  void Dial(const std::wstring& digits) {
+    for (wchar_t digit : digits) {
+      POINT at = KeyCentre(digit);
+      robot_.Tap(at.x, at.y);
+    }
+  }
+  std::wstring DialField() {
+    return robot_.FindControl(host_.Window().TabWindow(telhub::TAB_DIALER), kDialField)->GetText();
+  }
+};
+
+TEST_F(PhoneTest, CallsASeededContactFromTheDialPadAndLogsTheCall) {
+  StartHost(telhub::DemoStore::SeedWhenEmpty);
+  ASSERT_TRUE(host_.Setup().seeded);
+  qzu::string name;
+  std::wstring number(SeededNumber(&name).view());
+  ASSERT_FALSE(number.empty());
+
+  Dial(number);
+  EXPECT_EQ(DialField(), number);
+  POINT call = KeyCentre(L'C');
+  robot_.Tap(call.x, call.y);
+  auto* screen = dynamic_cast<CallDeskWnd*>(robot_.Foreground());
+  ASSERT_NE(screen, nullptr);
+  EXPECT_STREQ(robot_.FindControl(CallDeskWnd::ID_NAME)->GetText(), name.c_str());
+  EXPECT_STREQ(robot_.FindControl(CallDeskWnd::ID_NUMBER)->GetText(), number.c_str());
+
+  robot_.Advance(42 * 1000);
+  robot_.Tap(240, 675);  // hang up
+  robot_.Settle();
+  EXPECT_EQ(robot_.Foreground(), &host_.Window());
+  EXPECT_EQ(DialField(), L"");
+
+  qzu::string logged, owner;
+  int time = 0, value = 0, type = 0, contact = 0;
+  ASSERT_TRUE(CContactsDbIf::GetContactDbIf()->GetCallHistory(1, logged, time, value, type, owner, contact, true));
+  EXPECT_EQ(std::wstring(logged.view()), number);
+  EXPECT_EQ(type, 1);
+  EXPECT_EQ(value, 42);
+  EXPECT_EQ(std::wstring(owner.view()), std::wstring(name.view()));
+}
+
+TEST_F(PhoneTest, TypedKeysReachTheDialerAndItsSettingsShowWhenItComesBack) {
+  StartHost();
+  robot_.Type(L"10086");
+  EXPECT_EQ(DialField(), L"10086");
+
+  robot_.Tap(420, 765);  // the dialer's settings button
+  ASSERT_NE(dynamic_cast<telhub::TelPrefsWnd*>(robot_.Foreground()), nullptr);
+  EXPECT_EQ(Launches().back(), L"\\windows\\TelPrefs.exe|-p " +
+                                   std::to_wstring(reinterpret_cast<uintptr_t>(
+                                       host_.Window().TabWindow(telhub::TAB_DIALER)->GetHwnd())));
+  robot_.WhenModalWaits([this] {
+    UiWin* field = robot_.FindControl(telhub::SpeedDialDlg::ID_NAME);
+    RECT rc = field->GetWinRect();
+    robot_.Tap(rc.left + 20, 80 + rc.top + 20);
+    robot_.Type(L"Mum");
+    field = robot_.FindControl(telhub::SpeedDialDlg::ID_NUMBER);
+    rc = field->GetWinRect();
+    robot_.Tap(rc.left + 20, 80 + rc.top + 20);
+    robot_.Type(L"13912345678");
+    RECT hide = qzfc::Sip::Instance().KeyRect(L"▼");
+    robot_.Tap((hide.left + hide.right) / 2, (hide.top + hide.bottom) / 2);
+    robot_.Tap(420, 765);
+  });
+  RECT row = robot_.FindControl(telhub::TelPrefsWnd::ID_SPEED_DIAL_FIRST + 2)->GetWinRect();
+  robot_.Tap(row.left + 20, 80 + row.top + 10);
+  robot_.Tap(420, 765);  // save
+  robot_.Settle();
+  EXPECT_EQ(robot_.Foreground(), &host_.Window());
+  EXPECT_STREQ(robot_.FindControl(host_.Window().TabWindow(telhub::TAB_DIALER), kKeyThree)->GetText(), L"Mum");
+}
+
+// The program itself replays the tour of the README on a new device.
+TEST(TelhubProgram, ReplaysTheTourAndLogsItsCall) {
+  vorna::test::TempDeviceRoot root;
+  std::filesystem::path shots = root.path() / "shots";
+  std::filesystem::create_directories(shots);
+  std::filesystem::path tour = std::filesystem::path(TELHUB_SOURCE_DIR) / "tour.txt";
+  ASSERT_EQ(vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "telhub",
+                                    {"--root", root.path().string(), "--headless", "--script", tour.string(),
+                                     "--shots", shots.string()}),
+            0);
+  for (const char* shot : {"1-dialer.png", "2-number-owner.png", "3-in-call.png", "4-after-call.png"})
+    EXPECT_TRUE(std::filesystem::exists(shots / shot)) << shot;
+
+  qzu::string name;
+  std::wstring number(SeededNumber(&name).view());
+  qzu::string logged, owner;
+  int time = 0, value = 0, type = 0, contact = 0;
+  ASSERT_TRUE(CContactsDbIf::GetContactDbIf()->GetCallHistory(1, logged, time, value, type, owner, contact, true));
+  EXPECT_EQ(std::wstring(logged.view()), number);
+  EXPECT_EQ(type, 1);
+  EXPECT_EQ(value, 42);
+
+  // A script it cannot read replays nothing and says where it broke.
+  std::filesystem::path bad = root.path() / "bad.txt";
+  { std::ofstream(bad) << "tap 1 2\nfly\n"; }
+  EXPECT_EQ(vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "telhub",
+                                    {"--root", root.path().string(), "--headless", "--script", bad.string()}),
+            1);
+}
+
+}  // namespace
