@@ -1,11 +1,9 @@
-// The screenshots of the controls for the README's gallery. They are written
-// to VORNA_GALLERY_DIR when it is set (docs/images when refreshing the
-// gallery), else to the test's temporary folder; each is checked for the
-// parts a user must see.
-#include <cstdlib>
+// The screenshots of the controls for the README's gallery (gallery.h); each
+// is checked for the parts a user must see.
 
 #include "ce/modules.h"
 #include "controls_fixture.h"
+#include "gallery.h"
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/QzResources.h"
 #include "qzfc/UiAlphabetBar.h"
@@ -18,11 +16,6 @@
 
 namespace qzfc::test {
 namespace {
-
-std::filesystem::path GalleryFile(const char* name) {
-  const char* dir = std::getenv("VORNA_GALLERY_DIR");
-  return std::filesystem::path(dir && *dir ? dir : ::testing::TempDir()) / name;
-}
 
 class GalleryTest : public ControlsTest {
  protected:

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 #include "ce/clipboard.h"
+#include "controls_fixture.h"
 #include "input_fixture.h"
+#include "qzfc/FontHelper.h"
 #include "qzfc/UiEdit.h"
 #include "qzfc/UiSearchBox.h"
 #include "qzfc/UiSingleLineEdit.h"
@@ -148,18 +152,57 @@ TEST_F(EditTest, TextShrinksToFitBetweenItsSizes) {
   EXPECT_EQ(dial.GetDisplayTextSize(), 54);
 }
 
-TEST(MultiLineEditTest, EnterStartsALineAndChangesComeAsTheirOwnMessage) {
-  vorna::test::TempDeviceRoot root;
-  Robot robot;
-  EditWnd wnd(0xFFF10063u);
-  RECT wa = QzGetWorkArea();
-  ASSERT_TRUE(wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0));
-  wnd.Show(TRUE);
+TEST_F(EditTest, ATapPutsTheCaretAtTheNearestCharacter) {
+  fields[0].SetText(L"5678");
+  const int y = 80 + 15 + 32;
+  for (auto [x, caret] : {std::pair{13, 0}, std::pair{460, 4}, std::pair{12 + 8 + 1, 0}}) {
+    robot.Tap(x, y);
+    EXPECT_EQ(fields[0].GetCursePos(), caret) << "tap at x " << x;
+  }
+  robot.Tap(12 + 8 + 1, y);
+  robot.Type(L"0");
+  EXPECT_STREQ(fields[0].GetText(), L"05678");
+  // A drag across the field is no tap: the caret stays.
+  robot.Drag(20, y, 400, y);
+  EXPECT_EQ(fields[0].GetCursePos(), 1);
+}
+
+class MultiLineEditTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    RECT wa = QzGetWorkArea();
+    top = wa.top;
+    ASSERT_TRUE(wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0));
+    wnd.Show(TRUE);
+    note.SetID(2);
+    note.SetPos(20, 50, 440, 140);
+    note.SetTextColor(0);
+    wnd.AddUiWin(&note);
+    HDC dc = CreateCompatibleDC(nullptr);
+    SelectObject(dc, FontHelper::GetFont(note.GetTextSize(), 400, 0, 0, 0, 0));
+    RECT r{0, 0, 1000, 0};
+    lineHeight = DrawTextW(dc, L"Ag", 2, &r, DT_SINGLELINE | DT_CALCRECT);
+    DeleteDC(dc);
+  }
+  // Screen y of the middle of text line `line` (the text starts 6 pixels down).
+  int LineY(int line) const { return top + 50 + 6 + line * lineHeight + lineHeight / 2; }
+  // Whether the caret's colour shows on the row of text line `line`.
+  bool CaretOnLine(int line) {
+    auto path = std::filesystem::path(::testing::TempDir()) / "note_caret.png";
+    EXPECT_TRUE(robot.SaveScreenshot(path));
+    Shot shot(path);
+    for (int x = 20; x < 460; ++x)
+      if (Near(shot.at(x, LineY(line)), 0x0064C8, 10)) return true;
+    return false;
+  }
+  EditWnd wnd{0xFFF10063u};
   UiEdit note;
-  note.SetID(2);
-  note.SetPos(20, 50, 440, 140);
+  int top = 0;
+  int lineHeight = 0;
+};
+
+TEST_F(MultiLineEditTest, EnterStartsALineAndChangesComeAsTheirOwnMessage) {
   note.EnableInsideScroll(TRUE);
-  wnd.AddUiWin(&note);
   note.SetText(L"a\r\nb");  // CR LF is one line break
   EXPECT_STREQ(note.GetText(), L"a\nb");
   note.SetFocus(TRUE);
@@ -169,15 +212,60 @@ TEST(MultiLineEditTest, EnterStartsALineAndChangesComeAsTheirOwnMessage) {
   EXPECT_EQ(wnd.changes, (std::vector<Change>{{2, 1, 13}, {2, 1, 'c'}, {2, 2, 0}}));
   robot.Settle();
   EXPECT_EQ(note.GetScrollOffset(), 0);
-  // Text taller than the field scrolls so that its end shows.
+  // Text taller than the field scrolls so that the caret shows, at the end
+  // or back at the top.
   robot.Type(L"1\r2\r3\r4\r5\r6\r7");
-  note.Invalidate();
   robot.Settle();
   EXPECT_GT(note.GetScrollOffset(), 0);
-  note.EnableInsideScroll(FALSE);
-  note.Invalidate();
+  EXPECT_TRUE(CaretOnLine(128 / lineHeight - 1)) << "the last line ends the field";
+  note.SetCursePos(0);
   robot.Settle();
   EXPECT_EQ(note.GetScrollOffset(), 0);
+  EXPECT_TRUE(CaretOnLine(0));
+  note.EnableInsideScroll(FALSE);
+  note.SetCursePos(-1);
+  robot.Settle();
+  EXPECT_EQ(note.GetScrollOffset(), 0);
+}
+
+TEST_F(MultiLineEditTest, TheCaretGoesAnywhereAndTypingFollowsIt) {
+  note.SetText(L"first line\nsecond");
+  note.SetFocus(TRUE);
+  robot.Settle();
+  EXPECT_TRUE(CaretOnLine(1));
+  EXPECT_FALSE(CaretOnLine(0));
+  note.SetCursePos(3);
+  robot.Settle();
+  EXPECT_TRUE(CaretOnLine(0)) << "drawn inside the text, not only at its end";
+  EXPECT_FALSE(CaretOnLine(1));
+
+  // Taps: the start of the second line, the end of the first, below the text.
+  for (auto [x, line, caret] : {std::tuple{20, 1, 11}, std::tuple{455, 0, 10}, std::tuple{455, 3, 17}}) {
+    robot.Tap(x, LineY(line));
+    EXPECT_EQ(note.GetCursePos(), caret) << "tap at " << x << " on line " << line;
+  }
+  robot.Tap(20, LineY(1));
+  robot.Type(L"X");
+  EXPECT_STREQ(note.GetText(), L"first line\nXsecond");
+  robot.Char(8);
+  robot.Char(8);  // joins the lines
+  EXPECT_STREQ(note.GetText(), L"first linesecond");
+  EXPECT_EQ(note.GetCursePos(), 10);
+}
+
+TEST_F(MultiLineEditTest, WrappedLinesBreakAfterASpaceAndTapsFindThem) {
+  // Wider than the field: wraps after a space, or inside a long run.
+  note.SetText(L"alpha beta gamma delta epsilon zeta eta theta");
+  note.SetFocus(TRUE);
+  note.SetCursePos(0);
+  robot.Tap(20, LineY(1));
+  const int wrapAt = note.GetCursePos();
+  EXPECT_GT(wrapAt, 0);
+  EXPECT_EQ(note.GetText()[wrapAt - 1], L' ') << "the second line starts after a space";
+  note.SetText(std::wstring(60, L'汉').c_str());
+  robot.Tap(20, LineY(1));
+  EXPECT_GT(note.GetCursePos(), 0);
+  EXPECT_LT(note.GetCursePos(), 60);
 }
 
 TEST_F(EditTest, GalleryShot) {

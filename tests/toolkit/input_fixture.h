@@ -1,11 +1,10 @@
 // A window that records the edit notifications, and the gallery shot helper
-// of the input tests.
+// of the input tests (gallery.h).
 #pragma once
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include <vector>
 
+#include "gallery.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
@@ -32,13 +31,5 @@ class EditWnd : public RecordingWnd {
  private:
   UINT message_;
 };
-
-// Saves the screen for the README's gallery when QZFC_GALLERY_DIR names a
-// folder (the test's temporary folder otherwise).
-inline void SaveGalleryShot(Robot& robot, const std::string& name) {
-  const char* dir = std::getenv("QZFC_GALLERY_DIR");
-  std::filesystem::path folder = dir ? dir : ::testing::TempDir();
-  EXPECT_TRUE(robot.SaveScreenshot(folder / (name + ".png")));
-}
 
 }  // namespace qzfc::test

@@ -2,7 +2,8 @@
 // that Enter (13 or 10) starts a new line, and it reports its changes to the
 // owner as QZ_WM_MEDIT_CHANGE (wParam the control id, lParam MAKELONG(code,
 // extra) with the single-line edit's codes). Text wraps at the margins; with
-// inside scrolling on, text taller than the field scrolls to keep its end in view.
+// inside scrolling on, text taller than the field scrolls to keep the caret
+// in view.
 #pragma once
 
 #include "qzfc/UiSingleLineEdit.h"
@@ -24,8 +25,12 @@ class UiEdit : public UiSingleLineEdit {
 
  protected:
   void NotifyChange(UINT code, UINT extra) override;
+  int CaretFromPoint(int x, int y) override;
 
  private:
+  // The text area less the padding above and below the text.
+  RECT LinesArea(const RECT& rcWin) const;
+
   bool m_insideScroll = false;
   int m_scroll = 0;
 };

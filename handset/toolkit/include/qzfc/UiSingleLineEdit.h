@@ -1,6 +1,7 @@
 // UiSingleLineEdit: a one-line text field. It takes WM_CHAR while it has the
 // focus (a tap gives it the focus): printable characters insert at the
-// caret, 8 (backspace) removes the character before it, Ctrl+V (22) pastes
+// caret, 8 (backspace) removes the character before it, a tap puts the
+// caret at the nearest character boundary, Ctrl+V (22) pastes
 // the clipboard's text, Escape (27) empties the field, and Enter (13 or 10)
 // is reported without changing the text. While it has the focus and its
 // input-panel mode asks for one, the soft keyboard is up.
@@ -33,6 +34,7 @@ class UiSingleLineEdit : public UiWin {
   void PaintWin(HDC hdc, const RECT& rcWin, const RECT& rcUpdate) override;
   LRESULT OnChar(WPARAM ch, LPARAM lParam) override;
   LRESULT OnLButtonDown(UINT flags, int x, int y) override;
+  LRESULT OnLButtonUp(UINT flags, int x, int y) override;
   void OnSetFocus() override;
   void OnKillFocus() override;
   // Replaces the text (cut to the maximum) without notifying; the caret goes to the end.
@@ -81,16 +83,21 @@ class UiSingleLineEdit : public UiWin {
   void PaintBackground(HDC hdc, const RECT& rcWin) const;
   // Posts a change to the owner (subclasses use another message).
   virtual void NotifyChange(UINT code, UINT extra);
+  // The caret position nearest to a point in window coordinates.
+  virtual int CaretFromPoint(int x, int y);
   void Redraw();
   qzfc::EditBuffer m_buffer;
   bool m_updateDisplay = true;
 
- private:
-  void SwitchFocus();
  protected:
+  // Selects the font of `size` and measures the text with it.
   int TextWidth(HDC hdc, const std::wstring& text, int size) const;
 
  private:
+  void SwitchFocus();
+  // Where the text starts (x) in a field whose text area is `area`.
+  int TextLeft(HDC hdc, const RECT& area, int size) const;
+
   std::wstring m_tip;
   int m_maxTextSize = 0;
   int m_minTextSize = 0;

@@ -1,13 +1,19 @@
 #include "qzfc/UiEdit.h"
 
+#include <algorithm>
+
+#include "controls/edit/TextLayout.h"
 #include "qzfc/FontHelper.h"
 #include "qzfc/QzDraw.h"
 #include "qzfc/QzWndEx.h"
+
+using qzfc::TextLayout;
 
 namespace {
 constexpr COLORREF kTipColor = RGB(0x99, 0x99, 0x99);
 constexpr COLORREF kCaretColor = RGB(0x00, 0x64, 0xC8);
 constexpr int kPadding = 6;
+constexpr int kCaretWidth = 2;
 constexpr UINT kWrap = DT_LEFT | DT_TOP | DT_WORDBREAK | DT_EDITCONTROL;
 }  // namespace
 
@@ -30,43 +36,60 @@ LRESULT UiEdit::OnChar(WPARAM wch, LPARAM lParam) {
   return 0;
 }
 
-void UiEdit::PaintWin(HDC hdc, const RECT& rcWin, const RECT&) {
-  PaintBackground(hdc, rcWin);
+RECT UiEdit::LinesArea(const RECT& rcWin) const {
   RECT area = TextArea(rcWin);
   area.top += kPadding;
   area.bottom -= kPadding;
+  return area;
+}
+
+int UiEdit::CaretFromPoint(int x, int y) {
+  const RECT area = LinesArea(GetWinRect());
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, FontHelper::GetFont(GetTextSize(), 400, 0, 0, 0, 0));
+  const TextLayout layout(dc, m_buffer.Text(), area.right - area.left);
+  const int pos = layout.PosAt(x - area.left, y - area.top + m_scroll);
+  DeleteDC(dc);
+  return pos;
+}
+
+void UiEdit::PaintWin(HDC hdc, const RECT& rcWin, const RECT&) {
+  PaintBackground(hdc, rcWin);
+  const RECT area = LinesArea(rcWin);
   SetBkMode(hdc, TRANSPARENT);
   SelectObject(hdc, FontHelper::GetFont(GetTextSize(), 400, 0, 0, 0, 0));
   const std::wstring& text = m_buffer.Text();
-  if (text.empty()) {
+  const TextLayout layout(hdc, text, area.right - area.left);
+  const int lineHeight = layout.LineHeight();
+  const int caretLine = layout.LineOf(m_buffer.Caret());
+
+  // Scroll as little as keeps the caret's line in view.
+  const int visible = area.bottom - area.top;
+  if (m_insideScroll) {
+    const int caretTop = caretLine * lineHeight;
+    if (caretTop < m_scroll) m_scroll = caretTop;
+    if (caretTop + lineHeight > m_scroll + visible) m_scroll = caretTop + lineHeight - visible;
+    m_scroll = std::clamp(m_scroll, 0, std::max(0, layout.Height() - visible));
+  } else {
     m_scroll = 0;
+  }
+
+  if (text.empty()) {
     ::SetTextColor(hdc, kTipColor);
     QzDrawText(hdc, GetTip(), area, kWrap);
   } else {
-    // The height of the text as it wraps, and how far it must move up so
-    // that its end stays in view.
-    RECT measure{area.left, 0, area.right, 0};
-    DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &measure, kWrap | DT_CALCRECT);
-    const int textHeight = measure.bottom - measure.top;
-    const int visible = area.bottom - area.top;
-    m_scroll = (m_insideScroll && textHeight > visible) ? textHeight - visible : 0;
     ::SetTextColor(hdc, GetTextColor());
-    RECT r{area.left, area.top - m_scroll, area.right, area.top - m_scroll + textHeight};
-    QzDrawText(hdc, text.c_str(), r, kWrap);
+    for (int i = 0; i < static_cast<int>(layout.Lines().size()); ++i) {
+      const int top = area.top - m_scroll + i * lineHeight;
+      if (top + lineHeight <= rcWin.top || top >= rcWin.bottom) continue;
+      RECT r{area.left, top, area.right, top + lineHeight};
+      QzDrawText(hdc, layout.LineText(i).c_str(), r, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOCLIP);
+    }
   }
-  // FIXME: the caret is drawn only when it is at the end of the text; a caret
-  // inside wrapped text would need the line layout.
-  if (HasFocus() && m_buffer.Caret() == static_cast<int>(text.size())) {
-    const size_t lineStart = text.rfind(L'\n');
-    const std::wstring lastLine = lineStart == std::wstring::npos ? text : text.substr(lineStart + 1);
-    RECT upToEnd{area.left, 0, area.right, 0};
-    int height = text.empty() ? 0 : DrawTextW(hdc, text.c_str(), static_cast<int>(text.size()), &upToEnd, kWrap | DT_CALCRECT);
-    const int lineHeight = GetTextSize() + 4;
-    if (text.empty() || text.back() == L'\n') height += text.empty() ? lineHeight : 0;
-    const int width = TextWidth(hdc, lastLine, GetTextSize());
-    const int x = area.left + (width < area.right - area.left ? width : 0);
-    const int bottom = area.top - m_scroll + height;
-    RECT caret{x, bottom - lineHeight, x + 2, bottom};
+  if (HasFocus()) {
+    const int x = area.left + std::min(layout.XOf(m_buffer.Caret()), static_cast<int>(area.right - area.left));
+    const int top = area.top - m_scroll + caretLine * lineHeight;
+    RECT caret{x, top, x + kCaretWidth, top + lineHeight};
     HBRUSH brush = CreateSolidBrush(kCaretColor);
     FillRect(hdc, &caret, brush);
     DeleteObject(brush);

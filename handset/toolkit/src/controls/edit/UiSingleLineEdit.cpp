@@ -1,6 +1,7 @@
 #include "qzfc/UiSingleLineEdit.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "qzfc/FontHelper.h"
@@ -35,7 +36,10 @@ void UiSingleLineEdit::SetText(LPCWSTR text) {
   UiWin::SetText(m_buffer.Text().c_str());
 }
 
-void UiSingleLineEdit::SetCursePos(int pos) { m_buffer.SetCaret(pos); }
+void UiSingleLineEdit::SetCursePos(int pos) {
+  m_buffer.SetCaret(pos);
+  if (m_updateDisplay) Invalidate();
+}
 
 void UiSingleLineEdit::SetMaxChars(int max) {
   m_buffer.SetMaxChars(max);
@@ -115,6 +119,33 @@ LRESULT UiSingleLineEdit::OnLButtonDown(UINT flags, int x, int y) {
   return 0;
 }
 
+LRESULT UiSingleLineEdit::OnLButtonUp(UINT flags, int x, int y) {
+  const bool tap = IsLButtonDown() && !IsMouseMoved() && HitTest(x, y);
+  UiWin::OnLButtonUp(flags, x, y);
+  if (tap) {
+    m_buffer.SetCaret(CaretFromPoint(x, y));
+    Redraw();
+  }
+  return 0;
+}
+
+int UiSingleLineEdit::CaretFromPoint(int x, int) {
+  const std::wstring& text = m_buffer.Text();
+  const int size = GetDisplayTextSize();
+  HDC dc = CreateCompatibleDC(nullptr);
+  const int left = TextLeft(dc, TextArea(GetWinRect()), size);
+  int best = 0, bestDistance = std::abs(x - left);
+  for (int pos = 1; pos <= static_cast<int>(text.size()); ++pos) {
+    int distance = std::abs(x - left - TextWidth(dc, text.substr(0, static_cast<size_t>(pos)), size));
+    if (distance < bestDistance) {
+      best = pos;
+      bestDistance = distance;
+    }
+  }
+  DeleteDC(dc);
+  return best;
+}
+
 void UiSingleLineEdit::OnSetFocus() {
   Redraw();
   if (m_sipMode != 0 && qzfc::Sip::Instance().ShowFor(this, m_sipMode)) NotifyChange(QZ_EN_SIP, 1);
@@ -154,20 +185,22 @@ void UiSingleLineEdit::PaintBackground(HDC hdc, const RECT& rcWin) const {
   Fill(hdc, line, kFrame);
 }
 
+int UiSingleLineEdit::TextLeft(HDC hdc, const RECT& area, int size) const {
+  const int width = TextWidth(hdc, m_buffer.Text(), size);
+  const int avail = area.right - area.left;
+  // Text wider than the field keeps its end (where typing happens) in view.
+  if (width > avail) return area.right - width;
+  return m_center ? area.left + (avail - width) / 2 : area.left;
+}
+
 void UiSingleLineEdit::PaintWin(HDC hdc, const RECT& rcWin, const RECT&) {
   PaintBackground(hdc, rcWin);
   RECT area = TextArea(rcWin);
   const int size = GetDisplayTextSize();
   const std::wstring& text = m_buffer.Text();
   SetBkMode(hdc, TRANSPARENT);
+  const int x = TextLeft(hdc, area, size);
   const int width = TextWidth(hdc, text, size);  // selects the font too
-  const int avail = area.right - area.left;
-  // Text wider than the field keeps its end (where typing happens) in view.
-  int x = area.left;
-  if (width > avail)
-    x = area.right - width;
-  else if (m_center)
-    x = area.left + (avail - width) / 2;
 
   if (text.empty() && !m_tip.empty()) {
     ::SetTextColor(hdc, kTipColor);

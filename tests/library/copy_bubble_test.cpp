@@ -1,0 +1,219 @@
+// The copy bubble over a held row: how it is placed, how it ends, and what
+// reaches the clipboard.
+#include <future>
+#include <optional>
+#include <thread>
+
+#include "ce/clipboard.h"
+#include "core/popup/Clipboard.h"
+#include "core/popup/CopyBubble.h"
+#include "core/popup/PopUpMessageWnd.h"
+#include "ui_fixture.h"
+
+namespace vorna::test {
+namespace {
+
+constexpr int kRowHeight = 82;
+
+// A details window: a list of numbers over a 70-pixel tool bar; a long press
+// on a row runs the copy bubble.
+class DetailsWnd : public CQzWndEx {
+ public:
+  LPCWSTR GetQzClassName() override { return L"DetailsWnd"; }
+  BOOL OnInitDialog() override {
+    if (!CQzWndEx::OnInitDialog()) return FALSE;
+    list.SetID(1);
+    list.SetPos(0, 0, GetWidth(), GetHeight() - 70);
+    list.EnableNotifyMessage(TRUE);
+    list.EnablePressedHoldSupport(TRUE, 500);
+    for (int i = 0; i < 10; ++i) list.AddItem((L"138 0013 800" + std::to_wstring(i)).c_str());
+    AddUiWin(&list);
+    return TRUE;
+  }
+  LRESULT QzDefWndProc(UINT msg, WPARAM w, LPARAM l) override {
+    if (msg == QZ_WM_LIST_HOLD) {
+      int row = LOWORD(l);
+      results.push_back(RunCopyBubble(*this, list, copyMode, row, list.GetItem(row)->text.c_str(), threshold));
+      return 0;
+    }
+    return CQzWndEx::QzDefWndProc(msg, w, l);
+  }
+
+  UiList list;
+  bool copyMode = false;
+  int threshold = kCopyBubbleThresholdCallLog;
+  std::vector<int> results;
+};
+
+// The clipboard's text, or nothing when it holds none.
+std::optional<std::wstring> ClipboardText() {
+  if (!OpenClipboard(nullptr)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (auto* data = static_cast<const wchar_t*>(GetClipboardData(CF_UNICODETEXT))) text = data;
+  CloseClipboard();
+  return text;
+}
+
+class CopyBubbleTest : public LibraryUiTest {
+ protected:
+  void SetUp() override { Open(wnd); }
+
+  // Screen y of the middle of a row as the list shows it now.
+  int RowMiddle(int row) { return kScreenTop + wnd.list.CalcItemTopPos(row) + kRowHeight / 2; }
+  CPopUpMessageWnd* Bubble() { return dynamic_cast<CPopUpMessageWnd*>(robot.Foreground()); }
+  // Holds a row and, once the bubble waits, looks at it, lifts the finger
+  // and taps at the given screen point.
+  void HoldAndTap(int row, const std::function<void(CPopUpMessageWnd&)>& look, int tapX, int tapY) {
+    const int y = RowMiddle(row);
+    robot.WhenModalWaits([&, y] {
+      CPopUpMessageWnd* bubble = Bubble();
+      ASSERT_NE(bubble, nullptr) << "the bubble is the foreground window";
+      look(*bubble);
+      robot.Release(240, y);
+    });
+    robot.WhenModalWaits([&] { robot.Tap(tapX, tapY); });
+    robot.Hold(240, y);
+    EXPECT_EQ(robot.PendingModalSteps(), 0u) << "the bubble ended before the tap";
+  }
+
+  DetailsWnd wnd;
+};
+
+TEST_F(CopyBubbleTest, FirstReleaseIsIgnoredAndATapBesideTheButtonDismisses) {
+  ASSERT_TRUE(CopyTextToClipboard(L"before"));
+  const int rowTop = 3 * kRowHeight;
+  HoldAndTap(
+      3,
+      [&](CPopUpMessageWnd& bubble) {
+        EXPECT_TRUE(wnd.copyMode) << "the row draws plainly while the bubble is open";
+        RECT band = bubble.GetBand();
+        EXPECT_EQ(band.top, rowTop - 49);
+        EXPECT_EQ(band.bottom, rowTop + kRowHeight + 19);
+        EXPECT_EQ(band.right, 480);
+        UiWin* button = robot.FindControl(&bubble, CPopUpMessageWnd::kCopyButtonId);
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(button->IsVisible());
+        EXPECT_EQ(button->GetTop(), rowTop - 49);
+        EXPECT_EQ(button->GetHeight(), 55);
+        EXPECT_STREQ(button->GetText(), L"复制");
+      },
+      // The held row itself lies under the bubble but outside the button.
+      240, kScreenTop + rowTop + 41);
+  EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_DISMISSED});
+  EXPECT_FALSE(wnd.copyMode);
+  EXPECT_EQ(robot.Foreground(), &wnd);
+  EXPECT_EQ(ClipboardText(), L"before");
+}
+
+TEST_F(CopyBubbleTest, CopyButtonCopiesTheRowTextAndShowsItsPressedLook) {
+  const int labelX = 206;  // inside the label bubble, left of its text
+  size_t gdiObjects = 0;
+  for (int row : {4, 5}) {
+    SCOPED_TRACE(testing::Message() << "row " << row);
+    wnd.results.clear();
+    const int buttonY = kScreenTop + row * kRowHeight - 49 + 27;
+    COLORREF normal = 0, pressed = 0;
+    robot.WhenModalWaits([&] {
+      normal = ScreenPixel(labelX, buttonY);
+      robot.Release(240, RowMiddle(row));
+    });
+    robot.WhenModalWaits([&] {
+      robot.Press(240, buttonY);
+      ASSERT_NE(Bubble(), nullptr);
+      EXPECT_TRUE(Bubble()->IsPressed());
+      pressed = ScreenPixel(labelX, buttonY);
+      robot.Release(240, buttonY);
+    });
+    robot.Hold(240, RowMiddle(row));
+    EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_COPIED});
+    EXPECT_EQ(ClipboardText(), L"138 0013 800" + std::to_wstring(row));
+    EXPECT_EQ(normal, RGB(0x2B, 0x34, 0x40)) << "the dark label bubble";
+    EXPECT_EQ(pressed, RGB(0x2F, 0x7D, 0xE1)) << "the label in the accent colour while pressed";
+    // The first round fills the font cache; the second must give back every
+    // bitmap and DC it made (the snapshot, the pressed look's bitmap).
+    if (gdiObjects) {
+      EXPECT_EQ(ce::GdiObjectCount(), gdiObjects);
+    }
+    gdiObjects = ce::GdiObjectCount();
+  }
+}
+
+TEST_F(CopyBubbleTest, RowsAboveTheThresholdScrollDownToTopAt55Instead) {
+  struct Case {
+    int threshold;
+    int rowTop;
+    bool bubble;
+  };
+  const Case cases[] = {{kCopyBubbleThresholdCallLog, 54, false},
+                        {kCopyBubbleThresholdCallLog, 55, true},
+                        {kCopyBubbleThresholdContacts, 59, false},
+                        {kCopyBubbleThresholdContacts, 60, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "threshold " << c.threshold << ", row top " << c.rowTop);
+    wnd.results.clear();
+    wnd.threshold = c.threshold;
+    wnd.list.SetTopPos(c.rowTop - 2 * kRowHeight);
+    ASSERT_EQ(wnd.list.CalcItemTopPos(2), c.rowTop);
+    if (c.bubble) {
+      HoldAndTap(2, [](CPopUpMessageWnd&) {}, 240, kScreenTop + 600);
+      EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_DISMISSED});
+    } else {
+      const int y = RowMiddle(2);
+      robot.Hold(240, y);
+      // The finger stays until the list has moved: lifting it stops the list.
+      robot.Advance(1000);
+      robot.Release(240, y);
+      EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_SCROLLED});
+      EXPECT_EQ(wnd.list.CalcItemTopPos(2), 55);
+      EXPECT_FALSE(wnd.copyMode);
+    }
+  }
+}
+
+TEST_F(CopyBubbleTest, BandReachingIntoTheToolBarEndsAtHeightMinus65) {
+  // Row 7 ends 70 pixels above the window's bottom, then one pixel lower.
+  const int bottoms[] = {720 - 70, 720 - 69};
+  const int bandBottoms[] = {720 - 70 + 19, 720 - 65 + 19};
+  for (int i = 0; i < 2; ++i) {
+    wnd.results.clear();
+    wnd.list.SetTopPos(bottoms[i] - 8 * kRowHeight);
+    ASSERT_EQ(wnd.list.CalcItemTopPos(7) + kRowHeight, bottoms[i]);
+    int bandBottom = 0;
+    HoldAndTap(7, [&](CPopUpMessageWnd& bubble) { bandBottom = bubble.GetBand().bottom; }, 240, kScreenTop + 50);
+    EXPECT_EQ(bandBottom, bandBottoms[i]) << "row bottom " << bottoms[i];
+    EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_DISMISSED});
+  }
+}
+
+TEST(CopyTextToClipboard, PutsTextOnTheClipboardAndEmptyTextClearsIt) {
+  TempDeviceRoot root;
+  EXPECT_TRUE(CopyTextToClipboard(L"ann@example.com"));
+  EXPECT_EQ(ClipboardText(), L"ann@example.com");
+  EXPECT_TRUE(CopyTextToClipboard(L"王芳 138 0013 8000"));
+  EXPECT_EQ(ClipboardText(), L"王芳 138 0013 8000");
+  EXPECT_TRUE(CopyTextToClipboard(L""));
+  EXPECT_EQ(ClipboardText(), std::nullopt);
+  EXPECT_TRUE(CopyTextToClipboard(L"x"));
+  EXPECT_TRUE(CopyTextToClipboard(nullptr));
+  EXPECT_EQ(ClipboardText(), std::nullopt);
+}
+
+TEST(CopyTextToClipboard, BusyClipboardIsLeftAsItWas) {
+  TempDeviceRoot root;
+  ASSERT_TRUE(CopyTextToClipboard(L"kept"));
+  std::promise<void> opened, done;
+  std::thread holder([&] {
+    bool ok = OpenClipboard(nullptr);
+    opened.set_value();
+    done.get_future().wait();
+    if (ok) CloseClipboard();
+  });
+  opened.get_future().wait();
+  EXPECT_FALSE(CopyTextToClipboard(L"lost"));
+  done.set_value();
+  holder.join();
+  EXPECT_EQ(ClipboardText(), L"kept");
+}
+
+}  // namespace
+}  // namespace vorna::test

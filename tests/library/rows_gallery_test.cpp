@@ -1,0 +1,154 @@
+// Every kind of detail row, drawn normal on one screen and pressed on the
+// next, as the lists show them. The test checks what the picture must show
+// and saves both screens side by side; with VORNA_UPDATE_GALLERY set the
+// picture goes to the README's gallery (docs/images/rows.png), otherwise to
+// the temporary folder.
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/module/Resources.h"
+#include "core/rows/RowDrawing.h"
+#include "ui_fixture.h"
+
+namespace vorna::test {
+namespace {
+
+// Where each row starts on the screen's window.
+constexpr int kHeaderTop = 0;
+constexpr int kCaptionTop = 186;
+constexpr int kLabelValueTop = kCaptionTop + 82;
+constexpr int kLabelValueButtonTop = kLabelValueTop + 82;
+constexpr int kNumberTop = kLabelValueButtonTop + 82;
+constexpr int kPushButtonTop = kNumberTop + 82;
+constexpr int kMultiLineTop = kPushButtonTop + 82;
+
+const char kPortrait[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="160" height="160">
+  <defs><linearGradient id="bg" x1="0" y1="0" x2="0" y2="1">
+    <stop offset="0" stop-color="#F6D7B0"/><stop offset="1" stop-color="#E9A66B"/></linearGradient></defs>
+  <rect width="160" height="160" fill="url(#bg)"/>
+  <circle cx="80" cy="66" r="30" fill="#7A4A2A"/>
+  <path d="M24 160c6-40 28-52 56-52s50 12 56 52z" fill="#3C6E91"/>
+</svg>)svg";
+
+// Draws each row kind; page 1 draws them pressed.
+class RowsWnd : public CQzWndEx {
+ public:
+  LPCWSTR GetQzClassName() override { return L"RowsWnd"; }
+  BOOL OnInitDialog() override {
+    if (!CQzWndEx::OnInitDialog()) return FALSE;
+    portrait.LoadSvg(kPortrait, sizeof kPortrait - 1);
+    return TRUE;
+  }
+  void ShowPage(int number) {
+    page = number;
+    SetWindowText(page ? L"Rows, pressed" : L"Rows");
+    Invalidate();
+  }
+  void PaintWin(HDC dc, const RECT& rcUpdate) override {
+    CQzWndEx::PaintWin(dc, rcUpdate);
+    const bool pressed = page == 1;
+    if (pressed)
+      DrawHeaderRow(Row(kHeaderTop, 186), dc, nullptr, L"Wang Fang", L"Star River Ltd", L"", nullptr,
+                    HEADER_ROW_EDITOR);
+    else
+      DrawHeaderRow(Row(kHeaderTop, 186), dc, &portrait, L"Wang Fang", L"Star River Ltd", nullptr,
+                    L"Beijing, China Mobile", HEADER_ROW_DETAILS);
+    DrawCaptionRow(Row(kCaptionTop), dc, Image(pressed ? 367 : 366), nullptr, LoadResString(745), pressed);
+    DrawLabelValueRow(Row(kLabelValueTop), dc, Image(pressed ? 358 : 359),
+                      ImagingHelper::GetImageObject(GetQzResV2ModuleHandle(), pressed ? 326 : 152, TRUE),
+                      LoadResString(607), L"Morning Bell", pressed);
+    DrawLabelValueButtonRow(Row(kLabelValueButtonTop), dc, Image(310), Image(pressed ? 369 : 368),
+                            LoadResString(608), L"wang.fang@example.com", pressed ? 1 : -1);
+    CQzStringW call = LoadResString(833);
+    call += LoadResString(614);
+    DrawNumberRow(Row(kNumberTop), dc, Image(370), Image(300), L"138 0013 8000", call, pressed ? 1 : -1);
+    DrawPushButtonRow(Row(kPushButtonTop), dc, LoadResString(651), LoadResString(661), pressed ? 1 : -1);
+    DrawMultiLineRow(Row(kMultiLineTop, MultiLineHeight()), dc, Image(pressed ? 303 : 304), Image(368),
+                     LoadResString(610), kAddress, pressed ? 0 : -1, MULTI_LINE_DRAW, MULTI_LINE_RIGHT_BUTTON);
+    for (int top : {kCaptionTop, kLabelValueTop, kLabelValueButtonTop, kNumberTop, kPushButtonTop, kMultiLineTop})
+      QzDrawGridLine(dc, 0, top - 1, GetWidth(), top - 1, QZ_GRIDLINE_NORMAL);
+    const int end = kMultiLineTop + MultiLineHeight() - 1;
+    QzDrawGridLine(dc, 0, end, GetWidth(), end, QZ_GRIDLINE_NORMAL);
+  }
+  static int MultiLineHeight() {
+    return DrawMultiLineRow(RECT{0, 0, 480, 0}, nullptr, nullptr, nullptr, nullptr, kAddress, -1,
+                            MULTI_LINE_MEASURE, MULTI_LINE_RIGHT_BUTTON);
+  }
+
+  static constexpr const wchar_t* kAddress = L"北京市海淀区中关村大街27号中关村大厦12层1205室";
+  int page = 0;
+  ImagingHelper portrait;
+
+ private:
+  RECT Row(int top, int height = 82) const { return RECT{0, top, GetWidth(), top + height}; }
+  static ImagingHelper* Image(UINT id) { return ImagingHelper::GetImageObject(GetImageModule(), id, TRUE); }
+};
+
+std::filesystem::path GalleryFile(const std::string& name) {
+  if (!std::getenv("VORNA_UPDATE_GALLERY")) return std::filesystem::path(::testing::TempDir()) / name;
+  // The build may name this file relative to the build folder, the parent of bin/.
+  std::filesystem::path source = __FILE__;
+  if (source.is_relative()) source = BuiltProgramsDir().parent_path() / source;
+  return source.parent_path() / "../../docs/images" / name;
+}
+
+// A copy of the screen as it is now.
+cairo_surface_t* CopyScreen() {
+  cairo_surface_t* screen = qzfc::Screen::Get().Surface();
+  cairo_surface_flush(screen);
+  cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_RGB24, qzfc::Screen::kWidth, qzfc::Screen::kHeight);
+  cairo_t* cr = cairo_create(copy);
+  cairo_set_source_surface(cr, screen, 0, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  return copy;
+}
+
+class RowsGalleryTest : public LibraryUiTest {};
+
+TEST_F(RowsGalleryTest, EveryRowKindNormalAndPressed) {
+  RowsWnd wnd;
+  Open(wnd);
+  ASSERT_LE(kMultiLineTop + RowsWnd::MultiLineHeight(), 720) << "every row fits on one screen";
+  wnd.ShowPage(0);
+  robot.Settle();
+  cairo_surface_t* normal = CopyScreen();
+  wnd.ShowPage(1);
+  robot.Settle();
+  cairo_surface_t* pressed = CopyScreen();
+
+  constexpr int kGap = 24;
+  cairo_surface_t* both = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 2 * qzfc::Screen::kWidth + kGap,
+                                                     qzfc::Screen::kHeight);
+  cairo_t* cr = cairo_create(both);
+  cairo_set_source_rgb(cr, 0.85, 0.86, 0.88);
+  cairo_paint(cr);
+  cairo_set_source_surface(cr, normal, 0, 0);
+  cairo_paint(cr);
+  cairo_set_source_surface(cr, pressed, qzfc::Screen::kWidth + kGap, 0);
+  cairo_paint(cr);
+  cairo_destroy(cr);
+  EXPECT_EQ(cairo_surface_write_to_png(both, GalleryFile("rows.png").c_str()), CAIRO_STATUS_SUCCESS);
+
+  auto at = [](cairo_surface_t* s, int x, int rowTop) { return SurfacePixel(s, x, kScreenTop + rowTop + 2); };
+  const COLORREF white = RGB(255, 255, 255);
+  for (int top : {kCaptionTop, kLabelValueTop, kNumberTop, kMultiLineTop}) {
+    EXPECT_EQ(at(normal, 300, top), white) << "row at " << top;
+    EXPECT_NE(at(pressed, 300, top), white) << "pressed row at " << top;
+  }
+  bool arrow = false;  // the toolkit's disclosure arrow ends at x = 465
+  for (int x = 440; x < 465; ++x) arrow = arrow || at(normal, x, kLabelValueTop + 39) != white;
+  EXPECT_TRUE(arrow);
+  EXPECT_EQ(at(pressed, 300, kLabelValueButtonTop), white) << "only the button area is pressed";
+  EXPECT_NE(at(pressed, 440, kLabelValueButtonTop), white);
+  EXPECT_NE(at(normal, 97, kHeaderTop + 60), at(pressed, 97, kHeaderTop + 60)) << "the photo against the placeholder";
+  const int secondButton = (480 - 454) / 2 + 234 + 110;
+  EXPECT_NE(at(normal, secondButton, kPushButtonTop + 30), at(pressed, secondButton, kPushButtonTop + 30));
+  EXPECT_EQ(at(normal, 120, kPushButtonTop + 30), at(pressed, 120, kPushButtonTop + 30)) << "the first stays up";
+  cairo_surface_destroy(both);
+  cairo_surface_destroy(normal);
+  cairo_surface_destroy(pressed);
+}
+
+}  // namespace
+}  // namespace vorna::test
