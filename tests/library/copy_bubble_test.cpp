@@ -106,25 +106,36 @@ TEST_F(CopyBubbleTest, FirstReleaseIsIgnoredAndATapBesideTheButtonDismisses) {
 }
 
 TEST_F(CopyBubbleTest, CopyButtonCopiesTheRowTextAndShowsItsPressedLook) {
-  const int buttonY = kScreenTop + 4 * kRowHeight - 49 + 27;
   const int labelX = 206;  // inside the label bubble, left of its text
-  COLORREF normal = 0, pressed = 0;
-  robot.WhenModalWaits([&] {
-    normal = ScreenPixel(labelX, buttonY);
-    robot.Release(240, RowMiddle(4));
-  });
-  robot.WhenModalWaits([&] {
-    robot.Press(240, buttonY);
-    ASSERT_NE(Bubble(), nullptr);
-    EXPECT_TRUE(Bubble()->IsPressed());
-    pressed = ScreenPixel(labelX, buttonY);
-    robot.Release(240, buttonY);
-  });
-  robot.Hold(240, RowMiddle(4));
-  EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_COPIED});
-  EXPECT_EQ(ClipboardText(), L"138 0013 8004");
-  EXPECT_EQ(normal, RGB(0x2B, 0x34, 0x40)) << "the dark label bubble";
-  EXPECT_EQ(pressed, RGB(0x2F, 0x7D, 0xE1)) << "the label in the accent colour while pressed";
+  size_t gdiObjects = 0;
+  for (int row : {4, 5}) {
+    SCOPED_TRACE(testing::Message() << "row " << row);
+    wnd.results.clear();
+    const int buttonY = kScreenTop + row * kRowHeight - 49 + 27;
+    COLORREF normal = 0, pressed = 0;
+    robot.WhenModalWaits([&] {
+      normal = ScreenPixel(labelX, buttonY);
+      robot.Release(240, RowMiddle(row));
+    });
+    robot.WhenModalWaits([&] {
+      robot.Press(240, buttonY);
+      ASSERT_NE(Bubble(), nullptr);
+      EXPECT_TRUE(Bubble()->IsPressed());
+      pressed = ScreenPixel(labelX, buttonY);
+      robot.Release(240, buttonY);
+    });
+    robot.Hold(240, RowMiddle(row));
+    EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_COPIED});
+    EXPECT_EQ(ClipboardText(), L"138 0013 800" + std::to_wstring(row));
+    EXPECT_EQ(normal, RGB(0x2B, 0x34, 0x40)) << "the dark label bubble";
+    EXPECT_EQ(pressed, RGB(0x2F, 0x7D, 0xE1)) << "the label in the accent colour while pressed";
+    // The first round fills the font cache; the second must give back every
+    // bitmap and DC it made (the snapshot, the pressed look's bitmap).
+    if (gdiObjects) {
+      EXPECT_EQ(ce::GdiObjectCount(), gdiObjects);
+    }
+    gdiObjects = ce::GdiObjectCount();
+  }
 }
 
 TEST_F(CopyBubbleTest, RowsAboveTheThresholdScrollDownToTopAt55Instead) {

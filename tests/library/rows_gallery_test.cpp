@@ -85,9 +85,11 @@ class RowsWnd : public CQzWndEx {
 };
 
 std::filesystem::path GalleryFile(const std::string& name) {
-  std::filesystem::path dir = std::filesystem::path(__FILE__).parent_path() / "../../docs/images";
-  if (std::getenv("VORNA_UPDATE_GALLERY")) return dir / name;
-  return std::filesystem::temp_directory_path() / ("vorna_" + name);
+  if (!std::getenv("VORNA_UPDATE_GALLERY")) return std::filesystem::path(::testing::TempDir()) / name;
+  // The build may name this file relative to the build folder, the parent of bin/.
+  std::filesystem::path source = __FILE__;
+  if (source.is_relative()) source = BuiltProgramsDir().parent_path() / source;
+  return source.parent_path() / "../../docs/images" / name;
 }
 
 // A copy of the screen as it is now.

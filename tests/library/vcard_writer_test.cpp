@@ -101,6 +101,7 @@ TEST(VcardWriter, PhotosAreBase64InIndentedLinesOf48Bytes) {
 }
 
 TEST(VcardWriter, ValuesStayReadableLinesWhateverTheyHold) {
+  const std::wstring lone(1, static_cast<wchar_t>(0xD800));
   struct Case {
     const wchar_t* last;
     const wchar_t* first;
@@ -114,6 +115,8 @@ TEST(VcardWriter, ValuesStayReadableLinesWhateverTheyHold) {
       {L"", L"Zoë😀", "N;CHARSET=UTF-8:;Zo\xC3\xAB\xF0\x9F\x98\x80"},
       // Line breaks and other control characters would end the line.
       {L"a\nb", L"\x01", "N;ENCODING=QUOTED-PRINTABLE:a=0Ab;=01"},
+      // An unpaired surrogate cannot be written; it stands as U+FFFD.
+      {lone.c_str(), L"x", "N;CHARSET=UTF-8:\xEF\xBF\xBD;x"},
   };
   for (const Case& c : cases) {
     CContactInfo contact;

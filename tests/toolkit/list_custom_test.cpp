@@ -155,6 +155,39 @@ TEST_F(CustomListTest, PartitionedRowsThatOpenSelectOnlyByTheirCheckBox) {
                                              {QZ_WM_LIST_CLICK, 1, 1, 0}}));
 }
 
+TEST_F(CustomListTest, CheckListAndSingleSelectionStylesTintTheirRows) {
+  constexpr COLORREF kWhite = 0xFFFFFF;
+  Bind(4);
+  rows.rows[1].selected = true;
+  list.SetMultiSelectMode(1);
+  robot.Settle();
+  EXPECT_EQ(PixelAt(300, RowY(1)), kWhite) << "the default look shows selection by the box only";
+  EXPECT_FALSE(ItemAttribute::CreateItemAttribute(42).selectedLook);
+  list.SetItemAttribute(ItemAttribute::CreateItemAttribute(ITEM_ATTR_CHECK_LIST));
+  robot.Settle();
+  const COLORREF tint = PixelAt(300, RowY(1));
+  EXPECT_NE(tint, kWhite);
+  EXPECT_EQ(PixelAt(300, RowY(0)), kWhite);
+
+  // Single selection: the tapped row is chosen and stays tinted.
+  list.SetMultiSelectMode(0);
+  rows.rows[1].selected = false;
+  robot.Tap(300, RowY(2));
+  EXPECT_EQ(list.GetSingleSelectedItem(), -1) << "without the style a tap chooses nothing";
+  list.SetSingleSelectItemStyle(LIST_SINGLE_SELECT_ITEM);
+  for (int row : {2, 3}) {
+    wnd.notes.clear();
+    robot.Advance(1000);
+    robot.Tap(300, RowY(row));
+    EXPECT_EQ(list.GetSingleSelectedItem(), row);
+    EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, row, 0}}));
+  }
+  EXPECT_EQ(PixelAt(300, RowY(3)), tint);
+  EXPECT_EQ(PixelAt(300, RowY(2)), kWhite);
+  list.SetCustomItemCollection(&rows);
+  EXPECT_EQ(list.GetSingleSelectedItem(), -1);
+}
+
 TEST_F(CustomListTest, SwipeUncoversDeleteWhichAsksTheCollection) {
   Bind(4);
   rows.rows[1].deletable = true;

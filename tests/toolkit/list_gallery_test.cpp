@@ -13,15 +13,6 @@
 namespace qzfc::test {
 namespace {
 
-// The screen's pixel as 0x00BBGGRR, like a COLORREF.
-COLORREF PixelAt(int x, int y) {
-  cairo_surface_t* s = Screen::Get().Surface();
-  cairo_surface_flush(s);
-  const unsigned char* data = cairo_image_surface_get_data(s);
-  uint32_t argb = *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(s) + x * 4);
-  return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
-
 class ListGalleryTest : public ToolkitTest {
  protected:
   void SetUp() override {

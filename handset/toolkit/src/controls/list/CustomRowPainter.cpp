@@ -14,6 +14,7 @@ namespace qzfc {
 namespace {
 
 constexpr COLORREF kGreyBg = 0xDCDCDC;
+constexpr COLORREF kSelectedBg = 0xFAEEE2;  // a pale tint of the pressed-text blue
 constexpr COLORREF kDisabledText = 0xB4B4B4;
 constexpr int kImageColumn = 80;
 constexpr int kTextLeft = 90;
@@ -107,6 +108,7 @@ void PaintCustomRow(HDC hdc, IItemCollection& rows, int index, const RECT& rc, c
   if (!cr) return;
   bool pressed = look.pressed && attr.pressedLook;
   if (rows.GetItemBgType(index) == ITEM_BG_GREY) Fill(hdc, rc, kGreyBg);
+  if (look.selected) Fill(hdc, RECT{rc.left, rc.top, rc.right, rc.bottom - 1}, kSelectedBg);
   if (pressed) QzDrawSelectedBg_NoLine(hdc, RECT{rc.left, rc.top, rc.right, rc.bottom - 1});
 
   RECT left{rc.left, rc.top, rc.left + kImageColumn, rc.bottom};
