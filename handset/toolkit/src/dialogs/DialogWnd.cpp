@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include "controls/ControlPaint.h"
 #include "qzfc/FontHelper.h"
 #include "qzfc/QzDraw.h"
 #include "qzfc/Screen.h"
@@ -36,11 +37,7 @@ void DialogWnd::PaintBehind(HDC hdc, const RECT& rcUpdate) {
   cairo_translate(cr, -at.left, -at.top);
   Screen::Get().PaintWindows(hdc, RectOffset(rcUpdate, at.left, at.top), this);
   cairo_restore(cr);
-  cairo_save(cr);
-  cairo_rectangle(cr, rcUpdate.left, rcUpdate.top, rcUpdate.right - rcUpdate.left, rcUpdate.bottom - rcUpdate.top);
-  cairo_set_source_rgba(cr, 0, 0, 0, kDimAlpha);
-  cairo_fill(cr);
-  cairo_restore(cr);
+  controls::FillBlend(hdc, rcUpdate, RGB(0, 0, 0), kDimAlpha);
 }
 
 void DialogWnd::PaintWin(HDC hdc, const RECT& rcUpdate) {
