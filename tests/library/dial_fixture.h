@@ -112,15 +112,14 @@ class DialWindowTest : public vorna::test::LibraryUiTest {
     return nullptr;
   }
 
-  // The journal's entries of one kind: the parameters of each start of
-  // `program` (any case), or the names of the sounds played.
-  static std::vector<std::wstring> Launched(const std::wstring& program) {
+  // What the dialer handed on, from the launch journal: the parameters of
+  // each call placed, and the names of the sounds played.
+  static std::vector<std::wstring> Dialled() {
     std::vector<std::wstring> out;
     for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "launch" && _wcsicmp(e.program.c_str(), program.c_str()) == 0) out.push_back(e.details);
+      if (e.kind == "launch" && _wcsicmp(e.program.c_str(), L"\\windows\\calldesk.exe") == 0) out.push_back(e.details);
     return out;
   }
-  static std::vector<std::wstring> Dialled() { return Launched(L"\\windows\\calldesk.exe"); }
   static std::vector<std::wstring> Sounds() {
     std::vector<std::wstring> out;
     for (const ce::JournalEntry& e : ce::ReadLaunchJournal())

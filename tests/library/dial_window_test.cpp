@@ -206,17 +206,13 @@ TEST_F(DialWindowTest, AddOffersNewOrExistingContactForAStrangersNumber) {
   EXPECT_EQ(Field(), L"10086");
 }
 
-TEST_F(DialWindowTest, ToolBarSwitchesTabsAndOpensTheSettings) {
+TEST_F(DialWindowTest, ToolBarSwitchesTabs) {
   TapToolBar(TOOLBAR_BUTTON_ICON_LEFT);
   TapToolBar(TOOLBAR_BUTTON_ICON_MIDDLE);
   TapToolBar(TOOLBAR_BUTTON_ICON_RIGHT);
   EXPECT_EQ(host.tabs, (std::vector<int>{3, 4}));
   EXPECT_EQ(host.senders.front(), reinterpret_cast<WPARAM>(&dial));
   EXPECT_EQ(ToolBar().GetMiddleButtonHighLight(), 5);
-
-  TapToolBar(TOOLBAR_BUTTON_RIGHT);
-  std::wstring handle = std::to_wstring(reinterpret_cast<intptr_t>(dial.GetHwnd()));
-  EXPECT_EQ(Launched(L"\\windows\\TelPrefs.exe"), std::vector<std::wstring>{L"-p " + handle});
 }
 
 int g_calls = 0;
