@@ -78,7 +78,7 @@ void DrawNumberRow(const RECT& rc, HDC dc, ImagingHelper* leftImage, ImagingHelp
 // the row; pressedButton 0 or 1 names the pressed one.
 void DrawPushButtonRow(const RECT& rc, HDC dc, LPCWSTR firstText, LPCWSTR secondText, int pressedButton);
 
-// A label over word-wrapped text. Part 0 is the row, part 1 the button area.
+// A label over word-wrapped text; part 0 is the row, part 1 the button area.
 // Measuring returns the row's height for the text: its wrapped height + 52,
 // at least 82. Drawing returns the row's height as given.
 int DrawMultiLineRow(const RECT& rc, HDC dc, ImagingHelper* leftImage, ImagingHelper* rightImage, LPCWSTR label,

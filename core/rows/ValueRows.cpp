@@ -57,7 +57,7 @@ void DrawLabelValueButtonRow(const RECT& rc, HDC dc, ImagingHelper* leftImage, I
 
 void DrawNumberRow(const RECT& rc, HDC dc, ImagingHelper* leftImage, ImagingHelper* buttonImage,
                    LPCWSTR firstLine, LPCWSTR secondLine, int pressedPart) {
-  // Part 0 (the left image) shows its press through the image the list picks.
+  // A press on the left image (part 0) shows through the image the list picks.
   DrawButtonRowFrame(rc, dc, leftImage, buttonImage, pressedPart == 1, pressedPart == 2);
   DrawLabelAndValue(dc, rc, rc.right - kRowButtonAreaWidth - 10, firstLine, secondLine, pressedPart == 1);
 }

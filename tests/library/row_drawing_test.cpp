@@ -66,17 +66,6 @@ TEST(RowDrawing, HeaderWithoutLine1DrawsTheNameAndLine4ThirtyPixelsHigher) {
   EXPECT_EQ(lowestText(with) - lowestText(without), 30);
 }
 
-TEST(RowDrawing, HeaderDrawsALoadedPhotoInsideTheFrame) {
-  TempDeviceRoot root;
-  const char svg[] = R"(<svg xmlns="http://www.w3.org/2000/svg" width="40" height="40"><rect width="40" height="40" fill="#C03020"/></svg>)";
-  ImagingHelper photo;
-  ASSERT_TRUE(photo.LoadSvg(svg, sizeof svg - 1));
-  Canvas canvas(186);
-  DrawHeaderRow(RECT{0, 0, 480, 186}, canvas.dc(), &photo, L"Wang Fang", nullptr, nullptr, nullptr, HEADER_ROW_EDITOR);
-  EXPECT_EQ(canvas.At(97, 93), RGB(0xC0, 0x30, 0x20));
-  EXPECT_EQ(canvas.At(10, 93), kWhite) << "nothing of the photo outside its frame";
-}
-
 TEST(RowDrawing, PressedPartsOfButtonRows) {
   TempDeviceRoot root;
   struct Case {
@@ -159,24 +148,6 @@ TEST(RowDrawing, MultiLineRowMeasuresItsTextHeightPlus52AtLeast82) {
   std::wstring paragraph;
   for (int i = 0; i < 12; ++i) paragraph += L"Zhongguancun Street ";
   EXPECT_GT(measure(paragraph.c_str(), MULTI_LINE_RIGHT_BUTTON), measure(paragraph.c_str(), MULTI_LINE_RIGHT_IMAGE));
-}
-
-TEST(RowDrawing, MultiLineRowDrawsItsLabelAndWrappedTextWithinTheMeasuredHeight) {
-  TempDeviceRoot root;
-  std::wstring address = L"Room 1205, Zhongguancun Tower, 27 Zhongguancun Street, Haidian District, Beijing";
-  int height = DrawMultiLineRow(RECT{0, 0, 480, 0}, nullptr, nullptr, nullptr, L"Address", address.c_str(), -1,
-                                MULTI_LINE_MEASURE, MULTI_LINE_RIGHT_IMAGE);
-  ASSERT_GT(height, 82);
-  Canvas canvas(height + 40);
-  RECT row{0, 0, 480, height};
-  DrawMultiLineRow(row, canvas.dc(), nullptr, nullptr, L"Address", address.c_str(), 0, MULTI_LINE_DRAW,
-                   MULTI_LINE_RIGHT_IMAGE);
-  auto text = [](COLORREF p) { return IsBlue(p); };
-  EXPECT_EQ(canvas.FirstRow(RECT{80, 0, 465, height}, text), canvas.FirstRow(RECT{80, 0, 465, 42}, text))
-      << "the label comes first";
-  // The last wrapped line reaches into the row's last 30 pixels above its margin.
-  EXPECT_TRUE(canvas.Any(RECT{80, height - 40, 465, height - 10}, text));
-  EXPECT_FALSE(canvas.Any(RECT{0, height, 480, height + 40}, [](COLORREF p) { return p != kWhite; }));
 }
 
 }  // namespace

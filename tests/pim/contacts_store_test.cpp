@@ -233,6 +233,19 @@ TEST_F(ContactsStore, FuzzySearchMatchesNamesPinyinInitialsAndDigits) {
   EXPECT_EQ(detail, L"13800138000");
 }
 
+TEST_F(ContactsStore, FuzzySearchStoppedEarlyDoesNotNarrowTheNextOne) {
+  Add(L"", L"Sam");
+  Add(L"", L"Sandy");
+  Add(L"", L"Sanders");
+  Add(L"", L"Zed");
+  EXPECT_EQ(Fuzzy(L"s").size(), 3u);
+  int id = 0, type = 0;
+  qzu::string name, detail;
+  ASSERT_TRUE(db()->GetContactslistFuzzy(L"sa", id, name, detail, type, true));
+  EXPECT_EQ(name, L"Sam");  // the caller reads no further
+  EXPECT_EQ(Fuzzy(L"san"), (std::vector<std::wstring>{L"Sanders", L"Sandy"}));
+}
+
 TEST_F(ContactsStore, SearchPnPicksTheSameWinnerEveryTime) {
   int older = Add(L"", L"Older", {L"13800138000"});
   int newer = Add(L"", L"Newer", {L"+86 138 0013 8000"});

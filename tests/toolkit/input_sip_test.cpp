@@ -94,6 +94,32 @@ TEST_F(SipTest, LayoutsFollowTheMode) {
   EXPECT_STREQ(other.GetText(), L"a@b..com");
 }
 
+TEST_F(SipTest, ShiftTypesOneCapitalOrLocksCapitals) {
+  field.SetSipMode(2, 0xFFFFFFFF);
+  field.SetFocus(TRUE);
+  ASSERT_EQ(Sip::Instance().Layout(), SipLayout::Latin);
+  // Shift once: one capital, then small letters again.
+  for (const wchar_t* k : {L"⇧", L"H", L"i"}) TapKey(k);
+  EXPECT_STREQ(field.GetText(), L"Hi");
+  EXPECT_EQ(Sip::Instance().KeyRect(L"Q").right, 0) << "the letters are small again";
+  // Twice: capitals until shift is tapped a third time.
+  for (const wchar_t* k : {L"⇧", L"⇧", L"O", L"K", L"⇪", L"s"}) TapKey(k);
+  EXPECT_STREQ(field.GetText(), L"HiOKs");
+  EXPECT_GT(Sip::Instance().KeyRect(L"⇧").right, 0);
+  // Shift is no letter: typing nothing by itself, and the keys still fit the screen.
+  EXPECT_EQ(Sip::Instance().KeyRect(L"⌫").right, 480);
+  EXPECT_EQ(wnd.changes.size(), 1u + 5u);  // the keyboard coming up, then five characters
+}
+
+TEST_F(SipTest, ACapitalEndsAPinyinComposition) {
+  field.SetSipMode(1, 0xFFFFFFFF);
+  field.SetFocus(TRUE);
+  for (const wchar_t* k : {L"z", L"h", L"o", L"n", L"g", L"⇧", L"A"}) TapKey(k);
+  EXPECT_EQ(Sip::Instance().Composition(), L"");
+  ASSERT_EQ(field.GetTextLength(), 2);
+  EXPECT_EQ(field.GetText()[1], L'A');
+}
+
 TEST_F(SipTest, PinyinComposesCharacters) {
   field.SetSipMode(1, 0xFFFFFFFF);
   field.SetFocus(TRUE);

@@ -75,8 +75,9 @@ TEST_F(CustomListTest, TapsReportTheRightHandPartAsPartTwo) {
   EXPECT_EQ(rows.clicked, (std::vector<int>{2, 3, 3}));
 }
 
-TEST_F(CustomListTest, PressedRowIsSelectedUntilReleasedOrMoved) {
+TEST_F(CustomListTest, PressedRowIsSelectedUntilReleasedOrMovedAndDisabledRowsIgnoreTouches) {
   Bind(5);
+  rows.rows[4].disabled = true;
   robot.Press(100, RowY(2));
   EXPECT_EQ(list.GetSelectedIndex(), 2);
   robot.Release(100, RowY(2));
@@ -86,18 +87,14 @@ TEST_F(CustomListTest, PressedRowIsSelectedUntilReleasedOrMoved) {
   robot.MoveTo(100, RowY(2) + 30);
   EXPECT_EQ(list.GetSelectedIndex(), -1);
   robot.Release(100, RowY(2) + 30);
+  // A disabled row neither shows a press nor reports a tap or a hold.
+  for (int holdMs : {0, 600}) {
+    robot.Advance(1000);
+    robot.Hold(100, RowY(4), static_cast<DWORD>(holdMs));
+    EXPECT_EQ(list.GetSelectedIndex(), -1);
+    robot.Release(100, RowY(4));
+  }
   EXPECT_EQ(wnd.notes.size(), 1u) << "only the first touch was a tap";
-}
-
-TEST_F(CustomListTest, DisabledRowsIgnoreTouches) {
-  Bind(3);
-  rows.rows[1].disabled = true;
-  robot.Tap(100, RowY(1));
-  robot.Advance(1000);
-  robot.Hold(100, RowY(1), 600);
-  robot.Release(100, RowY(1));
-  EXPECT_TRUE(wnd.notes.empty());
-  EXPECT_EQ(list.GetSelectedIndex(), -1);
 }
 
 TEST_F(CustomListTest, MultipleSelectionTogglesAndReportsFirst) {
@@ -153,6 +150,39 @@ TEST_F(CustomListTest, PartitionedRowsThatOpenSelectOnlyByTheirCheckBox) {
                                              {QZ_WM_LIST_CLICK, 1, 0, 0},
                                              {QZ_WM_LIST_SELCHANGE, 1, 1, 0},
                                              {QZ_WM_LIST_CLICK, 1, 1, 0}}));
+}
+
+TEST_F(CustomListTest, CheckListAndSingleSelectionStylesTintTheirRows) {
+  constexpr COLORREF kWhite = 0xFFFFFF;
+  Bind(4);
+  rows.rows[1].selected = true;
+  list.SetMultiSelectMode(1);
+  robot.Settle();
+  EXPECT_EQ(PixelAt(300, RowY(1)), kWhite) << "the default look shows selection by the box only";
+  EXPECT_FALSE(ItemAttribute::CreateItemAttribute(42).selectedLook);
+  list.SetItemAttribute(ItemAttribute::CreateItemAttribute(ITEM_ATTR_CHECK_LIST));
+  robot.Settle();
+  const COLORREF tint = PixelAt(300, RowY(1));
+  EXPECT_NE(tint, kWhite);
+  EXPECT_EQ(PixelAt(300, RowY(0)), kWhite);
+
+  // Single selection: the tapped row is chosen and stays tinted.
+  list.SetMultiSelectMode(0);
+  rows.rows[1].selected = false;
+  robot.Tap(300, RowY(2));
+  EXPECT_EQ(list.GetSingleSelectedItem(), -1) << "without the style a tap chooses nothing";
+  list.SetSingleSelectItemStyle(LIST_SINGLE_SELECT_ITEM);
+  for (int row : {2, 3}) {
+    wnd.notes.clear();
+    robot.Advance(1000);
+    robot.Tap(300, RowY(row));
+    EXPECT_EQ(list.GetSingleSelectedItem(), row);
+    EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, row, 0}}));
+  }
+  EXPECT_EQ(PixelAt(300, RowY(3)), tint);
+  EXPECT_EQ(PixelAt(300, RowY(2)), kWhite);
+  list.SetCustomItemCollection(&rows);
+  EXPECT_EQ(list.GetSingleSelectedItem(), -1);
 }
 
 TEST_F(CustomListTest, SwipeUncoversDeleteWhichAsksTheCollection) {
@@ -266,7 +296,6 @@ TEST_F(CustomListTest, CollectionShapesAndDrawsItsRows) {
   robot.Press(100, RowY(2));
   EXPECT_EQ(HintRows::drawn.back(), (std::pair<int, bool>{2, true}));
   robot.Release(100, RowY(2));
-  ASSERT_TRUE(robot.SaveScreenshot(std::filesystem::temp_directory_path() / "vorna_list_hint.png"));
 
   // The hint row narrows its text while its delete button shows.
   hint.attributed.clear();

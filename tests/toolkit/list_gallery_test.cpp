@@ -13,15 +13,6 @@
 namespace qzfc::test {
 namespace {
 
-// The screen's pixel as 0x00BBGGRR, like a COLORREF.
-COLORREF PixelAt(int x, int y) {
-  cairo_surface_t* s = Screen::Get().Surface();
-  cairo_surface_flush(s);
-  const unsigned char* data = cairo_image_surface_get_data(s);
-  uint32_t argb = *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(s) + x * 4);
-  return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
-
 class ListGalleryTest : public ToolkitTest {
  protected:
   void SetUp() override {
@@ -88,6 +79,7 @@ TEST_F(ListGalleryTest, CheckList) {
   rows.rows[4].disabled = true;
   list.SetMultiSelectMode(1);
   list.EnablePartitionMultiSelect(TRUE);
+  list.SetItemAttribute(ItemAttribute::CreateItemAttribute(ITEM_ATTR_CHECK_LIST));
   list.SetCustomItemCollection(&rows);
   robot.Tap(200, kScreenTop + 82 + 41);
   robot.Advance(1000);
@@ -95,8 +87,11 @@ TEST_F(ListGalleryTest, CheckList) {
   ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("list_checks.png")));
   EXPECT_TRUE(rows.rows[1].selected);
   EXPECT_TRUE(rows.rows[3].selected);
-  EXPECT_NE(PixelAt(40, kScreenTop + 82 + 41), PixelAt(40, kScreenTop + 82 * 2 + 41))
-      << "a ticked box looks different from an empty one";
+  // The boxes are the toolkit's pictures 111 (ticked, a blue face) and 110
+  // (empty, a white face), centred in the 80-pixel column.
+  EXPECT_EQ(PixelAt(30, kScreenTop + 82 + 41), RGB(0x2F, 0x7D, 0xE1));
+  EXPECT_EQ(PixelAt(30, kScreenTop + 82 * 2 + 41), RGB(0xFF, 0xFF, 0xFF));
+  EXPECT_NE(PixelAt(20, kScreenTop + 82 * 2 + 41), PixelAt(24, kScreenTop + 82 * 2 + 41)) << "its frame";
 }
 
 TEST_F(ListGalleryTest, DeleteButton) {

@@ -13,7 +13,8 @@
 // Conventions: identifiers are above 0, and 0 means none. A null or empty
 // text and an unknown identifier give false or 0 and change nothing.
 // Out-parameters are written only when the call returns true (or a contact
-// identifier above 0). Writes are on disk when the call returns.
+// identifier above 0). Writes are on disk when the call returns, except
+// InsertCall's (see there).
 #pragma once
 
 #include <memory>
@@ -183,6 +184,9 @@ class CContactsDbIf {
   // Deletes the group. The blacklist (group 1) is kept.
   bool DeleteGroup(int groupId);
   // Records one call (an empty number is a hidden caller); call types 1 to 5.
+  // The call survives a crash of any process once this returns, but reaches
+  // the disk only with the next other write or checkpoint: a power loss
+  // just after a call may lose its record.
   bool InsertCall(const wchar_t* number, int time, int value, int type);
   bool InsertCall(const qzu::string& number, int time, int value, int type) {
     return InsertCall(number.c_str(), time, value, type);

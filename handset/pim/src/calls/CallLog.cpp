@@ -107,37 +107,45 @@ bool CContactsDbIf::DeleteCallThread(const wchar_t* number, int missedOnly) {
 
 bool CContactsDbIf::GetCallHistory(int maxCount, qzu::string& number, int& time, int& value, int& type,
                                    qzu::string& name, int& contactId, bool first) {
-  ListLock lock(*state_);
-  if (first) state_->threads.Start(LoadThreads(maxCount, false));
-  return NextThread(state_->threads, number, time, value, type, name, contactId);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { state.threads.Start(LoadThreads(maxCount, false)); },
+      [&] { return NextThread(state.threads, number, time, value, type, name, contactId); });
 }
 
 bool CContactsDbIf::GetMissedCallHistory(int maxCount, qzu::string& number, int& time, int& value, int& type,
                                          qzu::string& name, int& contactId, bool first) {
-  ListLock lock(*state_);
-  if (first) state_->missedThreads.Start(LoadThreads(maxCount, true));
-  return NextThread(state_->missedThreads, number, time, value, type, name, contactId);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { state.missedThreads.Start(LoadThreads(maxCount, true)); },
+      [&] { return NextThread(state.missedThreads, number, time, value, type, name, contactId); });
 }
 
 bool CContactsDbIf::GetCallHistoryByPN(const wchar_t* number, int maxCount, int& time, int& value, int& type,
                                        bool first) {
-  ListLock lock(*state_);
-  if (first) state_->numberCalls.Start(LoadNumberCalls(number, maxCount, false));
-  const CallRow* row = state_->numberCalls.Next();
-  if (!row) return false;
-  time = row->time;
-  value = row->value;
-  type = row->type;
-  return true;
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { state.numberCalls.Start(LoadNumberCalls(number, maxCount, false)); },
+      [&] {
+        const CallRow* row = state.numberCalls.Next();
+        if (!row) return false;
+        time = row->time;
+        value = row->value;
+        type = row->type;
+        return true;
+      });
 }
 
 bool CContactsDbIf::GetCallHistoryByPNMissed(const wchar_t* number, int maxCount, int& time, int& value,
                                              bool first) {
-  ListLock lock(*state_);
-  if (first) state_->numberMissedCalls.Start(LoadNumberCalls(number, maxCount, true));
-  const CallRow* row = state_->numberMissedCalls.Next();
-  if (!row) return false;
-  time = row->time;
-  value = row->value;
-  return true;
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { state.numberMissedCalls.Start(LoadNumberCalls(number, maxCount, true)); },
+      [&] {
+        const CallRow* row = state.numberMissedCalls.Next();
+        if (!row) return false;
+        time = row->time;
+        value = row->value;
+        return true;
+      });
 }

@@ -50,23 +50,27 @@ void KeepEveryNumber(const SnapshotContact& contact, std::vector<ContactRef>& ro
   for (size_t i = 0; i < contact.numbers.size(); ++i) rows.push_back({&contact, static_cast<int>(i)});
 }
 
+void FillRow(const ContactRef& row, int& id, qzu::string& name, qzu::string& detail, int& type, wchar_t* letter) {
+  const SnapshotContact& contact = *row.contact;
+  id = contact.id;
+  Assign(name, contact.name);
+  if (row.number >= 0) {
+    Assign(detail, contact.numbers[static_cast<size_t>(row.number)].value);
+    type = contact.numbers[static_cast<size_t>(row.number)].type;
+  } else {
+    Assign(detail, contact.detail);
+    type = contact.detailType;
+  }
+  if (letter) *letter = contact.letter;
+}
+
 bool NextRow(SnapshotCursor& cursor, int& id, qzu::string& name, qzu::string& detail, int& type, wchar_t* letter) {
   const ContactRef* row = cursor.rows.Next();
   if (!row) {
     cursor.snapshot.reset();
     return false;
   }
-  const SnapshotContact& contact = *row->contact;
-  id = contact.id;
-  Assign(name, contact.name);
-  if (row->number >= 0) {
-    Assign(detail, contact.numbers[static_cast<size_t>(row->number)].value);
-    type = contact.numbers[static_cast<size_t>(row->number)].type;
-  } else {
-    Assign(detail, contact.detail);
-    type = contact.detailType;
-  }
-  if (letter) *letter = contact.letter;
+  FillRow(*row, id, name, detail, type, letter);
   return true;
 }
 
@@ -105,73 +109,65 @@ bool NextValue(Cursor<ValueRow>& cursor, int& id, qzu::string& name, qzu::string
 
 bool CContactsDbIf::GetContactslist(int& id, qzu::string& name, qzu::string& detail, int& type, wchar_t& letter,
                                     bool first) {
-  ListLock lock(*state_);
-  if (first) StartContacts(*state_, state_->allContacts, Membership::Any, 0, KeepContact);
-  return NextRow(state_->allContacts, id, name, detail, type, &letter);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { StartContacts(state, state.allContacts, Membership::Any, 0, KeepContact); },
+      [&] { return NextRow(state.allContacts, id, name, detail, type, &letter); });
 }
 
 bool CContactsDbIf::GetContactslist(int groupId, int& id, qzu::string& name, qzu::string& detail, int& type,
                                     wchar_t& letter, bool first) {
-  ListLock lock(*state_);
-  if (first) {
-    if (groupId > 0)
-      StartContacts(*state_, state_->groupMembers, Membership::InGroup, groupId, KeepContact);
-    else
-      state_->groupMembers.rows.Start({});
-  }
-  return NextRow(state_->groupMembers, id, name, detail, type, &letter);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first,
+      [&] {
+        if (groupId > 0)
+          StartContacts(state, state.groupMembers, Membership::InGroup, groupId, KeepContact);
+        else
+          state.groupMembers.rows.Start({});
+      },
+      [&] { return NextRow(state.groupMembers, id, name, detail, type, &letter); });
 }
 
 bool CContactsDbIf::GetUngroupContactslist(int& id, qzu::string& name, qzu::string& detail, int& type,
                                            wchar_t& letter, bool first) {
-  ListLock lock(*state_);
-  if (first) StartContacts(*state_, state_->ungrouped, Membership::InNoGroup, 0, KeepContact);
-  return NextRow(state_->ungrouped, id, name, detail, type, &letter);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { StartContacts(state, state.ungrouped, Membership::InNoGroup, 0, KeepContact); },
+      [&] { return NextRow(state.ungrouped, id, name, detail, type, &letter); });
 }
 
 bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::string& name, qzu::string& detail,
                                          int& type, bool first) {
-  ListLock lock(*state_);
-  if (first) {
-    FuzzyKey fuzzy{std::wstring(key.view())};
-    ContactsDbState& state = *state_;
-    auto snapshot = WithStore(std::shared_ptr<const ContactSnapshot>(),
-                              [&](Store& store) { return state.CurrentSnapshot(store); });
-    std::vector<ContactRef> rows;
-    std::vector<const SnapshotContact*> matches;
-    auto consider = [&](const SnapshotContact& contact) {
-      int number = -1;
-      if (!fuzzy.Matches(contact, &number)) return;
-      rows.push_back({&contact, number});
-      matches.push_back(&contact);
-    };
-    // Snapshots that share their contacts hold the same matches.
-    bool sameContacts = snapshot && state.lastFuzzySnapshot && &snapshot->contacts() == &state.lastFuzzySnapshot->contacts();
-    if (sameContacts && fuzzy.Narrows(state.lastFuzzyKey)) {
-      for (const SnapshotContact* contact : state.lastFuzzyMatches) consider(*contact);
-    } else if (snapshot) {
-      for (const auto& contact : snapshot->contacts()) consider(*contact);
-    }
-    state.lastFuzzyKey = fuzzy.folded();
-    state.lastFuzzySnapshot = snapshot;
-    state.lastFuzzyMatches = std::move(matches);
-    state.fuzzy.snapshot = std::move(snapshot);
-    state.fuzzy.rows.Start(std::move(rows));
-  }
-  return NextRow(state_->fuzzy, id, name, detail, type, nullptr);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first,
+      [&] {
+        auto snapshot = WithStore(std::shared_ptr<const ContactSnapshot>(),
+                                  [&](Store& store) { return state.CurrentSnapshot(store); });
+        state.fuzzy.Start(std::move(snapshot), std::wstring(key.view()));
+      },
+      [&] {
+        ContactRef row;
+        if (!state.fuzzy.Next(row)) return false;
+        FillRow(row, id, name, detail, type, nullptr);
+        return true;
+      });
 }
 
 bool CContactsDbIf::GetPhoneNumberlist(int& id, qzu::string& name, qzu::string& number, int& type, bool first) {
-  ListLock lock(*state_);
-  if (first) StartContacts(*state_, state_->phoneNumbers, Membership::Any, 0, KeepEveryNumber);
-  return NextRow(state_->phoneNumbers, id, name, number, type, nullptr);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { StartContacts(state, state.phoneNumbers, Membership::Any, 0, KeepEveryNumber); },
+      [&] { return NextRow(state.phoneNumbers, id, name, number, type, nullptr); });
 }
 
 bool CContactsDbIf::GetPhoneNumberlist(int& id, qzu::string& name, qzu::string& number, int& type,
                                        wchar_t& letter, bool first) {
-  ListLock lock(*state_);
-  if (first) StartContacts(*state_, state_->phoneNumbers, Membership::Any, 0, KeepEveryNumber);
-  return NextRow(state_->phoneNumbers, id, name, number, type, &letter);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { StartContacts(state, state.phoneNumbers, Membership::Any, 0, KeepEveryNumber); },
+      [&] { return NextRow(state.phoneNumbers, id, name, number, type, &letter); });
 }
 
 namespace {
@@ -215,35 +211,39 @@ void StartEmailFilter(ContactsDbState& state, const wchar_t* filter) {
 
 bool CContactsDbIf::GetContactsPNlist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& number,
                                       int& type, bool first) {
-  ListLock lock(*state_);
-  if (first) StartNumberFilter(*state_, filter);
-  return NextRow(state_->numberFilter, id, name, number, type, nullptr);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { StartNumberFilter(state, filter); },
+      [&] { return NextRow(state.numberFilter, id, name, number, type, nullptr); });
 }
 
 bool CContactsDbIf::GetContactsPNlist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& number,
                                       int& type, wchar_t& letter, bool first) {
-  ListLock lock(*state_);
-  if (first) StartNumberFilter(*state_, filter);
-  return NextRow(state_->numberFilter, id, name, number, type, &letter);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { StartNumberFilter(state, filter); },
+      [&] { return NextRow(state.numberFilter, id, name, number, type, &letter); });
 }
 
 bool CContactsDbIf::GetContactsEmaillist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& email,
                                          int& type, bool first) {
-  ListLock lock(*state_);
-  if (first) StartEmailFilter(*state_, filter);
-  return NextValue(state_->emailFilter, id, name, email, type, nullptr);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { StartEmailFilter(state, filter); },
+      [&] { return NextValue(state.emailFilter, id, name, email, type, nullptr); });
 }
 
 bool CContactsDbIf::GetContactsEmaillist(const wchar_t* filter, int& id, qzu::string& name, qzu::string& email,
                                          int& type, wchar_t& letter, bool first) {
-  ListLock lock(*state_);
-  if (first) StartEmailFilter(*state_, filter);
-  return NextValue(state_->emailFilter, id, name, email, type, &letter);
+  ContactsDbState& state = *state_;
+  return CursorCall(
+      state, first, [&] { StartEmailFilter(state, filter); },
+      [&] { return NextValue(state.emailFilter, id, name, email, type, &letter); });
 }
 
 bool CContactsDbIf::GetGroupInfo(int countingKind, int& id, qzu::string& name, int& count, bool first) {
-  ListLock lock(*state_);
-  if (first) {
+  ContactsDbState& state = *state_;
+  auto start = [&] {
     std::vector<GroupRow> rows;
     if (countingKind >= COUNT_ALL_MEMBERS && countingKind <= COUNT_MEMBERS_WITH_EMAIL) {
       WithStore(0, [&](Store& store) {
@@ -257,19 +257,21 @@ bool CContactsDbIf::GetGroupInfo(int countingKind, int& id, qzu::string& name, i
         return 0;
       });
     }
-    state_->groups.Start(std::move(rows));
-  }
-  const GroupRow* row = state_->groups.Next();
-  if (!row) return false;
-  id = row->id;
-  Assign(name, row->name);
-  count = row->count;
-  return true;
+    state.groups.Start(std::move(rows));
+  };
+  return CursorCall(state, first, start, [&] {
+    const GroupRow* row = state.groups.Next();
+    if (!row) return false;
+    id = row->id;
+    Assign(name, row->name);
+    count = row->count;
+    return true;
+  });
 }
 
 bool CContactsDbIf::GetGroupEmail(int groupId, qzu::string& email, bool first) {
-  ListLock lock(*state_);
-  if (first) {
+  ContactsDbState& state = *state_;
+  auto start = [&] {
     std::vector<std::wstring> rows;
     if (groupId >= 0) {
       WithStore(0, [&](Store& store) {
@@ -283,10 +285,12 @@ bool CContactsDbIf::GetGroupEmail(int groupId, qzu::string& email, bool first) {
         return 0;
       });
     }
-    state_->groupEmails.Start(std::move(rows));
-  }
-  const std::wstring* row = state_->groupEmails.Next();
-  if (!row) return false;
-  Assign(email, *row);
-  return true;
+    state.groupEmails.Start(std::move(rows));
+  };
+  return CursorCall(state, first, start, [&] {
+    const std::wstring* row = state.groupEmails.Next();
+    if (!row) return false;
+    Assign(email, *row);
+    return true;
+  });
 }

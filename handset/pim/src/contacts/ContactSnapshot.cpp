@@ -53,19 +53,19 @@ void SetReading(SnapshotContact& contact, const std::string& reading) {
 }
 
 // A contact from a row of CONTACT_COLUMNS, without its numbers.
-std::shared_ptr<SnapshotContact> ReadContact(const Statement& row) {
-  auto c = std::make_shared<SnapshotContact>();
-  c->id = row.Int(0);
-  c->name = row.Text(1);
-  c->detail = row.Text(2);
-  c->detailType = row.Int(3);
+SnapshotContact ReadContact(const Statement& row) {
+  SnapshotContact c;
+  c.id = row.Int(0);
+  c.name = row.Text(1);
+  c.detail = row.Text(2);
+  c.detailType = row.Int(3);
   std::wstring letter = row.Text(4);
-  c->letter = letter.empty() ? L'#' : letter[0];
-  c->foldedName = ce::FoldCase(c->name);
-  SetReading(*c, row.Utf8(5));
-  c->initials = row.Utf8(6);
-  c->order.assign(1, static_cast<char>(row.Int(7)));
-  if (row.BlobSize(8) > 0) c->order.append(static_cast<const char*>(row.Blob(8)), static_cast<size_t>(row.BlobSize(8)));
+  c.letter = letter.empty() ? L'#' : letter[0];
+  c.foldedName = ce::FoldCase(c.name);
+  SetReading(c, row.Utf8(5));
+  c.initials = row.Utf8(6);
+  c.order.assign(1, static_cast<char>(row.Int(7)));
+  if (row.BlobSize(8) > 0) c.order.append(static_cast<const char*>(row.Blob(8)), static_cast<size_t>(row.BlobSize(8)));
   return c;
 }
 
@@ -78,13 +78,26 @@ SnapshotNumber ReadNumber(const Statement& row) {
   return n;
 }
 
-bool ListedBefore(const std::shared_ptr<const SnapshotContact>& a, const std::shared_ptr<const SnapshotContact>& b) {
-  return std::tie(a->order, a->id) < std::tie(b->order, b->id);
+
+bool ListedBefore(const SnapshotContact& a, const SnapshotContact& b) {
+  return std::tie(a.order, a.id) < std::tie(b.order, b.id);
 }
 
-ContactSnapshot::Contacts InListOrder(std::vector<std::shared_ptr<SnapshotContact>> read) {
-  ContactSnapshot::Contacts contacts(std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
-  std::sort(contacts.begin(), contacts.end(), ListedBefore);
+// The contacts in list order, laid out one after the other in one block
+// with their texts copied afresh in that order: the lists and the search
+// walk them in this order, and memory that is read in sequence is read
+// several times faster than memory scattered across the heap.
+ContactSnapshot::Contacts InListOrder(const std::vector<SnapshotContact>& read) {
+  std::vector<const SnapshotContact*> sorted;
+  sorted.reserve(read.size());
+  for (const SnapshotContact& contact : read) sorted.push_back(&contact);
+  std::sort(sorted.begin(), sorted.end(), [](const auto* a, const auto* b) { return ListedBefore(*a, *b); });
+  auto block = std::make_shared<std::vector<SnapshotContact>>();
+  block->reserve(sorted.size());
+  for (const SnapshotContact* contact : sorted) block->push_back(*contact);
+  ContactSnapshot::Contacts contacts;
+  contacts.reserve(block->size());
+  for (const SnapshotContact& contact : *block) contacts.emplace_back(block, &contact);
   return contacts;
 }
 
@@ -119,7 +132,7 @@ std::shared_ptr<const ContactSnapshot> ContactSnapshot::Refresh(Store& store,
 bool ContactSnapshot::ReadAll(Store& store) {
   // Read in table order (sequential pages) and sort here: walking the sort
   // index would cost one random table lookup per contact.
-  std::vector<std::shared_ptr<SnapshotContact>> read;
+  std::vector<SnapshotContact> read;
   Statement rows = store.Prepare(kAllContacts);
   int rc;
   while ((rc = rows.Step()) == SQLITE_ROW) read.push_back(ReadContact(rows));
@@ -130,11 +143,11 @@ bool ContactSnapshot::ReadAll(Store& store) {
   auto owner = read.begin();
   while ((rc = numbers.Step()) == SQLITE_ROW) {
     int contactId = numbers.Int(0);
-    while (owner != read.end() && (*owner)->id < contactId) ++owner;
-    if (owner != read.end() && (*owner)->id == contactId) (*owner)->numbers.push_back(ReadNumber(numbers));
+    while (owner != read.end() && owner->id < contactId) ++owner;
+    if (owner != read.end() && owner->id == contactId) owner->numbers.push_back(ReadNumber(numbers));
   }
   if (rc != SQLITE_DONE) return false;
-  contacts_ = std::make_shared<const Contacts>(InListOrder(std::move(read)));
+  contacts_ = std::make_shared<const Contacts>(InListOrder(read));
   return true;
 }
 
@@ -151,17 +164,17 @@ bool ContactSnapshot::ReadChanges(Store& store, const ContactSnapshot& previous)
   }
 
   // The changed contacts as they are now; a removed one is simply absent.
-  std::vector<std::shared_ptr<SnapshotContact>> read;
+  std::vector<SnapshotContact> read;
   for (int id : changed) {
     Statement row = store.Prepare(kOneContact);
     if (row.Bind(1, id).Step() != SQLITE_ROW) continue;
-    std::shared_ptr<SnapshotContact> contact = ReadContact(row);
+    SnapshotContact contact = ReadContact(row);
     Statement numbers = store.Prepare(kOneContactsNumbers);
     numbers.Bind(1, id);
-    while (numbers.Step() == SQLITE_ROW) contact->numbers.push_back(ReadNumber(numbers));
+    while (numbers.Step() == SQLITE_ROW) contact.numbers.push_back(ReadNumber(numbers));
     read.push_back(std::move(contact));
   }
-  Contacts fresh = InListOrder(std::move(read));
+  Contacts fresh = InListOrder(read);
 
   // The unchanged contacts keep their order; the fresh ones merge in.
   auto contacts = std::make_shared<Contacts>();
@@ -169,7 +182,7 @@ bool ContactSnapshot::ReadChanges(Store& store, const ContactSnapshot& previous)
   auto next = fresh.begin();
   for (const auto& contact : previous.contacts()) {
     if (changed.contains(contact->id)) continue;
-    while (next != fresh.end() && ListedBefore(*next, contact)) contacts->push_back(*next++);
+    while (next != fresh.end() && ListedBefore(**next, *contact)) contacts->push_back(*next++);
     contacts->push_back(contact);
   }
   contacts->insert(contacts->end(), next, fresh.end());

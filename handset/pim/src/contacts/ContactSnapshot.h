@@ -34,6 +34,13 @@ struct SnapshotContact {
   std::vector<SnapshotNumber> numbers;
 };
 
+// A row of a snapshot list: which contact, and which of its numbers (-1 for
+// the primary one).
+struct ContactRef {
+  const SnapshotContact* contact;
+  int number;
+};
+
 class ContactSnapshot {
  public:
   using Contacts = std::vector<std::shared_ptr<const SnapshotContact>>;

@@ -8,18 +8,12 @@
 
 #include "contacts/ContactSnapshot.h"
 #include "contacts/Cursor.h"
+#include "contacts/FuzzySearch.h"
 #include "qzpam/qzu_string.h"
 #include "store/Store.h"
 #include "store/StoreHolder.h"
 
 namespace qzpam {
-
-// A row of a snapshot list: which contact, and which of its numbers (-1 for
-// the primary one).
-struct ContactRef {
-  const SnapshotContact* contact;
-  int number;
-};
 
 // Snapshot rows stay valid while the cursor holds the snapshot.
 struct SnapshotCursor {
@@ -56,7 +50,7 @@ struct ContactsDbState {
   SnapshotCursor allContacts;
   SnapshotCursor groupMembers;
   SnapshotCursor ungrouped;
-  SnapshotCursor fuzzy;
+  FuzzySearch fuzzy;
   SnapshotCursor phoneNumbers;
   SnapshotCursor numberFilter;
   Cursor<ValueRow> emailFilter;
@@ -68,12 +62,6 @@ struct ContactsDbState {
   Cursor<std::wstring> groupEmails;
 
   std::shared_ptr<const ContactSnapshot> snapshot;
-
-  // The last search (key case-folded, and its matches), which the
-  // next keystroke narrows instead of scanning every contact again.
-  std::wstring lastFuzzyKey;
-  std::shared_ptr<const ContactSnapshot> lastFuzzySnapshot;
-  std::vector<const SnapshotContact*> lastFuzzyMatches;
 
   // The snapshot of the store as it is now, brought up to date when the
   // contacts counter moved since the last one.
@@ -95,6 +83,20 @@ class ListLock {
   std::unique_lock<std::recursive_mutex> storeLock_;
   std::unique_lock<std::mutex> stateLock_;
 };
+
+// One call of a cursor list. A first call reads the store under ListLock;
+// a later one only hands out rows already read, under the instance's lock
+// alone.
+template <typename Start, typename Next>
+bool CursorCall(ContactsDbState& state, bool first, Start&& start, Next&& next) {
+  if (first) {
+    ListLock lock(state);
+    start();
+    return next();
+  }
+  std::lock_guard lock(state.mutex);
+  return next();
+}
 
 inline void Assign(qzu::string& out, const std::wstring& text) { out.assign(text.data(), text.size()); }
 

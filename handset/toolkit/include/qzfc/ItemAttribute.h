@@ -8,8 +8,14 @@
 
 #include "ce/gdi.h"
 
+// CreateItemAttribute styles.
+#define ITEM_ATTR_CHECK_LIST 1001  // rows behind check boxes: selected rows are tinted
+
 class ItemAttribute {
  public:
+  // The attributes of a style (ITEM_ATTR_*); the defaults for any other value.
+  static ItemAttribute CreateItemAttribute(int style);
+
   // Font, colour and DrawTextW format of the description (the sub text).
   void SetDescTextParam(int size, COLORREF color, int weight, BOOL italic, BOOL underline, UINT format);
 
@@ -40,4 +46,8 @@ class ItemAttribute {
   // Whether the row shows the pressed look while a finger is on it. Rows
   // that do nothing when tapped (a hint) turn it off.
   BOOL pressedLook = TRUE;
+
+  // Whether rows the collection reports selected get a tinted background
+  // (besides their checked box).
+  BOOL selectedLook = FALSE;
 };

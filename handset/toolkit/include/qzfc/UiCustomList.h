@@ -14,6 +14,10 @@
 // check box selects on rows that show a right image (rows that open
 // something); a tap on the rest of such a row is only reported.
 //
+// With the single-selection style (SetSingleSelectItemStyle 1002) a tap
+// also makes the row the chosen row, shown tinted until another row is
+// tapped or the collection is replaced.
+//
 // With horizontal dragging on, a row that CanDeleteItem allows is slid to
 // the left to uncover its delete button; a tap on the button calls
 // DeleteItem, a tap anywhere else closes it.
@@ -28,6 +32,10 @@ class IItemCollection;
 #define LIST_SELECT_PLAIN 0
 #define LIST_SELECT_SLIDING 1     // a finger slides it
 #define LIST_SELECT_DELETE_SHOWN 2  // its delete button is uncovered
+
+// SetSingleSelectItemStyle.
+#define LIST_SINGLE_SELECT_NONE 0
+#define LIST_SINGLE_SELECT_ITEM 1002
 
 class UiCustomList : public UiList {
  public:
@@ -58,6 +66,11 @@ class UiCustomList : public UiList {
   BOOL IsPartitionMultiSelect() const { return m_partition; }
   // Sets every row's selected flag and reports the change.
   void SelectAll(BOOL select);
+  // LIST_SINGLE_SELECT_ITEM: a tap chooses the row; LIST_SINGLE_SELECT_NONE: taps only.
+  void SetSingleSelectItemStyle(int style);
+  int GetSingleSelectItemStyle() const { return m_singleSelect; }
+  // The row chosen by the last tap in the single-selection style, or -1.
+  int GetSingleSelectedItem() const { return m_chosen; }
 
   void EnableDragModeH(BOOL enable);
   BOOL IsDragModeH() const { return m_dragModeH; }
@@ -65,6 +78,7 @@ class UiCustomList : public UiList {
 
   // The layout every row starts from (the collection may change it per row).
   ItemAttribute& GetItemAttribute() { return m_attr; }
+  void SetItemAttribute(const ItemAttribute& attr);
 
   static constexpr int kRightPartWidth = 106;
   static constexpr int kDeleteButtonWidth = 150;
@@ -81,6 +95,8 @@ class UiCustomList : public UiList {
   int m_multiSelect = 0;
   bool m_partition = false;
   bool m_dragModeH = false;
+  int m_singleSelect = LIST_SINGLE_SELECT_NONE;
+  int m_chosen = -1;
 
   int m_selectMode = LIST_SELECT_PLAIN;
   int m_slideOffset = 0;    // how far the selected row is slid (pixels, >= 0)

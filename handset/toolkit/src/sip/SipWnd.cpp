@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kRowHeight = 60;
 constexpr int kLetterWidth = 48;
+constexpr int kShiftWidth = 72;
 constexpr int kCompositionWidth = 100;
 constexpr COLORREF kPanel = RGB(0xD2, 0xD5, 0xDB);
 constexpr COLORREF kKeyFace = RGB(0xFF, 0xFF, 0xFF);
@@ -23,6 +24,7 @@ void Fill(HDC hdc, const RECT& r, COLORREF color) {
 }
 
 bool IsLetter(const std::wstring& text) { return text.size() == 1 && text[0] >= L'a' && text[0] <= L'z'; }
+bool IsCapital(const std::wstring& text) { return text.size() == 1 && text[0] >= L'A' && text[0] <= L'Z'; }
 
 }  // namespace
 
@@ -61,11 +63,16 @@ void SipWnd::BuildKeys() {
   }
 
   const wchar_t* letters[3] = {L"qwertyuiop", L"asdfghjkl", L"zxcvbnm"};
+  const bool capitals = m_shift != Shift::Off;
   for (int r = 0; r < 3; ++r) {
     std::vector<Key> row;
-    const int offset = r == 0 ? 0 : kLetterWidth / 2;
-    for (int c = 0; letters[r][c]; ++c)
-      row.push_back(text(offset + c * kLetterWidth, offset + (c + 1) * kLetterWidth, std::wstring(1, letters[r][c])));
+    // The bottom letter row sits between shift and backspace.
+    const int offset = r == 0 ? 0 : r == 1 ? kLetterWidth / 2 : kShiftWidth;
+    if (r == 2) row.push_back(action(0, kShiftWidth, m_shift == Shift::Locked ? kCapsLockLabel : kShiftLabel, Action::Shift));
+    for (int c = 0; letters[r][c]; ++c) {
+      const wchar_t letter = capitals ? static_cast<wchar_t>(letters[r][c] - L'a' + L'A') : letters[r][c];
+      row.push_back(text(offset + c * kLetterWidth, offset + (c + 1) * kLetterWidth, std::wstring(1, letter)));
+    }
     if (r == 2) row.push_back(action(offset + 7 * kLetterWidth, 480, L"⌫", Action::Backspace));
     AddRow(r, row);
   }
@@ -155,10 +162,20 @@ void SipWnd::Press(const Key& key) {
     case Action::Text:
       if (m_pinyin && IsLetter(key.text)) Compose(m_composition + key.text);
       else if (composing) {
-        // Punctuation ends the composition with its first candidate.
+        // Punctuation and capitals end the composition with its first candidate.
         CommitCandidate(0);
         SendText(key.text);
       } else SendText(key.text);
+      if (m_shift == Shift::Once && IsCapital(key.text)) {
+        m_shift = Shift::Off;
+        BuildKeys();
+        Invalidate();
+      }
+      break;
+    case Action::Shift:
+      m_shift = m_shift == Shift::Off ? Shift::Once : m_shift == Shift::Once ? Shift::Locked : Shift::Off;
+      BuildKeys();
+      Invalidate();
       break;
     case Action::Backspace:
       if (composing) Compose(m_composition.substr(0, m_composition.size() - 1));
@@ -203,8 +220,9 @@ void SipWnd::PaintWin(HDC hdc, const RECT&) {
   for (size_t i = 0; i < m_keys.size(); ++i) {
     const Key& k = m_keys[i];
     RECT face{k.rc.left + 3, k.rc.top + 4, k.rc.right - 3, k.rc.bottom - 4};
-    if (k.action != Action::Candidate || static_cast<int>(i) == m_pressed)
-      Fill(hdc, face, static_cast<int>(i) == m_pressed ? kKeyPressed : kKeyFace);
+    // A shift that is on looks held down.
+    const bool down = static_cast<int>(i) == m_pressed || (k.action == Action::Shift && m_shift != Shift::Off);
+    if (k.action != Action::Candidate || down) Fill(hdc, face, down ? kKeyPressed : kKeyFace);
     QzDrawText(hdc, k.label.c_str(), face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
 }

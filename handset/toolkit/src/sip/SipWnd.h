@@ -1,6 +1,8 @@
 // The soft keyboard's window: a child of the field's window over the bottom
 // 300 pixels of the screen. A bar of 60 pixels on top shows the pinyin being
-// composed and its candidates; four rows of keys fill the rest.
+// composed and its candidates; four rows of keys fill the rest. In the
+// letter layouts the shift key makes the next letter a capital; tapped
+// again it locks capitals until a third tap.
 #pragma once
 
 #include <string>
@@ -30,8 +32,12 @@ class SipWnd : public CQzWndEx {
   const std::wstring& Composition() const { return m_composition; }
   std::wstring Candidates() const { return m_candidates; }
 
+  static constexpr const wchar_t* kShiftLabel = L"⇧";
+  static constexpr const wchar_t* kCapsLockLabel = L"⇪";
+
  private:
-  enum class Action { Text, Backspace, Enter, Space, Hide, Toggle, Candidate };
+  enum class Action { Text, Backspace, Enter, Space, Hide, Toggle, Candidate, Shift };
+  enum class Shift { Off, Once, Locked };
   struct Key {
     RECT rc;
     std::wstring label;
@@ -49,6 +55,7 @@ class SipWnd : public CQzWndEx {
 
   SipLayout m_layout;
   bool m_pinyin = false;  // composing pinyin (the Pinyin layout starts so; the toggle key switches)
+  Shift m_shift = Shift::Off;
   std::vector<Key> m_keys;
   std::wstring m_composition;
   std::wstring m_candidates;

@@ -14,6 +14,7 @@ struct RowLook {
   bool pressed = false;
   bool checkBox = false;
   bool checked = false;
+  bool selected = false;  // tinted: the chosen row, or a selected row of a check list
   bool disabled = false;
   int deleteWidth = 0;  // pixels of the delete button uncovered at the right
 };

@@ -16,6 +16,7 @@ LPCWSTR UiCustomList::GetUiClassName() const { return L"UiCustomList"; }
 void UiCustomList::SetCustomItemCollection(IItemCollection* collection) {
   m_collection = collection;
   SetSelectedIndex(-1);
+  m_chosen = -1;
   m_selectMode = LIST_SELECT_PLAIN;
   m_slideOffset = 0;
   UpdateScrollRange();
@@ -46,6 +47,17 @@ void UiCustomList::SelectAll(BOOL select) {
   Invalidate();
 }
 
+void UiCustomList::SetSingleSelectItemStyle(int style) {
+  m_singleSelect = style == LIST_SINGLE_SELECT_ITEM ? style : LIST_SINGLE_SELECT_NONE;
+  if (m_singleSelect == LIST_SINGLE_SELECT_NONE) m_chosen = -1;
+  Invalidate();
+}
+
+void UiCustomList::SetItemAttribute(const ItemAttribute& attr) {
+  m_attr = attr;
+  Invalidate();
+}
+
 void UiCustomList::EnableDragModeH(BOOL enable) {
   m_dragModeH = enable != FALSE;
   if (!m_dragModeH) CloseDeleteButton();
@@ -69,6 +81,7 @@ void UiCustomList::DrawItem(HDC hdc, int index, const RECT& rcItem) {
   look.pressed = IsItemPressed(index);
   look.checkBox = m_multiSelect != 0;
   look.checked = look.checkBox && m_collection->IsItemSelected(index);
+  look.selected = index == m_chosen || (look.checked && attr.selectedLook);
   look.disabled = m_collection->IsItemDisabled(index) != FALSE;
   if (index == GetSelectedIndex() && m_selectMode != LIST_SELECT_PLAIN) look.deleteWidth = m_slideOffset;
   qzfc::PaintCustomRow(hdc, *m_collection, index, rcItem, attr, look);
@@ -189,7 +202,11 @@ void UiCustomList::OnItemClick(int index, int part) {
   if (m_selectMode == LIST_SELECT_DELETE_SHOWN) {
     if (index != GetSelectedIndex()) return;
     CloseDeleteButton();
-    if (m_collection->CanDeleteItem(index)) m_collection->DeleteItem(index);
+    if (m_collection->CanDeleteItem(index)) {
+      m_collection->DeleteItem(index);
+      if (m_chosen == index) m_chosen = -1;
+      else if (m_chosen > index) --m_chosen;
+    }
     UpdateScrollRange();
     Invalidate();
     return;
@@ -198,6 +215,11 @@ void UiCustomList::OnItemClick(int index, int part) {
   if (TogglesSelection(index, m_pressX)) {
     m_collection->SetItemSelected(index, !m_collection->IsItemSelected(index));
     NotifyOwner(QZ_WM_LIST_SELCHANGE, index, 0);
+    InvalidateItem(index);
+  }
+  if (m_singleSelect == LIST_SINGLE_SELECT_ITEM && index != m_chosen) {
+    InvalidateItem(m_chosen);
+    m_chosen = index;
     InvalidateItem(index);
   }
   m_collection->OnItemClicked(index);
