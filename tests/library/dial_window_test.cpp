@@ -27,6 +27,8 @@ TEST_F(DialWindowTest, KeysTypeOnPressWithTheirToneUnlessKeyClicksAreOff) {
                                                  L"\\Windows\\DTMF5.WAV", L"\\Windows\\DTMF5.WAV",
                                                  L"\\Windows\\DTMF3.WAV"}));
   EXPECT_TRUE(Dialled().empty());
+  LongPress(kKey0);
+  EXPECT_EQ(Field(), L"1*0#5523+") << "a long press on 0 leaves a plus";
 }
 
 // The repeat period halves down to 12 ms and stays with the key: the next
@@ -48,13 +50,6 @@ TEST_F(DialWindowTest, HoldingDeleteRepeatsFasterUntilLifted) {
   robot.Advance(1000);
   EXPECT_EQ(Field(), L"1234567") << "lifting stops the repeats at once";
   EXPECT_EQ(hold(530), (std::vector<DWORD>{0, 500, 512, 524}));
-}
-
-TEST_F(DialWindowTest, LongPressOnZeroLeavesPlus) {
-  LongPress(kKey0);
-  Type(L"86");
-  LongPress(kKey0);
-  EXPECT_EQ(Field(), L"+86+");
 }
 
 TEST_F(DialWindowTest, ImeiCodeIsDialledWhenHashIsLifted) {
