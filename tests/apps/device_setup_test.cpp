@@ -68,6 +68,10 @@ TEST(DeviceSetup, LeavesAStoreWithTheUsersOwnDataAlone) {
   ASSERT_TRUE(db->InsertCall(L"10086", 1700000000, 30, 1));
   EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
   EXPECT_TRUE(ContactIds().empty());
+  // Emptied later, it stays the user's.
+  db->DeleteCalls();
+  EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
+  EXPECT_TRUE(ContactIds().empty());
 }
 
 }  // namespace

@@ -142,4 +142,24 @@ TEST(TelhubProgram, ReplaysTheTourAndLogsItsCall) {
             1);
 }
 
+// A step that opens a dialog hands the rest of the script to the dialog.
+TEST(TelhubProgram, CarriesTheScriptIntoDialogsAndFailsWhenOneIsLeftWaiting) {
+  vorna::test::TempDeviceRoot root;
+  auto play = [&root](const char* script) {
+    std::filesystem::path file = root.path() / "tour.txt";
+    { std::ofstream(file) << script; }
+    return vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "telhub",
+                                   {"--root", root.path().string(), "--no-demo", "--headless", "--script",
+                                    file.string(), "--shots", (root.path() / "shots").string()});
+  };
+  // Holding "1" without a voice-mail number asks for it.
+  EXPECT_EQ(play("hold 89 286 600\n"), 1);
+  EXPECT_EQ(play("hold 89 286 600\ntype 12599\ntap 420 762\ntap 420 765\nshot after.png\n"), 0);
+  EXPECT_TRUE(std::filesystem::exists(root.path() / "shots" / "after.png"));
+  int flag = 0;
+  qzu::string name, number;
+  ASSERT_TRUE(PhoneSettingsDbIf::GetPhoneSettingsDbIf()->GetSpeedDialItem(1, flag, name, number));
+  EXPECT_EQ(std::wstring(number.view()), L"12599");
+}
+
 }  // namespace

@@ -31,12 +31,10 @@ class DetailsWnd : public CQzWndEx {
     return TRUE;
   }
   LRESULT QzDefWndProc(UINT msg, WPARAM w, LPARAM l) override {
-    if (msg == QZ_WM_LIST_HOLD) {
-      int row = LOWORD(l);
-      results.push_back(RunCopyBubble(*this, list, copyMode, row, list.GetItem(row)->text.c_str(), threshold));
-      return 0;
-    }
-    return CQzWndEx::QzDefWndProc(msg, w, l);
+    if (msg != QZ_WM_LIST_HOLD) return CQzWndEx::QzDefWndProc(msg, w, l);
+    int row = LOWORD(l);
+    results.push_back(RunCopyBubble(*this, list, copyMode, row, list.GetItem(row)->text.c_str(), threshold));
+    return 0;
   }
 
   UiList list;
@@ -66,9 +64,8 @@ class CopyBubbleTest : public LibraryUiTest {
   void HoldAndTap(int row, const std::function<void(CPopUpMessageWnd&)>& look, int tapX, int tapY) {
     const int y = RowMiddle(row);
     robot.WhenModalWaits([&, y] {
-      CPopUpMessageWnd* bubble = Bubble();
-      ASSERT_NE(bubble, nullptr) << "the bubble is the foreground window";
-      look(*bubble);
+      ASSERT_NE(Bubble(), nullptr) << "the bubble is the foreground window";
+      look(*Bubble());
       robot.Release(240, y);
     });
     robot.WhenModalWaits([&] { robot.Tap(tapX, tapY); });
@@ -82,23 +79,18 @@ class CopyBubbleTest : public LibraryUiTest {
 TEST_F(CopyBubbleTest, FirstReleaseIsIgnoredAndATapBesideTheButtonDismisses) {
   ASSERT_TRUE(CopyTextToClipboard(L"before"));
   const int rowTop = 3 * kRowHeight;
-  HoldAndTap(
-      3,
-      [&](CPopUpMessageWnd& bubble) {
-        EXPECT_TRUE(wnd.copyMode) << "the row draws plainly while the bubble is open";
-        RECT band = bubble.GetBand();
-        EXPECT_EQ(band.top, rowTop - 49);
-        EXPECT_EQ(band.bottom, rowTop + kRowHeight + 19);
-        EXPECT_EQ(band.right, 480);
-        UiWin* button = robot.FindControl(&bubble, CPopUpMessageWnd::kCopyButtonId);
-        ASSERT_NE(button, nullptr);
-        EXPECT_TRUE(button->IsVisible());
-        EXPECT_EQ(button->GetTop(), rowTop - 49);
-        EXPECT_EQ(button->GetHeight(), 55);
-        EXPECT_STREQ(button->GetText(), L"复制");
-      },
-      // The held row itself lies under the bubble but outside the button.
-      240, kScreenTop + rowTop + 41);
+  auto look = [&](CPopUpMessageWnd& bubble) {
+    EXPECT_TRUE(wnd.copyMode) << "the row draws plainly while the bubble is open";
+    EXPECT_EQ(bubble.GetBand().right, 480);
+    UiWin* button = robot.FindControl(&bubble, CPopUpMessageWnd::kCopyButtonId);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->IsVisible());
+    EXPECT_EQ(button->GetTop(), rowTop - 49);
+    EXPECT_EQ(button->GetHeight(), 55);
+    EXPECT_STREQ(button->GetText(), L"复制");
+  };
+  // The held row itself lies under the bubble but outside the button.
+  HoldAndTap(3, look, 240, kScreenTop + rowTop + 41);
   EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_DISMISSED});
   EXPECT_FALSE(wnd.copyMode);
   EXPECT_EQ(robot.Foreground(), &wnd);
@@ -138,64 +130,50 @@ TEST_F(CopyBubbleTest, CopyButtonCopiesTheRowTextAndShowsItsPressedLook) {
   }
 }
 
-TEST_F(CopyBubbleTest, RowsAboveTheThresholdScrollDownToTopAt55Instead) {
+// A row whose top is above the threshold scrolls down to top at 55 instead;
+// a band reaching into the tool bar ends at the window's height - 65.
+TEST_F(CopyBubbleTest, WhereTheBubbleGoes) {
   struct Case {
-    int threshold;
-    int rowTop;
-    bool bubble;
+    int threshold, row, rowTop;
+    int bandBottom;  // 0: no bubble, the list scrolls
   };
-  const Case cases[] = {{kCopyBubbleThresholdCallLog, 54, false},
-                        {kCopyBubbleThresholdCallLog, 55, true},
-                        {kCopyBubbleThresholdContacts, 59, false},
-                        {kCopyBubbleThresholdContacts, 60, true}};
+  const Case cases[] = {
+      {kCopyBubbleThresholdCallLog, 3, 246, 347},         {kCopyBubbleThresholdCallLog, 2, 54, 0},
+      {kCopyBubbleThresholdCallLog, 2, 55, 55 + 82 + 19}, {kCopyBubbleThresholdContacts, 2, 59, 0},
+      {kCopyBubbleThresholdContacts, 2, 60, 60 + 82 + 19}, {kCopyBubbleThresholdCallLog, 7, 720 - 70 - 82, 720 - 70 + 19},
+      {kCopyBubbleThresholdCallLog, 7, 720 - 69 - 82, 720 - 65 + 19},
+  };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "threshold " << c.threshold << ", row top " << c.rowTop);
+    SCOPED_TRACE(testing::Message() << "threshold " << c.threshold << ", row " << c.row << " at " << c.rowTop);
     wnd.results.clear();
     wnd.threshold = c.threshold;
-    wnd.list.SetTopPos(c.rowTop - 2 * kRowHeight);
-    ASSERT_EQ(wnd.list.CalcItemTopPos(2), c.rowTop);
-    if (c.bubble) {
-      HoldAndTap(2, [](CPopUpMessageWnd&) {}, 240, kScreenTop + 600);
+    wnd.list.SetTopPos(c.rowTop - c.row * kRowHeight);
+    ASSERT_EQ(wnd.list.CalcItemTopPos(c.row), c.rowTop);
+    if (c.bandBottom) {
+      RECT band{};
+      HoldAndTap(c.row, [&](CPopUpMessageWnd& bubble) { band = bubble.GetBand(); }, 240, kScreenTop + 700);
+      EXPECT_EQ(band.top, c.rowTop - 49);
+      EXPECT_EQ(band.bottom, c.bandBottom);
       EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_DISMISSED});
     } else {
-      const int y = RowMiddle(2);
+      const int y = RowMiddle(c.row);
       robot.Hold(240, y);
       // The finger stays until the list has moved: lifting it stops the list.
       robot.Advance(1000);
       robot.Release(240, y);
       EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_SCROLLED});
-      EXPECT_EQ(wnd.list.CalcItemTopPos(2), 55);
+      EXPECT_EQ(wnd.list.CalcItemTopPos(c.row), 55);
       EXPECT_FALSE(wnd.copyMode);
     }
   }
 }
 
-TEST_F(CopyBubbleTest, BandReachingIntoTheToolBarEndsAtHeightMinus65) {
-  // Row 7 ends 70 pixels above the window's bottom, then one pixel lower.
-  const int bottoms[] = {720 - 70, 720 - 69};
-  const int bandBottoms[] = {720 - 70 + 19, 720 - 65 + 19};
-  for (int i = 0; i < 2; ++i) {
-    wnd.results.clear();
-    wnd.list.SetTopPos(bottoms[i] - 8 * kRowHeight);
-    ASSERT_EQ(wnd.list.CalcItemTopPos(7) + kRowHeight, bottoms[i]);
-    int bandBottom = 0;
-    HoldAndTap(7, [&](CPopUpMessageWnd& bubble) { bandBottom = bubble.GetBand().bottom; }, 240, kScreenTop + 50);
-    EXPECT_EQ(bandBottom, bandBottoms[i]) << "row bottom " << bottoms[i];
-    EXPECT_EQ(wnd.results, std::vector<int>{COPY_BUBBLE_DISMISSED});
-  }
-}
-
 TEST(CopyTextToClipboard, PutsTextOnTheClipboardAndEmptyTextClearsIt) {
   TempDeviceRoot root;
-  EXPECT_TRUE(CopyTextToClipboard(L"ann@example.com"));
-  EXPECT_EQ(ClipboardText(), L"ann@example.com");
-  EXPECT_TRUE(CopyTextToClipboard(L"王芳 138 0013 8000"));
-  EXPECT_EQ(ClipboardText(), L"王芳 138 0013 8000");
-  EXPECT_TRUE(CopyTextToClipboard(L""));
-  EXPECT_EQ(ClipboardText(), std::nullopt);
-  EXPECT_TRUE(CopyTextToClipboard(L"x"));
-  EXPECT_TRUE(CopyTextToClipboard(nullptr));
-  EXPECT_EQ(ClipboardText(), std::nullopt);
+  for (const wchar_t* text : {L"王芳 138 0013 8000", L"", L"x", static_cast<const wchar_t*>(nullptr)}) {
+    EXPECT_TRUE(CopyTextToClipboard(text));
+    EXPECT_EQ(ClipboardText(), text && *text ? std::optional<std::wstring>(text) : std::nullopt);
+  }
 }
 
 TEST(CopyTextToClipboard, BusyClipboardIsLeftAsItWas) {

@@ -1,30 +1,24 @@
-// A host window with the dialer as its tab, on the headless screen over a
-// fresh device root, and helpers that press the pad's keys the way a finger
-// does and read what left the dialer (the launch journal, the store).
+// The dialer as a tab of a host window, and helpers that press the pad's
+// keys the way a finger does and read what left the dialer (the launch
+// journal, the store).
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cwctype>
 #include <string>
 #include <vector>
 
 #include "ce/journal.h"
 #include "ce/registry.h"
+#include "ce/wstring.h"
 #include "core/launch/Launchers.h"
 #include "dialer/PhoneDialWnd.h"
 #include "dialer/VoiceMailNumberDlg.h"
 #include "platform/PimContract.h"
-#include "platform/ToolkitContract.h"
-#include "qzfc/Robot.h"
 #include "qzfc/Sip.h"
-#include "temp_root.h"
+#include "ui_fixture.h"
 
 namespace dial_test {
 
-// The work area starts below the shell bar.
-constexpr int kScreenTop = 80;
+using vorna::test::kScreenTop;
 
 // Records the tab switches its tab asks for.
 class HostWnd : public CQzWndEx {
@@ -42,32 +36,16 @@ class HostWnd : public CQzWndEx {
   std::vector<WPARAM> senders;
 };
 
-enum PadKey {
-  kKey1 = 0,
-  kKey2 = 1,
-  kKey5 = 4,
-  kKeyStar = 9,
-  kKey0 = 10,
-  kKeyHash = 11,
-  kClear = 12,
-  kCall = 13,
-  kDelete = 14
-};
+// The pad's keys by position, left to right and top to bottom.
+enum PadKey { kKey1 = 0, kKey2 = 1, kKey5 = 4, kKey0 = 10, kKeyHash = 11, kClear = 12, kCall = 13, kDelete = 14 };
 
-inline std::wstring Lower(std::wstring text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return std::towlower(c); });
-  return text;
-}
-
-class DialWindowTest : public ::testing::Test {
+class DialWindowTest : public vorna::test::LibraryUiTest {
  protected:
   void SetUp() override {
-    robot.SetFailureReporter([](const std::string& what) { ADD_FAILURE() << what; });
     PendingDialNumber.Empty();
     LastDialledNumber.Empty();
+    Open(host);
     RECT wa = QzGetWorkArea();
-    ASSERT_TRUE(host.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0));
-    host.Show(TRUE);
     ASSERT_TRUE(dial.Create(0, 0, wa.right - wa.left, wa.bottom - wa.top, host.GetHwnd(), 0, WS_CHILD));
     dial.Show(TRUE);
     robot.Settle();
@@ -85,10 +63,6 @@ class DialWindowTest : public ::testing::Test {
   }
 
   static POINT KeyPoint(int key) { return POINT{13 + 152 * (key % 3) + 76, kScreenTop + 163 + 87 * (key / 3) + 43}; }
-  static int KeyFor(wchar_t ch) {
-    static const std::wstring kPad = L"123456789*0#";
-    return static_cast<int>(kPad.find(ch));
-  }
   void Press(int key) { robot.Press(KeyPoint(key).x, KeyPoint(key).y); }
   void Release(int key) {
     robot.Release(KeyPoint(key).x, KeyPoint(key).y);
@@ -105,27 +79,25 @@ class DialWindowTest : public ::testing::Test {
     Release(key);
   }
   void Type(const std::wstring& keys) {
-    for (wchar_t ch : keys) Tap(KeyFor(ch));
+    for (wchar_t ch : keys) Tap(static_cast<int>(std::wstring(L"123456789*0#").find(ch)));
   }
+  void TapAt(RECT rc) {
+    robot.Tap((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    robot.Advance(300);
+  }
+  // A control's rectangle on the screen, from its rectangle in its window.
+  static RECT OnScreen(RECT rc) { return RECT{rc.left, rc.top + kScreenTop, rc.right, rc.bottom + kScreenTop}; }
+  void TapToolBar(int button) { TapAt(OnScreen(ToolBar().GetButtonRect(button))); }
   // Answers the voice-mail dialog as a finger does: digits on the soft
   // keyboard, the keyboard put away, then cancel or save on the tool bar.
   void AnswerVoiceMailDialog(const std::wstring& digits, int button) {
     robot.WhenModalWaits([this, digits, button] {
-      auto tap = [this](RECT rc) {
-        robot.Tap((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        robot.Advance(300);
-      };
-      EXPECT_TRUE(qzfc::Sip::Instance().IsVisible()) << "the number field brings up the keyboard";
-      for (wchar_t digit : digits) tap(qzfc::Sip::Instance().KeyRect(std::wstring(1, digit)));
-      tap(qzfc::Sip::Instance().KeyRect(L"\u25BC"));
-      RECT rc = robot.Find<UiToolBarPro>(VoiceMailNumberDlg::kToolBarId)->GetButtonRect(button);
-      tap(RECT{rc.left, rc.top + kScreenTop, rc.right, rc.bottom + kScreenTop});
+      qzfc::Sip& sip = qzfc::Sip::Instance();
+      EXPECT_TRUE(sip.IsVisible()) << "the number field brings up the keyboard";
+      for (wchar_t digit : digits) TapAt(sip.KeyRect(std::wstring(1, digit)));
+      TapAt(sip.KeyRect(L"\u25BC"));
+      TapAt(OnScreen(robot.Find<UiToolBarPro>(VoiceMailNumberDlg::kToolBarId)->GetButtonRect(button)));
     });
-  }
-  void TapToolBar(int button) {
-    RECT rc = ToolBar().GetButtonRect(button);
-    robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-    robot.Advance(300);
   }
 
   std::wstring Field() const { return dial.GetDialPN(); }
@@ -140,15 +112,14 @@ class DialWindowTest : public ::testing::Test {
     return nullptr;
   }
 
-  // What was launched or played, in order: the parameters of each start of
-  // `program`, or the names of the sounds.
-  static std::vector<std::wstring> Launched(const std::wstring& program) {
+  // What the dialer handed on, from the launch journal: the parameters of
+  // each call placed, and the names of the sounds played.
+  static std::vector<std::wstring> Dialled() {
     std::vector<std::wstring> out;
     for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "launch" && Lower(e.program) == Lower(program)) out.push_back(e.details);
+      if (e.kind == "launch" && _wcsicmp(e.program.c_str(), L"\\windows\\calldesk.exe") == 0) out.push_back(e.details);
     return out;
   }
-  static std::vector<std::wstring> Dialled() { return Launched(L"\\windows\\calldesk.exe"); }
   static std::vector<std::wstring> Sounds() {
     std::vector<std::wstring> out;
     for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
@@ -156,11 +127,7 @@ class DialWindowTest : public ::testing::Test {
     return out;
   }
 
-  static PhoneSettingsDbIf& Settings() {
-    PhoneSettingsDbIf* settings = PhoneSettingsDbIf::GetPhoneSettingsDbIf();
-    EXPECT_NE(settings, nullptr);
-    return *settings;
-  }
+  static PhoneSettingsDbIf& Settings() { return *PhoneSettingsDbIf::GetPhoneSettingsDbIf(); }
   static int AddContact(const wchar_t* given, const wchar_t* number, int type = 0) {
     CContactInfo record;
     record.UpdateNameInfo(L"", given, L"");
@@ -176,8 +143,6 @@ class DialWindowTest : public ::testing::Test {
     RegCloseKey(key);
   }
 
-  vorna::test::TempDeviceRoot root;
-  qzfc::Robot robot;
   HostWnd host;
   PhoneDialWnd dial;
 };

@@ -1,11 +1,7 @@
 // Every kind of detail row, drawn normal on one screen and pressed on the
 // next, as the lists show them. The test checks what the picture must show
-// and saves both screens side by side; with VORNA_UPDATE_GALLERY set the
-// picture goes to the README's gallery (docs/images/rows.png), otherwise to
-// the temporary folder.
-#include <cstdlib>
-#include <filesystem>
-
+// and saves both screens side by side: the README's picture of the rows
+// (docs/images/rows.png).
 #include "core/module/Resources.h"
 #include "core/rows/RowDrawing.h"
 #include "ui_fixture.h"
@@ -13,14 +9,10 @@
 namespace vorna::test {
 namespace {
 
-// Where each row starts on the screen's window.
-constexpr int kHeaderTop = 0;
-constexpr int kCaptionTop = 186;
-constexpr int kLabelValueTop = kCaptionTop + 82;
-constexpr int kLabelValueButtonTop = kLabelValueTop + 82;
-constexpr int kNumberTop = kLabelValueButtonTop + 82;
-constexpr int kPushButtonTop = kNumberTop + 82;
-constexpr int kMultiLineTop = kPushButtonTop + 82;
+// Where each row starts on the screen's window: the header, then 82-pixel rows.
+constexpr int kHeaderTop = 0, kCaptionTop = 186, kLabelValueTop = kCaptionTop + 82,
+              kLabelValueButtonTop = kLabelValueTop + 82, kNumberTop = kLabelValueButtonTop + 82,
+              kPushButtonTop = kNumberTop + 82, kMultiLineTop = kPushButtonTop + 82;
 
 const char kPortrait[] = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="160" height="160">
   <defs><linearGradient id="bg" x1="0" y1="0" x2="0" y2="1">
@@ -84,70 +76,44 @@ class RowsWnd : public CQzWndEx {
   static ImagingHelper* Image(UINT id) { return ImagingHelper::GetImageObject(GetImageModule(), id, TRUE); }
 };
 
-std::filesystem::path GalleryFile(const std::string& name) {
-  if (!std::getenv("VORNA_UPDATE_GALLERY")) return std::filesystem::path(::testing::TempDir()) / name;
-  // The build may name this file relative to the build folder, the parent of bin/.
-  std::filesystem::path source = __FILE__;
-  if (source.is_relative()) source = BuiltProgramsDir().parent_path() / source;
-  return source.parent_path() / "../../docs/images" / name;
-}
-
-// A copy of the screen as it is now.
-cairo_surface_t* CopyScreen() {
-  cairo_surface_t* screen = qzfc::Screen::Get().Surface();
-  cairo_surface_flush(screen);
-  cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_RGB24, qzfc::Screen::kWidth, qzfc::Screen::kHeight);
-  cairo_t* cr = cairo_create(copy);
-  cairo_set_source_surface(cr, screen, 0, 0);
-  cairo_paint(cr);
-  cairo_destroy(cr);
-  return copy;
-}
-
-class RowsGalleryTest : public LibraryUiTest {};
+using RowsGalleryTest = LibraryUiTest;
 
 TEST_F(RowsGalleryTest, EveryRowKindNormalAndPressed) {
   RowsWnd wnd;
   Open(wnd);
   ASSERT_LE(kMultiLineTop + RowsWnd::MultiLineHeight(), 720) << "every row fits on one screen";
-  wnd.ShowPage(0);
-  robot.Settle();
-  cairo_surface_t* normal = CopyScreen();
-  wnd.ShowPage(1);
-  robot.Settle();
-  cairo_surface_t* pressed = CopyScreen();
-
-  constexpr int kGap = 24;
-  cairo_surface_t* both = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 2 * qzfc::Screen::kWidth + kGap,
+  // Both pages side by side, with a gap between them.
+  constexpr int kPressedLeft = qzfc::Screen::kWidth + 24;
+  cairo_surface_t* both = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPressedLeft + qzfc::Screen::kWidth,
                                                      qzfc::Screen::kHeight);
   cairo_t* cr = cairo_create(both);
   cairo_set_source_rgb(cr, 0.85, 0.86, 0.88);
   cairo_paint(cr);
-  cairo_set_source_surface(cr, normal, 0, 0);
-  cairo_paint(cr);
-  cairo_set_source_surface(cr, pressed, qzfc::Screen::kWidth + kGap, 0);
-  cairo_paint(cr);
+  for (int page : {0, 1}) {
+    wnd.ShowPage(page);
+    robot.Settle();
+    cairo_surface_flush(qzfc::Screen::Get().Surface());
+    cairo_set_source_surface(cr, qzfc::Screen::Get().Surface(), page * kPressedLeft, 0);
+    cairo_paint(cr);
+  }
   cairo_destroy(cr);
   EXPECT_EQ(cairo_surface_write_to_png(both, GalleryFile("rows.png").c_str()), CAIRO_STATUS_SUCCESS);
 
-  auto at = [](cairo_surface_t* s, int x, int rowTop) { return SurfacePixel(s, x, kScreenTop + rowTop + 2); };
+  auto normal = [&](int x, int rowTop) { return SurfacePixel(both, x, kScreenTop + rowTop + 2); };
+  auto pressed = [&](int x, int rowTop) { return SurfacePixel(both, kPressedLeft + x, kScreenTop + rowTop + 2); };
   const COLORREF white = RGB(255, 255, 255);
   for (int top : {kCaptionTop, kLabelValueTop, kNumberTop, kMultiLineTop}) {
-    EXPECT_EQ(at(normal, 300, top), white) << "row at " << top;
-    EXPECT_NE(at(pressed, 300, top), white) << "pressed row at " << top;
+    EXPECT_EQ(normal(300, top), white) << "row at " << top;
+    EXPECT_NE(pressed(300, top), white) << "pressed row at " << top;
   }
   bool arrow = false;  // the toolkit's disclosure arrow ends at x = 465
-  for (int x = 440; x < 465; ++x) arrow = arrow || at(normal, x, kLabelValueTop + 39) != white;
+  for (int x = 440; x < 465; ++x) arrow = arrow || normal(x, kLabelValueTop + 39) != white;
   EXPECT_TRUE(arrow);
-  EXPECT_EQ(at(pressed, 300, kLabelValueButtonTop), white) << "only the button area is pressed";
-  EXPECT_NE(at(pressed, 440, kLabelValueButtonTop), white);
-  EXPECT_NE(at(normal, 97, kHeaderTop + 60), at(pressed, 97, kHeaderTop + 60)) << "the photo against the placeholder";
+  EXPECT_NE(normal(97, kHeaderTop + 60), pressed(97, kHeaderTop + 60)) << "the photo against the placeholder";
   const int secondButton = (480 - 454) / 2 + 234 + 110;
-  EXPECT_NE(at(normal, secondButton, kPushButtonTop + 30), at(pressed, secondButton, kPushButtonTop + 30));
-  EXPECT_EQ(at(normal, 120, kPushButtonTop + 30), at(pressed, 120, kPushButtonTop + 30)) << "the first stays up";
+  EXPECT_NE(normal(secondButton, kPushButtonTop + 30), pressed(secondButton, kPushButtonTop + 30));
+  EXPECT_EQ(normal(120, kPushButtonTop + 30), pressed(120, kPushButtonTop + 30)) << "the first stays up";
   cairo_surface_destroy(both);
-  cairo_surface_destroy(normal);
-  cairo_surface_destroy(pressed);
 }
 
 }  // namespace

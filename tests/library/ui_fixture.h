@@ -1,11 +1,15 @@
-// A fresh device root and a robot on the headless screen whose stalls fail
-// the test, for the library's window tests; and the screen's pixels.
+// The library's window tests: a fresh device root, a robot on the headless
+// screen whose stalls fail the test, the screen's pixels, and where the
+// gallery pictures go.
 #pragma once
 
 #include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "platform/ToolkitContract.h"
 #include "qzfc/Robot.h"
@@ -43,5 +47,27 @@ inline COLORREF SurfacePixel(cairo_surface_t* s, int x, int y) {
 }
 
 inline COLORREF ScreenPixel(int x, int y) { return SurfacePixel(qzfc::Screen::Get().Surface(), x, y); }
+
+// How many pixels of the screen rectangle are dark (text).
+inline int DarkPixels(int left, int top, int width, int height) {
+  int dark = 0;
+  for (int y = top; y < top + height; ++y)
+    for (int x = left; x < left + width; ++x) {
+      COLORREF c = ScreenPixel(x, y);
+      if (GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96) ++dark;
+    }
+  return dark;
+}
+
+// Where a test saves a picture: the README's gallery (the source tree's
+// docs/images) for a gallery picture when VORNA_UPDATE_GALLERY is set,
+// otherwise the temporary folder.
+inline std::filesystem::path GalleryFile(const std::string& name, bool gallery = true) {
+  if (!gallery || !std::getenv("VORNA_UPDATE_GALLERY")) return std::filesystem::path(::testing::TempDir()) / name;
+  // The build may name this file relative to the build folder, the parent of bin/.
+  std::filesystem::path source = __FILE__;
+  if (source.is_relative()) source = BuiltProgramsDir().parent_path() / source;
+  return source.parent_path() / "../../docs/images" / name;
+}
 
 }  // namespace vorna::test

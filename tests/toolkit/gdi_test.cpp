@@ -162,6 +162,14 @@ TEST(Gdi, DrawTextCentresVerticallyAndHorizontally) {
   EXPECT_EQ(c.CountNot(RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
   EXPECT_EQ(c.CountNot(RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
   EXPECT_GT(c.CountNot(RECT{60, 30, 140, 70}, 0xFFFFFF), 30);
+
+  // Text laid out for wrapping is centred as well.
+  c.Fill(RECT{0, 0, 200, 100}, RGB(255, 255, 255));
+  RECT wrapped{0, 0, 200, 100};
+  DrawTextW(c.dc, L"MMM", -1, &wrapped, DT_WORDBREAK | DT_CENTER);
+  EXPECT_EQ(c.CountNot(RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
+  EXPECT_EQ(c.CountNot(RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
+  EXPECT_GT(c.CountNot(RECT{60, 0, 140, 100}, 0xFFFFFF), 30);
 }
 
 TEST(Gdi, TextKeepsAmpersandsAndSurvivesBadCodePoints) {

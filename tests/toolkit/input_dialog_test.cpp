@@ -1,17 +1,27 @@
 // The modal menu and message box, driven by the robot while they wait.
 #include <gtest/gtest.h>
 
+#include "controls_fixture.h"
 #include "input_fixture.h"
 #include "qzfc/QzMessageBox.h"
 #include "qzfc/QzPopupMenu.h"
 #include "qzfc/QzWnd.h"
+#include "qzfc/UiList.h"
 
 namespace qzfc::test {
 namespace {
 
 class DialogTest : public ToolkitTest {
  protected:
-  void SetUp() override { Open(wnd); }
+  // The window behind the dialogs shows a list, as the windows that open them do.
+  void SetUp() override {
+    Open(wnd);
+    for (const wchar_t* name : {L"张三", L"李四", L"王芳", L"Ann Lee", L"Li Lei", L"赵六", L"孙七", L"周八"})
+      backdrop.AddItem(name);
+    backdrop.SetPos(0, 0, 480, 720);
+    wnd.AddUiWin(&backdrop);
+  }
+  void TearDown() override { wnd.RemoveUiWin(&backdrop); }
   // Queues a tap on the control `id` of the dialog that will be waiting,
   // after checking what it shows.
   void TapWhenWaiting(int id, std::wstring expectText = L"", std::string shot = "") {
@@ -30,6 +40,7 @@ class DialogTest : public ToolkitTest {
     });
   }
   RecordingWnd wnd;
+  UiList backdrop;
 };
 
 TEST_F(DialogTest, MenuReturnsTheChosenCommandOrZeroOnCancel) {
@@ -73,6 +84,41 @@ TEST_F(DialogTest, LongMenusKeepTheCancelEntryOnScreen) {
   });
   TapWhenWaiting(QzPopupMenu::kFirstItemId);
   EXPECT_EQ(menu.QzTrackPopupMenu(wnd.GetHwnd(), 1, L"取消", 0), 10u);
+}
+
+// A band of one colour in the window behind the dialogs.
+struct Band : UiWin {
+  void PaintWin(HDC hdc, const RECT& rcWin, const RECT&) override {
+    HBRUSH brush = CreateSolidBrush(RGB(0xFF, 0x00, 0x00));
+    FillRect(hdc, &rcWin, brush);
+    DeleteObject(brush);
+  }
+};
+
+TEST_F(DialogTest, DialogsShowTheWindowBehindThemDimmed) {
+  Band band;
+  band.SetPos(0, 0, 480, 100);
+  backdrop.SetVisible(FALSE);
+  wnd.AddUiWin(&band);
+  for (int style : {1, 2}) {  // the message box, then the menu
+    robot.WhenModalWaits([this] {
+      auto path = std::filesystem::path(::testing::TempDir()) / "dialog_dim.png";
+      ASSERT_TRUE(robot.SaveScreenshot(path));
+      Shot shot(path);
+      EXPECT_TRUE(Near(shot.at(240, 80 + 50), 0x800000, 8)) << std::hex << shot.at(240, 80 + 50);
+      EXPECT_TRUE(Near(shot.at(240, 80 + 150), 0x808080, 8)) << std::hex << shot.at(240, 80 + 150);
+    });
+    if (style == 1) {
+      TapWhenWaiting(QZ_MB_CONFIRM_ID);
+      EXPECT_EQ(QzMessageBoxV2(wnd.GetHwnd(), L"北京", 1, 0), 1);
+    } else {
+      QzPopupMenu menu;
+      menu.AppendMenuItem(7, L"邮件", 0);
+      TapWhenWaiting(QzPopupMenu::kFirstItemId);
+      EXPECT_EQ(menu.QzTrackPopupMenu(wnd.GetHwnd(), 1, L"取消", 0), 7u);
+    }
+  }
+  wnd.RemoveUiWin(&band);
 }
 
 TEST_F(DialogTest, MessageBoxConfirmCancelAndOk) {

@@ -56,22 +56,6 @@ TEST_F(EditTest, TypingAndBackspaceChangeTheTextAndNotify) {
   EXPECT_STREQ(fields[1].GetText(), L"");
 }
 
-TEST_F(EditTest, TheCaretDecidesWhereTypingGoes) {
-  fields[0].SetText(L"5678");
-  EXPECT_EQ(fields[0].GetCursePos(), 4);
-  fields[0].SetCursePos(0);
-  robot.Type(L"1");
-  robot.Char(8);  // removes the 1 again, not the 8
-  robot.Char(8);  // at the start: nothing
-  fields[0].SetCursePos(2);
-  robot.Char(8);  // the 6
-  fields[0].SetCursePos(-1);
-  robot.Type(L"9");
-  EXPECT_STREQ(fields[0].GetText(), L"5789");
-  fields[0].SetCursePos(99);
-  EXPECT_EQ(fields[0].GetCursePos(), 4);
-}
-
 TEST_F(EditTest, TheCharacterLimitHoldsForEveryWayIn) {
   fields[0].SetMaxChars(3);
   robot.Type(L"12345");
@@ -152,16 +136,29 @@ TEST_F(EditTest, TextShrinksToFitBetweenItsSizes) {
   EXPECT_EQ(dial.GetDisplayTextSize(), 54);
 }
 
-TEST_F(EditTest, ATapPutsTheCaretAtTheNearestCharacter) {
+TEST_F(EditTest, TheCaretMovesByCallOrTapAndDecidesWhereTypingGoes) {
   fields[0].SetText(L"5678");
+  EXPECT_EQ(fields[0].GetCursePos(), 4);
+  fields[0].SetCursePos(0);
+  robot.Type(L"1");
+  robot.Char(8);  // removes the 1 again, not the 8
+  robot.Char(8);  // at the start: nothing
+  fields[0].SetCursePos(2);
+  robot.Char(8);  // the 6
+  fields[0].SetCursePos(-1);
+  robot.Type(L"9");
+  EXPECT_STREQ(fields[0].GetText(), L"5789");
+  fields[0].SetCursePos(99);
+  EXPECT_EQ(fields[0].GetCursePos(), 4);
+
+  // A tap puts the caret at the nearest character boundary.
   const int y = 80 + 15 + 32;
   for (auto [x, caret] : {std::pair{13, 0}, std::pair{460, 4}, std::pair{12 + 8 + 1, 0}}) {
     robot.Tap(x, y);
     EXPECT_EQ(fields[0].GetCursePos(), caret) << "tap at x " << x;
   }
-  robot.Tap(12 + 8 + 1, y);
   robot.Type(L"0");
-  EXPECT_STREQ(fields[0].GetText(), L"05678");
+  EXPECT_STREQ(fields[0].GetText(), L"05789");
   // A drag across the field is no tap: the caret stays.
   robot.Drag(20, y, 400, y);
   EXPECT_EQ(fields[0].GetCursePos(), 1);

@@ -79,6 +79,7 @@ TEST_F(ListGalleryTest, CheckList) {
   rows.rows[4].disabled = true;
   list.SetMultiSelectMode(1);
   list.EnablePartitionMultiSelect(TRUE);
+  list.SetItemAttribute(ItemAttribute::CreateItemAttribute(ITEM_ATTR_CHECK_LIST));
   list.SetCustomItemCollection(&rows);
   robot.Tap(200, kScreenTop + 82 + 41);
   robot.Advance(1000);
@@ -86,8 +87,11 @@ TEST_F(ListGalleryTest, CheckList) {
   ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("list_checks.png")));
   EXPECT_TRUE(rows.rows[1].selected);
   EXPECT_TRUE(rows.rows[3].selected);
-  EXPECT_NE(PixelAt(40, kScreenTop + 82 + 41), PixelAt(40, kScreenTop + 82 * 2 + 41))
-      << "a ticked box looks different from an empty one";
+  // The boxes are the toolkit's pictures 111 (ticked, a blue face) and 110
+  // (empty, a white face), centred in the 80-pixel column.
+  EXPECT_EQ(PixelAt(30, kScreenTop + 82 + 41), RGB(0x2F, 0x7D, 0xE1));
+  EXPECT_EQ(PixelAt(30, kScreenTop + 82 * 2 + 41), RGB(0xFF, 0xFF, 0xFF));
+  EXPECT_NE(PixelAt(20, kScreenTop + 82 * 2 + 41), PixelAt(24, kScreenTop + 82 * 2 + 41)) << "its frame";
 }
 
 TEST_F(ListGalleryTest, DeleteButton) {

@@ -95,11 +95,21 @@ std::wstring Digits(SeedRandom& rng, int count) {
   return out;
 }
 
-std::wstring MobileNumber(SeedRandom& rng) { return std::to_wstring(rng.Pick(kMobilePrefixes)) + Digits(rng, 8); }
+// Every draw from the generator is a statement of its own: the order in
+// which a compiler evaluates the operands of "+" or the arguments of a call
+// is not fixed, and the store must come out the same from any compiler. The
+// draws run in the order the first builds happened to use.
+std::wstring MobileNumber(SeedRandom& rng) {
+  std::wstring digits = Digits(rng, 8);
+  int prefix = rng.Pick(kMobilePrefixes);
+  return std::to_wstring(prefix) + digits;
+}
 
 std::wstring LandlineNumber(SeedRandom& rng) {
   int area = rng.Pick(kAreaCodes);
-  return L"0" + std::to_wstring(area) + L"-" + std::to_wstring(2 + rng.Below(8)) + Digits(rng, area < 100 ? 7 : 6);
+  std::wstring digits = Digits(rng, area < 100 ? 7 : 6);
+  int first = 2 + rng.Below(8);
+  return L"0" + std::to_wstring(area) + L"-" + std::to_wstring(first) + digits;
 }
 
 // The same mobile number as people write it: plain, spaced or international.
@@ -136,22 +146,35 @@ CContactInfo MakeContact(SeedRandom& rng, std::string* mailName) {
     for (char& c : *mailName) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   }
   record.AddPhoneNumber(0, Formatted(rng, MobileNumber(rng)).c_str(), 0, 1);
-  if (rng.Percent(30)) record.AddPhoneNumber(0, LandlineNumber(rng).c_str(), 1 + rng.Below(2), 0);
+  if (rng.Percent(30)) {
+    int type = 1 + rng.Below(2);
+    record.AddPhoneNumber(0, LandlineNumber(rng).c_str(), type, 0);
+  }
   if (rng.Percent(5)) record.AddPhoneNumber(0, LandlineNumber(rng).c_str(), 3, 0);
   if (rng.Percent(50)) {
-    std::string mail = *mailName + std::to_string(rng.Below(100)) + "@" + rng.Pick(kMailDomains);
+    const char* domain = rng.Pick(kMailDomains);
+    int suffix = rng.Below(100);
+    std::string mail = *mailName + std::to_string(suffix) + "@" + domain;
     record.AddEmail(0, ce::FromUtf8(mail).c_str(), rng.Below(2));
   }
-  if (rng.Percent(20)) record.AddQQ(0, (std::to_wstring(1 + rng.Below(9)) + Digits(rng, 8)).c_str(), 0);
+  if (rng.Percent(20)) {
+    std::wstring digits = Digits(rng, 8);
+    int first = 1 + rng.Below(9);
+    record.AddQQ(0, (std::to_wstring(first) + digits).c_str(), 0);
+  }
   if (rng.Percent(5)) record.AddWebPage(0, ce::FromUtf8("http://www." + *mailName + ".example.com").c_str(), 0);
   if (rng.Percent(25)) {
     const Place& place = rng.Pick(kPlaces);
-    std::wstring street = std::wstring(rng.Pick(kStreets)) + std::to_wstring(1 + rng.Below(300)) + L"号";
+    int houseNumber = 1 + rng.Below(300);
+    std::wstring street = std::wstring(rng.Pick(kStreets)) + std::to_wstring(houseNumber) + L"号";
     record.AddAddress(0, place.city, L"中国", place.postcode, place.province, street.c_str(), rng.Below(2));
   }
   if (rng.Percent(40)) {
     wchar_t birthday[16];
-    std::swprintf(birthday, 16, L"%04d%02d%02d", 1950 + rng.Below(60), 1 + rng.Below(12), 1 + rng.Below(28));
+    int day = 1 + rng.Below(28);
+    int month = 1 + rng.Below(12);
+    int year = 1950 + rng.Below(60);
+    std::swprintf(birthday, 16, L"%04d%02d%02d", year, month, day);
     record.UpdateBirthday(birthday);
   }
   if (rng.Percent(10)) record.UpdateRemark(rng.Pick(kNotes));

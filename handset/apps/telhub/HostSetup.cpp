@@ -4,11 +4,12 @@
 #include "DeviceFiles.h"
 #include "ce/debug.h"
 #include "ce/registry.h"
+#include "qzpam/CContactsDbIf.h"
 
 namespace telhub {
 namespace {
 
-// A device is seeded once: a user who later deletes every contact and call
+// A device is set up once: a user who later deletes every contact and call
 // keeps an empty phone.
 constexpr wchar_t kSetupKey[] = L"Software\\Telhub";
 constexpr wchar_t kSeededValue[] = L"DemoStoreSeeded";
@@ -40,11 +41,15 @@ SetupReport SetUpDevice(DemoStore demo) {
   report.filesOk = files.ok;
   for (const std::string& name : files.missing)
     NKDbgPrintfW(L"telhub: the build provides no %hs for \\windows\n", name.c_str());
-  if (demo == DemoStore::SeedWhenEmpty && !WasSeeded() && vorna::device::IsStoreEmpty()) {
-    vorna::device::DemoStoreResult seeded =
-        vorna::device::SeedDemoStore(vorna::device::kFirstStartContacts, vorna::device::kFirstStartCalls, 1);
-    report.seeded = seeded.available && seeded.contacts > 0;
-    if (report.seeded) MarkSeeded();
+  if (demo == DemoStore::SeedWhenEmpty && !WasSeeded()) {
+    if (vorna::device::IsStoreEmpty()) {
+      vorna::device::DemoStoreResult seeded =
+          vorna::device::SeedDemoStore(vorna::device::kFirstStartContacts, vorna::device::kFirstStartCalls, 1);
+      report.seeded = seeded.available && seeded.contacts > 0;
+      if (report.seeded) MarkSeeded();
+    } else if (CContactsDbIf::GetContactDbIf()) {
+      MarkSeeded();  // the device is in use already: never mix demo data into it
+    }
   }
   return report;
 }

@@ -127,7 +127,9 @@ int DrawTextW(HDC hdc, LPCWSTR text, int count, LPRECT rect, UINT format) {
     cairo_fill(cr);
   }
   SetSourceColor(cr, dc->textColor);
-  cairo_move_to(cr, x - logical.x, y);
+  // A wrapped layout has the rectangle's width and aligns each line within
+  // it itself; a single line is placed by x, so Pango's offset is taken out.
+  cairo_move_to(cr, wrap ? x : x - logical.x, y);
   pango_cairo_show_layout(cr, layout);
   cairo_restore(cr);
   return (y - rect->top) + textH;

@@ -2,13 +2,19 @@
 
 #include <algorithm>
 
+#include <cairo.h>
+
+#include "controls/ControlPaint.h"
 #include "qzfc/FontHelper.h"
 #include "qzfc/QzDraw.h"
+#include "qzfc/Screen.h"
 #include "qzfc/WinApi.h"
+#include "window/Geometry.h"
 
 namespace qzfc {
 namespace {
-constexpr COLORREF kDim = RGB(0x55, 0x55, 0x5A);
+// The windows behind show through, darkened by this much black.
+constexpr double kDimAlpha = 0.5;
 constexpr COLORREF kPanel = RGB(0xF2, 0xF2, 0xF4);
 constexpr COLORREF kText = RGB(0x22, 0x22, 0x22);
 }  // namespace
@@ -22,11 +28,20 @@ void DialogWnd::AddButton(int id, const RECT& rc, LPCWSTR text, int result, bool
   m_buttons.push_back({std::make_unique<DialogButton>(id, rc, text, emphasis), result});
 }
 
+void DialogWnd::PaintBehind(HDC hdc, const RECT& rcUpdate) {
+  cairo_t* cr = CeGetCairo(hdc);
+  if (!cr) return;
+  // Client coordinates are the window's: paint the screen below it in place.
+  const RECT at = GetWindowRect();
+  cairo_save(cr);
+  cairo_translate(cr, -at.left, -at.top);
+  Screen::Get().PaintWindows(hdc, RectOffset(rcUpdate, at.left, at.top), this);
+  cairo_restore(cr);
+  controls::FillBlend(hdc, rcUpdate, RGB(0, 0, 0), kDimAlpha);
+}
+
 void DialogWnd::PaintWin(HDC hdc, const RECT& rcUpdate) {
-  RECT all = GetClientRect();
-  HBRUSH dim = CreateSolidBrush(kDim);
-  FillRect(hdc, &all, dim);
-  DeleteObject(dim);
+  PaintBehind(hdc, rcUpdate);
   HBRUSH panel = CreateSolidBrush(kPanel);
   FillRect(hdc, &m_panel, panel);
   DeleteObject(panel);

@@ -28,6 +28,9 @@ class DialogWnd : public CQzWndEx {
   int Run(HWND owner);
 
  private:
+  // What the windows below show, dimmed.
+  void PaintBehind(HDC hdc, const RECT& rcUpdate);
+
   struct Entry {
     std::unique_ptr<DialogButton> button;
     int result;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "draw/CairoPaint.h"
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/MemoryDC.h"
 #include "qzfc/Screen.h"
@@ -16,20 +17,6 @@ constexpr COLORREF kButtonBottom = RGB(0xE6, 0xE8, 0xEC);
 constexpr COLORREF kButtonPressedTop = RGB(0xC9, 0xDD, 0xF2);
 constexpr COLORREF kButtonPressedBottom = RGB(0xB2, 0xCC, 0xE8);
 constexpr COLORREF kButtonBorder = RGB(0xB4, 0xB9, 0xC3);
-
-void SetColour(cairo_t* cr, COLORREF c) {
-  cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
-}
-
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  r = std::min({r, w / 2, h / 2});
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -1.5708, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, 1.5708);
-  cairo_arc(cr, x + r, y + h - r, r, 1.5708, 3.14159);
-  cairo_arc(cr, x + r, y + r, r, 3.14159, 4.71239);
-  cairo_close_path(cr);
-}
 
 // Paints `src` (source coordinates sx..sx+sw, sy..sy+sh) into the
 // destination rectangle, scaled.
@@ -89,7 +76,7 @@ void QzDrawGridLine(HDC hdc, int x1, int y1, int x2, int y2, int style) {
   cairo_t* cr = CeGetCairo(hdc);
   if (!cr || (x1 != x2 && y1 != y2)) return;
   cairo_save(cr);
-  SetColour(cr, style == QZ_GRIDLINE_NORMAL ? kGridNormal : kGridPressed);
+  qzfc::SetSourceColour(cr, style == QZ_GRIDLINE_NORMAL ? kGridNormal : kGridPressed);
   if (x1 == x2)
     cairo_rectangle(cr, x1, std::min(y1, y2), 1, std::abs(y2 - y1));
   else
@@ -104,17 +91,16 @@ void QzDrawControl(HDC hdc, const RECT& rect, int face, BOOL pressed) {
   if (!cr || w <= 0 || h <= 0) return;
   cairo_save(cr);
   double radius = face == QZ_FACE_PUSHBUTTON ? 8 : 0;
-  RoundedRect(cr, rect.left + 0.5, rect.top + 0.5, w - 1, h - 1, radius);
+  qzfc::RoundedRectPath(cr, rect.left + 0.5, rect.top + 0.5, w - 1, h - 1, radius);
   cairo_pattern_t* fill = cairo_pattern_create_linear(0, rect.top, 0, rect.bottom);
   COLORREF top = pressed ? kButtonPressedTop : kButtonTop;
   COLORREF bottom = pressed ? kButtonPressedBottom : kButtonBottom;
-  cairo_pattern_add_color_stop_rgb(fill, 0, GetRValue(top) / 255.0, GetGValue(top) / 255.0, GetBValue(top) / 255.0);
-  cairo_pattern_add_color_stop_rgb(fill, 1, GetRValue(bottom) / 255.0, GetGValue(bottom) / 255.0,
-                                   GetBValue(bottom) / 255.0);
+  qzfc::AddColourStop(fill, 0, top);
+  qzfc::AddColourStop(fill, 1, bottom);
   cairo_set_source(cr, fill);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(fill);
-  SetColour(cr, kButtonBorder);
+  qzfc::SetSourceColour(cr, kButtonBorder);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
   cairo_restore(cr);

@@ -4,13 +4,11 @@
 
 #include <cmath>
 
+#include "draw/CairoPaint.h"
+
 namespace {
 constexpr int kInset = 8;
 constexpr double kRadius = 10;
-
-void SetColor(cairo_t* cr, COLORREF c) {
-  cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
-}
 }  // namespace
 
 LPCWSTR UiSearchBox::GetUiClassName() const { return L"UiSearchBox"; }
@@ -19,27 +17,22 @@ void UiSearchBox::PaintWin(HDC hdc, const RECT& rcWin, const RECT&) {
   cairo_t* cr = CeGetCairo(hdc);
   if (!cr) return;
   cairo_save(cr);
-  SetColor(cr, RGB(0xE6, 0xE8, 0xEC));
+  qzfc::SetSourceColour(cr, RGB(0xE6, 0xE8, 0xEC));
   cairo_rectangle(cr, rcWin.left, rcWin.top, rcWin.right - rcWin.left, rcWin.bottom - rcWin.top);
   cairo_fill(cr);
 
   const double x = rcWin.left + kInset, y = rcWin.top + kInset;
   const double w = rcWin.right - rcWin.left - 2 * kInset, h = rcWin.bottom - rcWin.top - 2 * kInset;
   if (w > 2 * kRadius && h > 2 * kRadius) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - kRadius, y + kRadius, kRadius, -M_PI / 2, 0);
-    cairo_arc(cr, x + w - kRadius, y + h - kRadius, kRadius, 0, M_PI / 2);
-    cairo_arc(cr, x + kRadius, y + h - kRadius, kRadius, M_PI / 2, M_PI);
-    cairo_arc(cr, x + kRadius, y + kRadius, kRadius, M_PI, 3 * M_PI / 2);
-    cairo_close_path(cr);
-    SetColor(cr, RGB(0xFF, 0xFF, 0xFF));
+    qzfc::RoundedRectPath(cr, x, y, w, h, kRadius);
+    qzfc::SetSourceColour(cr, RGB(0xFF, 0xFF, 0xFF));
     cairo_fill_preserve(cr);
-    SetColor(cr, RGB(0xC4, 0xC8, 0xCF));
+    qzfc::SetSourceColour(cr, RGB(0xC4, 0xC8, 0xCF));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     // The magnifier, centred in the field's first 52 pixels.
     const double cx = x + 24, cy = y + h / 2 - 3;
-    SetColor(cr, RGB(0x8A, 0x90, 0x99));
+    qzfc::SetSourceColour(cr, RGB(0x8A, 0x90, 0x99));
     cairo_set_line_width(cr, 3);
     cairo_arc(cr, cx, cy, 9, 0, 2 * M_PI);
     cairo_stroke(cr);

@@ -9,6 +9,7 @@
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/ItemAttribute.h"
 #include "qzfc/QzDraw.h"
+#include "qzfc/QzResources.h"
 
 namespace qzfc {
 namespace {
@@ -20,6 +21,8 @@ constexpr int kImageColumn = 80;
 constexpr int kTextLeft = 90;
 constexpr int kSideMargin = 15;
 constexpr int kSmallTextColumn = 140;
+constexpr UINT kUncheckedImage = 110;
+constexpr UINT kCheckedImage = 111;
 
 void Fill(HDC hdc, const RECT& rc, COLORREF color) {
   HBRUSH brush = CreateSolidBrush(color);
@@ -27,42 +30,15 @@ void Fill(HDC hdc, const RECT& rc, COLORREF color) {
   DeleteObject(brush);
 }
 
-void SetSource(cairo_t* cr, COLORREF c) {
-  cairo_set_source_rgb(cr, (c & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, ((c >> 16) & 0xFF) / 255.0);
+void DrawImage(cairo_t* cr, ImagingHelper* image, const RECT& rc) {
+  if (image && image->IsLoaded()) image->DrawOnCairo(cr, &rc, FALSE, FALSE);
 }
 
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-  cairo_new_sub_path(cr);
-  cairo_arc(cr, x + w - r, y + r, r, -1.5707963, 0);
-  cairo_arc(cr, x + w - r, y + h - r, r, 0, 1.5707963);
-  cairo_arc(cr, x + r, y + h - r, r, 1.5707963, 3.14159265);
-  cairo_arc(cr, x + r, y + r, r, 3.14159265, 4.71238898);
-  cairo_close_path(cr);
-}
-
+// The toolkit's check box pictures, centred in the row's left column.
 void PaintCheckBox(cairo_t* cr, const RECT& column, bool checked) {
-  const double size = 30;
-  double x = column.left + (column.right - column.left - size) / 2;
-  double y = column.top + (column.bottom - column.top - size) / 2;
-  cairo_save(cr);
-  RoundedRect(cr, x + 0.5, y + 0.5, size - 1, size - 1, 6);
-  if (checked) {
-    SetSource(cr, 0xC08A1E);  // the pressed-text family's brighter blue
-    cairo_fill(cr);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_set_line_width(cr, 3.5);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_move_to(cr, x + 7, y + 15.5);
-    cairo_line_to(cr, x + 13, y + 21.5);
-    cairo_line_to(cr, x + 23.5, y + 9);
-    cairo_stroke(cr);
-  } else {
-    SetSource(cr, 0xA8A29C);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-  }
-  cairo_restore(cr);
+  HMODULE module = GetQzResV2ModuleHandle();
+  if (!module) return;
+  DrawImage(cr, ImagingHelper::GetImageObject(module, checked ? kCheckedImage : kUncheckedImage, TRUE), column);
 }
 
 // A red band with a white waste bin centred in it.
@@ -94,10 +70,6 @@ void PaintDeleteButton(cairo_t* cr, const RECT& rc) {
     cairo_stroke(cr);
   }
   cairo_restore(cr);
-}
-
-void DrawImage(cairo_t* cr, ImagingHelper* image, const RECT& rc) {
-  if (image && image->IsLoaded()) image->DrawOnCairo(cr, &rc, FALSE, FALSE);
 }
 
 }  // namespace
