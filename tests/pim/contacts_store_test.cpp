@@ -233,6 +233,23 @@ TEST_F(ContactsStore, FuzzySearchMatchesNamesPinyinInitialsAndDigits) {
   EXPECT_EQ(detail, L"13800138000");
 }
 
+TEST_F(ContactsStore, FuzzySearchMatchesWithinOneContactOnly) {
+  Add(L"", L"Al", {L"13800000012"});
+  Add(L"", L"Bo");  // no number between the numbers of its neighbours
+  Add(L"", L"Ex", {L"3411112222", L"13966667777"});
+  Add(L"张", L"安");  // "an" inside "zhang", and as a syllable of its own
+  EXPECT_EQ(Fuzzy(L"1234"), (std::vector<std::wstring>{}));
+  EXPECT_EQ(Fuzzy(L"lb"), (std::vector<std::wstring>{}));
+  EXPECT_EQ(Fuzzy(L"3411"), (std::vector<std::wstring>{L"Ex"}));
+  EXPECT_EQ(Fuzzy(L"an"), (std::vector<std::wstring>{L"张安"}));
+  int id = 0, type = 0;
+  qzu::string name, detail;
+  ASSERT_TRUE(db()->GetContactslistFuzzy(L"6666", id, name, detail, type, true));
+  EXPECT_EQ(name, L"Ex");
+  EXPECT_EQ(detail, L"13966667777");  // the second number, which matched
+  EXPECT_FALSE(db()->GetContactslistFuzzy(L"6666", id, name, detail, type, false));
+}
+
 TEST_F(ContactsStore, FuzzySearchStoppedEarlyDoesNotNarrowTheNextOne) {
   Add(L"", L"Sam");
   Add(L"", L"Sandy");

@@ -1,32 +1,25 @@
-// A search key of GetContactslistFuzzy, prepared once per search: it
-// matches a contact by the characters of its name, the start of any
-// syllable of its full pinyin, its pinyin initials, or the digits of one of
-// its numbers.
+// A search key of GetContactslistFuzzy, read once per search: the key
+// case-folded (for names), its letters when it is made of letters a-z only
+// (for readings and initials), its digits when it is a number.
 #pragma once
 
 #include <string>
-
-#include "contacts/ContactSnapshot.h"
+#include <string_view>
 
 namespace qzpam {
 
 class FuzzyKey {
  public:
-  explicit FuzzyKey(const std::wstring& key);
-  // Whether the contact matches, and which of its numbers matched (-1 when
-  // it matched by name or pinyin).
-  bool Matches(const SnapshotContact& contact, int* numberIndex) const;
-  // Every contact that this key matches also matches `shorter` when the key
-  // begins with it, so a search can narrow the previous one's results.
-  bool Narrows(const std::wstring& shorterFolded) const {
-    return !shorterFolded.empty() && folded_.starts_with(shorterFolded);
-  }
+  explicit FuzzyKey(std::wstring_view key);
+
   const std::wstring& folded() const { return folded_; }
+  const std::string& letters() const { return letters_; }
+  const std::string& digits() const { return digits_; }
 
  private:
   std::wstring folded_;
-  std::string letters_;  // set when the key is made of letters a-z only
-  std::string digits_;   // set when the key is a number
+  std::string letters_;
+  std::string digits_;
 };
 
 }  // namespace qzpam

@@ -1,47 +1,49 @@
 #include "contacts/FuzzySearch.h"
 
+#include <algorithm>
+
 namespace qzpam {
 
-void FuzzySearch::Start(std::shared_ptr<const ContactSnapshot> snapshot, const std::wstring& key) {
+void FuzzySearch::Start(std::shared_ptr<const ContactSnapshot> snapshot, std::wstring_view key) {
   snapshot_ = std::move(snapshot);
-  key_.emplace(key);
-  // Snapshots that share their contacts hold the same matches.
-  narrowing_ = snapshot_ && doneSnapshot_ && &snapshot_->contacts() == &doneSnapshot_->contacts() &&
-               key_->Narrows(doneKey_);
-  next_ = 0;
-  matches_.clear();
+  if (!snapshot_) return;
+  // Snapshots that share their contacts share the index.
+  if (!indexed_ || &indexed_->contacts() != &snapshot_->contacts()) {
+    index_ = std::make_unique<FuzzyIndex>(snapshot_->contacts());
+    indexed_ = snapshot_;
+  }
+  key_ = FuzzyKey(key);
+  FindFrom(0, true);
 }
 
-size_t FuzzySearch::CandidateCount() const {
-  if (!snapshot_) return 0;
-  return narrowing_ ? doneMatches_.size() : snapshot_->contacts().size();
-}
-
-const SnapshotContact* FuzzySearch::Candidate(size_t index) const {
-  return narrowing_ ? doneMatches_[index] : snapshot_->contacts()[index].get();
+void FuzzySearch::FindFrom(size_t from, bool anew) {
+  size_t end = index_->size();
+  if (key_.folded().empty()) {
+    byName_ = from;  // an empty key lists every contact
+    byInitials_ = byReading_ = byDigits_ = end;
+    return;
+  }
+  // A way of matching whose next hit lies ahead still holds; the others look again.
+  if (anew || byName_ < from) byName_ = index_->NextByName(key_.folded(), from);
+  if (anew || byInitials_ < from)
+    byInitials_ = key_.letters().empty() ? end : index_->NextByInitials(key_.letters(), from);
+  if (anew || byReading_ < from)
+    byReading_ = key_.letters().empty() ? end : index_->NextByReading(key_.letters(), from);
+  if (anew || byDigits_ < from)
+    byDigits_ = key_.digits().empty() ? end : index_->NextByDigits(key_.digits(), from, &digitsNumber_);
 }
 
 bool FuzzySearch::Next(ContactRef& row) {
-  for (size_t count = CandidateCount(); next_ < count;) {
-    const SnapshotContact* contact = Candidate(next_++);
-    if (key_->Matches(*contact, &row.number)) {
-      row.contact = contact;
-      matches_.push_back(contact);
-      return true;
-    }
+  if (!snapshot_) return false;
+  size_t at = std::min({byName_, byInitials_, byReading_, byDigits_});
+  if (at >= index_->size()) {
+    snapshot_.reset();
+    return false;
   }
-  if (snapshot_) Finish();
-  return false;
-}
-
-void FuzzySearch::Finish() {
-  doneKey_ = key_->folded();
-  doneMatches_ = std::move(matches_);
-  doneSnapshot_ = std::move(snapshot_);
-  matches_ = {};
-  key_.reset();
-  narrowing_ = false;
-  next_ = 0;
+  row.contact = index_->contact(at);
+  row.number = at == byName_ || at == byInitials_ || at == byReading_ ? -1 : digitsNumber_;
+  FindFrom(at + 1, false);
+  return true;
 }
 
 }  // namespace qzpam
