@@ -64,6 +64,12 @@ TEST(VcardWriter, PropertiesInOrderWithTheirTypeParameters) {
             "ADR;WORK:;;Street 1;City;Province;518000;Country\nADR;HOME:;;;Shenzhen;;;\n"
             "BDAY:19900517");
 
+  // A primary number that is not the first says so.
+  CContactInfo second;
+  second.AddPhoneNumber(0, L"111", 0, 0);
+  second.AddPhoneNumber(0, L"222", 1, 1);
+  EXPECT_EQ(Body(second), "TEL;CELL:111\nTEL;HOME;PREF:222");
+
   CContactInfo firstOnly;
   firstOnly.UpdateNameInfo(L"", L"Ann", L"");
   EXPECT_EQ(Body(firstOnly), "N:;Ann");
