@@ -24,6 +24,7 @@
 #include "dialer/PhoneDialWnd.h"
 #include "platform/PimContract.h"
 #include "qzfc/Robot.h"
+#include "temp_root.h"
 
 namespace fs = std::filesystem;
 
@@ -32,20 +33,12 @@ namespace {
 constexpr int kContacts = 50000;
 constexpr int kScreenTop = 80;
 
-fs::path ProgramsDir() {
-  char self[4096];
-  ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (n <= 0) return {};
-  self[n] = 0;
-  return fs::path(self).parent_path();
-}
-
 // A store of kContacts contacts under a root of this run, removed at exit.
 struct SeededRoot {
   SeededRoot() {
     path = fs::temp_directory_path() / ("vorna-dial-bench-" + std::to_string(getpid()));
     fs::remove_all(path);
-    std::string command = (ProgramsDir() / "vornactl").string() + " --root " + path.string() + " seed --contacts " +
+    std::string command = (vorna::test::BuiltProgramsDir() / "vornactl").string() + " --root " + path.string() + " seed --contacts " +
                           std::to_string(kContacts) + " --calls 0 > /dev/null";
     if (std::system(command.c_str()) != 0) std::fprintf(stderr, "dial_bench: seeding failed\n");
     ce::SetDeviceRoot(path);

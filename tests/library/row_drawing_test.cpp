@@ -11,6 +11,7 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
+bool IsPainted(COLORREF c) { return c != kWhite; }
 bool IsBlack(COLORREF c) { return GetRValue(c) < 0x40 && GetGValue(c) < 0x40 && GetBValue(c) < 0x40; }
 // The pressed text colour (0x643200) and its anti-aliased edges: clearly blue.
 bool IsBlue(COLORREF c) { return GetBValue(c) > GetRValue(c) + 0x30; }
@@ -30,9 +31,14 @@ class Canvas {
         if (test(At(x, y))) return true;
     return false;
   }
-  // The first pixel row of the rectangle with a pixel that passes, or -1.
+  // The first and the last pixel row of the rectangle with a pixel that passes, or -1.
   int FirstRow(const RECT& rc, const std::function<bool(COLORREF)>& test) const {
     for (int y = rc.top; y < rc.bottom; ++y)
+      if (Any(RECT{rc.left, y, rc.right, y + 1}, test)) return y;
+    return -1;
+  }
+  int LastRow(const RECT& rc, const std::function<bool(COLORREF)>& test) const {
+    for (int y = rc.bottom - 1; y >= rc.top; --y)
       if (Any(RECT{rc.left, y, rc.right, y + 1}, test)) return y;
     return -1;
   }
@@ -57,13 +63,7 @@ TEST(RowDrawing, HeaderWithoutLine1DrawsTheNameAndLine4ThirtyPixelsHigher) {
   ASSERT_GT(nameWith, 90);
   EXPECT_EQ(nameWith - nameWithout, 30);
   // Line 4 (grey) is the lowest text of both.
-  auto lowestText = [&](const Canvas& c) {
-    int last = -1;
-    for (int y = 0; y < 186; ++y)
-      if (c.Any(RECT{200, y, 430, y + 1}, [](COLORREF p) { return p != kWhite; })) last = y;
-    return last;
-  };
-  EXPECT_EQ(lowestText(with) - lowestText(without), 30);
+  EXPECT_EQ(with.LastRow(texts, IsPainted) - without.LastRow(texts, IsPainted), 30);
 }
 
 TEST(RowDrawing, PressedPartsOfButtonRows) {
@@ -104,7 +104,7 @@ TEST(RowDrawing, EmptyLabelDrawsNothingAndLeavesTheValueInPlace) {
   DrawLabelValueRow(kRow, both.dc(), nullptr, nullptr, L"Ring tone", L"Bell", FALSE);
   DrawLabelValueRow(kRow, valueOnly.dc(), nullptr, nullptr, L"", L"Bell", FALSE);
   EXPECT_TRUE(both.Any(RECT{90, 5, 470, 45}, IsBlack));
-  EXPECT_FALSE(valueOnly.Any(RECT{90, 0, 470, 45}, [](COLORREF p) { return p != kWhite; }));
+  EXPECT_FALSE(valueOnly.Any(RECT{90, 0, 470, 45}, IsPainted));
   for (int y = 45; y < 82; ++y)
     for (int x = 90; x < 470; ++x) ASSERT_EQ(both.At(x, y), valueOnly.At(x, y)) << x << "," << y;
 }
@@ -115,7 +115,7 @@ TEST(RowDrawing, PushButtonsAreCentredInTheRow) {
     std::vector<int> xs;  // where the middle pixel row changes between white and not
     bool inside = false;
     for (int x = 0; x < 480; ++x) {
-      bool painted = c.At(x, 41) != kWhite;
+      bool painted = IsPainted(c.At(x, 41));
       if (painted != inside) xs.push_back(x);
       inside = painted;
     }
@@ -127,7 +127,7 @@ TEST(RowDrawing, PushButtonsAreCentredInTheRow) {
   DrawPushButtonRow(kRow, two.dc(), L"", L"", 1);
   EXPECT_EQ(edges(one), (std::vector<int>{76, 76 + 327}));
   EXPECT_EQ(edges(two), (std::vector<int>{13, 13 + 220, 13 + 234, 13 + 454}));
-  EXPECT_EQ(two.FirstRow(RECT{20, 0, 21, 82}, [](COLORREF p) { return p != kWhite; }), (82 - 51) / 2);
+  EXPECT_EQ(two.FirstRow(RECT{20, 0, 21, 82}, IsPainted), (82 - 51) / 2);
 }
 
 TEST(RowDrawing, MultiLineRowMeasuresItsTextHeightPlus52AtLeast82) {

@@ -27,9 +27,14 @@ int TextLayout::Width(int start, int length) const {
 
 // Lays out one paragraph [start, end) (no line breaks inside).
 void TextLayout::Wrap(int start, int end, int width) {
-  while (end - start > 0 && Width(start, end - start) > width) {
+  for (;;) {
+    // A line holds at most about `width` characters (a character narrower
+    // than a pixel is rare, and then the line merely breaks early), so a long
+    // paragraph is never measured whole.
+    const int most = std::min(end - start, width);
+    if (most == end - start && Width(start, most) <= width) break;
     // The longest part that fits, but at least one character.
-    int lo = 1, hi = end - start;
+    int lo = 1, hi = most;
     while (lo < hi) {
       int mid = (lo + hi + 1) / 2;
       if (Width(start, mid) <= width) lo = mid;
