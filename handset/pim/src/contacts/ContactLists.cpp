@@ -148,9 +148,14 @@ bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::s
         state.fuzzy.Start(std::move(snapshot), std::wstring(key.view()));
       },
       [&] {
-        ContactRef row;
-        if (!state.fuzzy.Next(row)) return false;
-        FillRow(row, id, name, detail, type, nullptr);
+        size_t contact = 0;
+        int number = -1;
+        if (!state.fuzzy.Next(contact, number)) return false;
+        const ContactTexts& texts = state.fuzzy.texts();
+        id = texts.id(contact);
+        Assign(name, texts.name(contact));
+        Assign(detail, texts.number(contact, number));
+        type = texts.numberType(contact, number);
         return true;
       });
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 #include "contacts/ContactSnapshot.h"
 #include "contacts/Cursor.h"
@@ -98,6 +99,6 @@ bool CursorCall(ContactsDbState& state, bool first, Start&& start, Next&& next) 
   return next();
 }
 
-inline void Assign(qzu::string& out, const std::wstring& text) { out.assign(text.data(), text.size()); }
+inline void Assign(qzu::string& out, std::wstring_view text) { out.assign(text.data(), text.size()); }
 
 }  // namespace qzpam

@@ -18,11 +18,9 @@ size_t FindDigits(std::string_view text, std::string_view part, size_t from) {
 
 }  // namespace
 
-FuzzyIndex::FuzzyIndex(const ContactSnapshot::Contacts& contacts) {
-  contacts_.reserve(contacts.size());
+FuzzyIndex::FuzzyIndex(const ContactSnapshot::Contacts& contacts) : texts_(contacts) {
   for (const auto& shared : contacts) {
     const SnapshotContact& contact = *shared;
-    contacts_.push_back(&contact);
     nameStarts_.push_back(static_cast<uint32_t>(names_.size()));
     names_ += contact.foldedName;
     names_ += L'\0';

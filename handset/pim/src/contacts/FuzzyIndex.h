@@ -2,7 +2,8 @@
 // into a few long strings in list order: folded names, readings, initials
 // and the digits of the numbers, each entry closed by a zero. A search runs
 // through them with string search instead of visiting every contact, and
-// maps each hit back to its contact.
+// maps each hit back to its contact. Next to them, what the contacts' rows
+// show (ContactTexts), so that a long result is handed out quickly too.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "contacts/ContactSnapshot.h"
+#include "contacts/ContactTexts.h"
 
 namespace qzpam {
 
@@ -18,8 +20,9 @@ class FuzzyIndex {
  public:
   explicit FuzzyIndex(const ContactSnapshot::Contacts& contacts);
 
-  size_t size() const { return contacts_.size(); }
-  const SnapshotContact* contact(size_t index) const { return contacts_[index]; }
+  size_t size() const { return texts_.size(); }
+  // What each contact's row shows, by the same position.
+  const ContactTexts& texts() const { return texts_; }
 
   // The first contact at or after `from` whose folded name contains `key`;
   // size() when none.
@@ -36,7 +39,7 @@ class FuzzyIndex {
   // entry starts `starts`) holds position `at`.
   static size_t Owner(const std::vector<uint32_t>& starts, size_t from, size_t at);
 
-  std::vector<const SnapshotContact*> contacts_;
+  ContactTexts texts_;
   std::wstring names_;
   std::vector<uint32_t> nameStarts_;
   std::string initials_;

@@ -33,15 +33,15 @@ void FuzzySearch::FindFrom(size_t from, bool anew) {
     byDigits_ = key_.digits().empty() ? end : index_->NextByDigits(key_.digits(), from, &digitsNumber_);
 }
 
-bool FuzzySearch::Next(ContactRef& row) {
+bool FuzzySearch::Next(size_t& contact, int& number) {
   if (!snapshot_) return false;
   size_t at = std::min({byName_, byInitials_, byReading_, byDigits_});
   if (at >= index_->size()) {
     snapshot_.reset();
     return false;
   }
-  row.contact = index_->contact(at);
-  row.number = at == byName_ || at == byInitials_ || at == byReading_ ? -1 : digitsNumber_;
+  contact = at;
+  number = at == byName_ || at == byInitials_ || at == byReading_ ? -1 : digitsNumber_;
   FindFrom(at + 1, false);
   return true;
 }

@@ -19,9 +19,12 @@ namespace qzpam {
 class FuzzySearch {
  public:
   void Start(std::shared_ptr<const ContactSnapshot> snapshot, std::wstring_view key);
-  // The next matching contact and the number that matched (-1 when it
-  // matched otherwise, or for an empty key); false at the end.
-  bool Next(ContactRef& row);
+  // The position of the next matching contact in texts() and the number
+  // that matched (-1 when it matched otherwise, or for an empty key); false
+  // at the end.
+  bool Next(size_t& contact, int& number);
+  // What the rows show; valid from Start until the next Start.
+  const ContactTexts& texts() const { return index_->texts(); }
 
  private:
   // Finds the next hit at or after `from` of every way of matching (anew:
