@@ -93,12 +93,9 @@ TEST_F(ButtonTest, PressNotificationsOnlyWithNotificationsOn) {
   wnd.events.clear();
   button.EnableNotifyMessage(TRUE);
   Tap(100, 120);
-  std::vector<Event> buttons;
-  for (const Event& e : wnd.events)
-    if (e.what == "button") buttons.push_back(e);
-  ASSERT_EQ(buttons.size(), 2u);
-  EXPECT_EQ(buttons[0].w, MAKEWPARAM(7, QZ_BN_PRESSED));
-  EXPECT_EQ(buttons[1].w, MAKEWPARAM(7, QZ_BN_RELEASED));
+  std::vector<WPARAM> codes;
+  for (auto [w, l] : wnd.Params("button")) codes.push_back(w);
+  EXPECT_EQ(codes, (std::vector<WPARAM>{MAKEWPARAM(7, QZ_BN_PRESSED), MAKEWPARAM(7, QZ_BN_RELEASED)}));
 }
 
 TEST_F(ControlsTest, ButtonExCutsItsTextAndColoursItWhilePressed) {
@@ -115,13 +112,7 @@ TEST_F(ControlsTest, ButtonExCutsItsTextAndColoursItWhilePressed) {
   EXPECT_EQ(count.GetDisplayText(), L"128\u2026");
   count.SetTextMaxLength(0);
 
-  auto inkOf = [&](uint32_t color) {
-    Shot shot(Screenshot("controls_buttonex.png"));
-    int n = 0;
-    for (int y = top + 10; y < top + 54; ++y)
-      for (int x = 60; x < 300; ++x) n += Near(shot.at(x, y), color);
-    return n;
-  };
+  auto inkOf = [&](uint32_t colour) { return Ink(RECT{60, 10, 300, 54}, colour); };
   EXPECT_GT(inkOf(0x000000), 20);
   robot.Press(200, 30 + top);
   EXPECT_GT(inkOf(0x003264), 20) << "pressed text colour 0x643200";

@@ -153,18 +153,18 @@ TEST_F(CustomListTest, PartitionedRowsThatOpenSelectOnlyByTheirCheckBox) {
 }
 
 TEST_F(CustomListTest, CheckListAndSingleSelectionStylesTintTheirRows) {
-  constexpr COLORREF kWhite = 0xFFFFFF;
+  constexpr uint32_t kWhite = 0xFFFFFF;
   Bind(4);
   rows.rows[1].selected = true;
   list.SetMultiSelectMode(1);
   robot.Settle();
-  EXPECT_EQ(PixelAt(300, RowY(1)), kWhite) << "the default look shows selection by the box only";
+  EXPECT_EQ(ScreenPixel(300, RowY(1)), kWhite) << "the default look shows selection by the box only";
   EXPECT_FALSE(ItemAttribute::CreateItemAttribute(42).selectedLook);
   list.SetItemAttribute(ItemAttribute::CreateItemAttribute(ITEM_ATTR_CHECK_LIST));
   robot.Settle();
-  const COLORREF tint = PixelAt(300, RowY(1));
+  const uint32_t tint = ScreenPixel(300, RowY(1));
   EXPECT_NE(tint, kWhite);
-  EXPECT_EQ(PixelAt(300, RowY(0)), kWhite);
+  EXPECT_EQ(ScreenPixel(300, RowY(0)), kWhite);
 
   // Single selection: the tapped row is chosen and stays tinted.
   list.SetMultiSelectMode(0);
@@ -179,8 +179,8 @@ TEST_F(CustomListTest, CheckListAndSingleSelectionStylesTintTheirRows) {
     EXPECT_EQ(list.GetSingleSelectedItem(), row);
     EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, row, 0}}));
   }
-  EXPECT_EQ(PixelAt(300, RowY(3)), tint);
-  EXPECT_EQ(PixelAt(300, RowY(2)), kWhite);
+  EXPECT_EQ(ScreenPixel(300, RowY(3)), tint);
+  EXPECT_EQ(ScreenPixel(300, RowY(2)), kWhite);
   list.SetCustomItemCollection(&rows);
   EXPECT_EQ(list.GetSingleSelectedItem(), -1);
 }

@@ -2,13 +2,10 @@
 // delete button uncovered. Each test checks what the picture must show and
 // saves it; with VORNA_UPDATE_GALLERY set the pictures go to the README's
 // gallery (docs/images), otherwise to the temporary folder.
-#include <cairo.h>
 #include <gtest/gtest.h>
-
 
 #include "gallery.h"
 #include "list_rows.h"
-#include "qzfc/Screen.h"
 
 namespace qzfc::test {
 namespace {
@@ -61,9 +58,9 @@ TEST_F(ListGalleryTest, CallLog) {
   list.SetCustomItemCollection(&rows);
   robot.Press(200, kScreenTop + 82 * 2 + 41);  // the pressed look on row 2
   ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("list_calls.png")));
-  EXPECT_NE(PixelAt(200, kScreenTop + 82 * 2 + 20), PixelAt(200, kScreenTop + 82 * 3 + 20))
+  EXPECT_NE(ScreenPixel(200, kScreenTop + 82 * 2 + 20), ScreenPixel(200, kScreenTop + 82 * 3 + 20))
       << "the pressed row stands out";
-  EXPECT_EQ(PixelAt(200, kScreenTop + 82 * 3 + 20), RGB(255, 255, 255));
+  EXPECT_EQ(ScreenPixel(200, kScreenTop + 82 * 3 + 20), 0xFFFFFFu);
   robot.Release(200, kScreenTop + 82 * 2 + 41);
 }
 
@@ -89,9 +86,9 @@ TEST_F(ListGalleryTest, CheckList) {
   EXPECT_TRUE(rows.rows[3].selected);
   // The boxes are the toolkit's pictures 111 (ticked, a blue face) and 110
   // (empty, a white face), centred in the 80-pixel column.
-  EXPECT_EQ(PixelAt(30, kScreenTop + 82 + 41), RGB(0x2F, 0x7D, 0xE1));
-  EXPECT_EQ(PixelAt(30, kScreenTop + 82 * 2 + 41), RGB(0xFF, 0xFF, 0xFF));
-  EXPECT_NE(PixelAt(20, kScreenTop + 82 * 2 + 41), PixelAt(24, kScreenTop + 82 * 2 + 41)) << "its frame";
+  EXPECT_EQ(ScreenPixel(30, kScreenTop + 82 + 41), 0x2F7DE1u);
+  EXPECT_EQ(ScreenPixel(30, kScreenTop + 82 * 2 + 41), 0xFFFFFFu);
+  EXPECT_NE(ScreenPixel(20, kScreenTop + 82 * 2 + 41), ScreenPixel(24, kScreenTop + 82 * 2 + 41)) << "its frame";
 }
 
 TEST_F(ListGalleryTest, DeleteButton) {
@@ -109,10 +106,10 @@ TEST_F(ListGalleryTest, DeleteButton) {
   robot.Drag(400, kScreenTop + 82 * 2 + 41, 200, kScreenTop + 82 * 2 + 41);
   ASSERT_EQ(list.GetSelectMode(), LIST_SELECT_DELETE_SHOWN);
   ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("list_delete.png")));
-  COLORREF button = PixelAt(480 - 20, kScreenTop + 82 * 2 + 10);
-  EXPECT_GT(button & 0xFF, 0xC0u) << "the delete button is red";
+  uint32_t button = ScreenPixel(480 - 20, kScreenTop + 82 * 2 + 10);
+  EXPECT_GT(button >> 16, 0xC0u) << "the delete button is red";
   EXPECT_LT((button >> 8) & 0xFF, 0x80u);
-  EXPECT_EQ(PixelAt(480 - 20, kScreenTop + 82 * 3 + 10), RGB(255, 255, 255));
+  EXPECT_EQ(ScreenPixel(480 - 20, kScreenTop + 82 * 3 + 10), 0xFFFFFFu);
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 // asked about, and a fixture with a window holding one list.
 #pragma once
 
-#include <cairo.h>
-
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -15,8 +12,8 @@
 #include "qzfc/IItemCollection.h"
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/ItemAttribute.h"
-#include "qzfc/Screen.h"
 #include "qzfc/UiCustomList.h"
+#include "pixels.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
@@ -82,15 +79,6 @@ inline bool LoadArt(ImagingHelper& image, const std::string& relative) {
   std::ifstream in(path, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   return !bytes.empty() && image.LoadSvg(bytes.data(), static_cast<UINT>(bytes.size()));
-}
-
-// The screen's pixel as 0x00BBGGRR, like a COLORREF.
-inline COLORREF PixelAt(int x, int y) {
-  cairo_surface_t* s = Screen::Get().Surface();
-  cairo_surface_flush(s);
-  const unsigned char* data = cairo_image_surface_get_data(s);
-  uint32_t argb = *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(s) + x * 4);
-  return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }
 
 // Screen y of the list's client y (windows start below the shell bar).
