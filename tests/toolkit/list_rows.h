@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "pixels.h"
 #include "qzfc/IItemCollection.h"
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/ItemAttribute.h"
 #include "qzfc/UiCustomList.h"
-#include "pixels.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
@@ -101,6 +101,53 @@ class ListWnd : public RecordingWnd {
     return RecordingWnd::QzDefWndProc(msg, w, l);
   }
   std::vector<RowNote> notes;
+};
+
+// A click, hold or selection change of row `row` of list 1.
+inline RowNote Click(int row, int part = 0) { return {QZ_WM_LIST_CLICK, 1, row & 0xFFFF, part}; }
+inline RowNote Held(int row, int part = 0) { return {QZ_WM_LIST_HOLD, 1, row, part}; }
+inline RowNote SelChange(int row) { return {QZ_WM_LIST_SELCHANGE, 1, row & 0xFFFF, 0}; }
+using Notes = std::vector<RowNote>;
+
+// A window holding list 1 over its top 650 pixels, notifying, with holds
+// after 500 ms.
+template <class List>
+class ListTest : public ToolkitTest {
+ protected:
+  static constexpr int kListHeight = 650;
+  void SetUp() override {
+    Open(wnd);
+    list.SetID(1);
+    list.SetPos(0, 0, 480, kListHeight);
+    list.EnableNotifyMessage(TRUE);
+    list.EnablePressedHoldSupport(TRUE, 500);
+    wnd.AddUiWin(&list);
+  }
+  void TearDown() override { wnd.RemoveUiWin(&list); }
+  // Binds `count` rows of the collection.
+  void Bind(int count) {
+    rows.Fill(count);
+    list.SetCustomItemCollection(&rows);
+    robot.Settle();
+  }
+  // Lets every animation finish.
+  void Rest() { robot.Advance(3000); }
+  // Screen y of the middle of row i while the list is at the top.
+  static int RowY(int i) { return kScreenTop + 82 * i + 41; }
+  // Taps row i at x, a second after the last touch (so never a double tap).
+  void TapRow(int x, int i) {
+    robot.Advance(1000);
+    robot.Tap(x, RowY(i));
+  }
+  // Drags row i leftwards from x 400 to `toX`, a second after the last touch.
+  void SlideRow(int i, int toX = 200) {
+    robot.Advance(1000);
+    robot.Drag(400, RowY(i), toX, RowY(i));
+  }
+
+  ListWnd wnd;
+  List list;
+  TestRows rows;
 };
 
 }  // namespace qzfc::test
