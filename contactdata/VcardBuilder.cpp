@@ -45,7 +45,7 @@ void VcardBuilder::Build(const CContactInfo& contact, std::string& card) {
     builder.Structured("N", "", L"", {contact.lastName.view(), contact.firstName.view()});
   if (!contact.company.empty()) builder.Structured("ORG", "", L"", {contact.company.view()});
   if (!contact.categories.empty()) builder.Categories(contact.categories);
-  for (const ContactValueEntry& phone : contact.phoneNumbers) builder.Single("TEL", PhoneParameter(phone.type), phone.value);
+  builder.Phones(contact.phoneNumbers);
   builder.Values("EMAIL", contact.emails);
   builder.Values("URL", contact.webPages);
   builder.Values("X-QQ", contact.qqNumbers);
@@ -87,6 +87,17 @@ void VcardBuilder::Structured(const char* name, const char* parameter, std::wstr
     first = false;
   }
   Property(name, parameter, text, VcardValue::Encoding::AS_NEEDED);
+}
+
+// Readers take the first number as the primary one unless another says
+// PREF, so only a primary number further down the list is marked.
+void VcardBuilder::Phones(const qzu::array<ContactValueEntry>& phones) {
+  for (int i = 0; i < phones.size(); ++i) {
+    const ContactValueEntry& phone = phones[i];
+    std::string parameter = PhoneParameter(phone.type);
+    if (i > 0 && phone.primary == 1) parameter += ";PREF";
+    Single("TEL", parameter.c_str(), phone.value);
+  }
 }
 
 void VcardBuilder::Values(const char* name, const qzu::array<ContactValueEntry>& entries) {

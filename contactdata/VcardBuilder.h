@@ -26,6 +26,7 @@ class VcardBuilder {
   // ADR, CATEGORIES); a ";" inside a component is escaped as "\;".
   void Structured(const char* name, const char* parameter, std::wstring_view prefix,
                   std::initializer_list<std::wstring_view> components);
+  void Phones(const qzu::array<ContactValueEntry>& phones);
   void Values(const char* name, const qzu::array<ContactValueEntry>& entries);
   void Categories(const qzu::array<qzu::string>& categories);
   void Note(const qzu::string& note);

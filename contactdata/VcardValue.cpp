@@ -16,8 +16,13 @@ constexpr int kEncodeBuffer = 76;
 bool IsPlainAscii(wchar_t c) { return c >= 0x20 && c < 0x7F; }
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
-// The text in the code page, or false when the code page lacks one of its
-// characters (or cannot convert it at all).
+// ASCII and the unified CJK ideographs up to U+9FA5 map to GBK and back
+// unchanged; checking that saves converting typical Chinese text twice.
+bool IsInEveryGbkTable(wchar_t c) { return (c >= 0 && c < 0x80) || (c >= 0x4E00 && c <= 0x9FA5); }
+
+// The text in the code page, or false when the bytes would not read back as
+// the same text: the code page lacks a character, maps it to a look-alike or
+// drops it (as GBK drops variation selectors).
 bool ToCodePage(UINT codePage, std::wstring_view text, std::string& bytes) {
   if (text.empty()) return true;
   // No character of the handset's code pages takes more than two bytes.
@@ -27,7 +32,10 @@ bool ToCodePage(UINT codePage, std::wstring_view text, std::string& bytes) {
                                           static_cast<int>(bytes.size()), nullptr, &usedDefault);
   if (written <= 0 || usedDefault) return false;
   bytes.resize(static_cast<std::size_t>(written));
-  return true;
+  if (codePage == 936 && std::all_of(text.begin(), text.end(), IsInEveryGbkTable)) return true;
+  std::wstring back(text.size(), L'\0');
+  const int read = MultiByteToWideChar(codePage, 0, bytes.data(), written, back.data(), static_cast<int>(back.size()));
+  return read == static_cast<int>(text.size()) && std::wstring_view(back) == text;
 }
 
 }  // namespace

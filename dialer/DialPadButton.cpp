@@ -4,6 +4,7 @@ namespace {
 
 // Halving stops once the interval is this short: 200, 200, 100, 50, 25, 12, 12, ...
 constexpr int kRepeatHalvingFloor = 20;
+constexpr int kFirstRepeatPeriod = 200;
 constexpr int kCaptionHeight = 32;
 
 }  // namespace
@@ -73,8 +74,11 @@ LRESULT DialPadButton::OnMouseMove(UINT flags, int x, int y) { return UiButton::
 
 void DialPadButton::OnPressedHoldStart() {}
 
+// Every hold starts slow again: a period left at 12 ms by the last hold would
+// wipe the whole number the moment the next hold begins.
 void DialPadButton::OnPressedHoldTimeup() {
   if (!m_autoRepeat) return;
+  m_repeatPeriod = kFirstRepeatPeriod;
   PostKeyCommand(0, 0);
   StartRepeatTimer();
 }

@@ -51,5 +51,5 @@ class DialPadButton : public UiButton {
   bool m_actOnPress = false;
   bool m_autoRepeat = false;
   bool m_skipReleaseRedraw = false;
-  int m_repeatPeriod = 200;
+  int m_repeatPeriod = 200;  // the next repeat's interval; back to 200 at each hold
 };

@@ -74,7 +74,10 @@ CContactInfo Generate(Random& r, int index) {
   if (r.Below(2) == 0) c.AddToCategoris(L"同事");
   if (r.Below(4) == 0) c.AddToCategoris(L"a;b");
   const int phones = r.Below(4);
-  for (int i = 0; i < phones; ++i) c.AddPhoneNumber(0, Digits(r, 8 + r.Below(8)).c_str(), r.Below(7) - 1, i == 0);
+  const int primary = r.Below(4);
+  for (int i = 0; i < phones; ++i) c.AddPhoneNumber(0, Digits(r, 8 + r.Below(8)).c_str(), r.Below(7) - 1, i == primary);
+  // A stored contact with numbers has a primary one; readers make it the first.
+  if (phones > 0 && c.GetPrimaryPhoneNumber() < 0) c.SetPhoneNumberPrimary(0, 1);
   for (auto add : {&CContactInfo::AddEmail, &CContactInfo::AddWebPage, &CContactInfo::AddQQ, &CContactInfo::AddMSN})
     if (r.Below(2)) (c.*add)(0, (Words(r, 2) + L"@x.cn").c_str(), r.Below(5) - 1);
   if (r.Below(2)) {

@@ -64,6 +64,12 @@ TEST(VcardWriter, PropertiesInOrderWithTheirTypeParameters) {
             "ADR;WORK:;;Street 1;City;Province;518000;Country\nADR;HOME:;;;Shenzhen;;;\n"
             "BDAY:19900517");
 
+  // A primary number that is not the first says so.
+  CContactInfo second;
+  second.AddPhoneNumber(0, L"111", 0, 0);
+  second.AddPhoneNumber(0, L"222", 1, 1);
+  EXPECT_EQ(Body(second), "TEL;CELL:111\nTEL;HOME;PREF:222");
+
   CContactInfo firstOnly;
   firstOnly.UpdateNameInfo(L"", L"Ann", L"");
   EXPECT_EQ(Body(firstOnly), "N:;Ann");
@@ -113,6 +119,7 @@ TEST(VcardWriter, ValuesStayReadableLinesWhateverTheyHold) {
       // Text beyond ASCII says its code page; text the code page lacks is UTF-8.
       {L"郑", L"", "N;CHARSET=GBK:" + Gbk(L"郑") + ";"},
       {L"", L"Zoë😀", "N;CHARSET=UTF-8:;Zo\xC3\xAB\xF0\x9F\x98\x80"},
+      {L"\xFE00", L"", "N;CHARSET=UTF-8:\xEF\xB8\x80;"},
       // Line breaks and other control characters would end the line.
       {L"a\nb", L"\x01", "N;ENCODING=QUOTED-PRINTABLE:a=0Ab;=01"},
       // An unpaired surrogate cannot be written; it stands as U+FFFD.
@@ -129,6 +136,20 @@ TEST(VcardWriter, ValuesStayReadableLinesWhateverTheyHold) {
   groups.AddToCategoris(L"x;y");
   groups.UpdateNameInfo(L"", L"", L"A;B");
   EXPECT_EQ(Body(groups), "ORG:A\\;B\nCATEGORIES;CHARSET=GBK:" + Gbk(L"同事;黑名单") + ";x\\;y");
+}
+
+// The writer trusts GBK with every unified ideograph up to U+9FA5 without
+// reading its bytes back; the decoder must agree.
+TEST(VcardWriter, EveryUnifiedIdeographIsWrittenInGbkAndReadsBack) {
+  std::wstring all;
+  for (wchar_t c = 0x4E00; c <= 0x9FA5; ++c) all += c;
+  CContactInfo contact;
+  contact.UpdateNameInfo(all.c_str(), L"", L"");
+  const std::string card = Card(contact);
+  EXPECT_NE(card.find("\nN;CHARSET=GBK:"), std::string::npos);
+  CContactInfo decoded;
+  ASSERT_TRUE(CVcardCodec().DecodeVcfBytes(card.data(), card.size(), decoded));
+  EXPECT_TRUE(decoded.lastName.view() == all);
 }
 
 class VcardFile : public contactdata_test::StoreTest {

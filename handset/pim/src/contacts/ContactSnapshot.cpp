@@ -17,7 +17,7 @@ static_assert(kIncrementalLimit < kContactLogKept);
 
 #define CONTACT_COLUMNS \
   "SELECT id, display_name, detail, detail_type, letter, pinyin, initials, sort_group, sort_key FROM contacts"
-constexpr char kAllContacts[] = CONTACT_COLUMNS;
+constexpr char kAllContacts[] = CONTACT_COLUMNS " ORDER BY id";
 constexpr char kOneContact[] = CONTACT_COLUMNS " WHERE id = ?";
 constexpr char kAllNumbers[] = "SELECT contact_id, value, type FROM phones ORDER BY contact_id, id";
 constexpr char kOneContactsNumbers[] = "SELECT contact_id, value, type FROM phones WHERE contact_id = ? ORDER BY id";
