@@ -6,7 +6,7 @@
 #include "qzfc/AnimateHelper.h"
 #include "qzfc/Clock.h"
 #include "qzfc/MemoryDC.h"
-#include "qzfc/Screen.h"
+#include "pixels.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
@@ -21,19 +21,8 @@ HBITMAP Solid(COLORREF c) {
   return m.DetachBitmap();
 }
 
-uint32_t ScreenPixel(int x, int y) {
-  cairo_surface_t* s = Screen::Get().Surface();
-  cairo_surface_flush(s);
-  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s))[x] &
-         0xFFFFFF;
-}
-
 // Columns of screen row 400 that show the new (blue) picture.
-int BlueColumns() {
-  int n = 0;
-  for (int x = 0; x < 480; ++x) n += ScreenPixel(x, 400) == 0x0000FF;
-  return n;
-}
+int BlueColumns() { return ScreenInk(RECT{0, 400, 480, 401}, 0x0000FF, 0); }
 
 class AnimateTest : public ToolkitTest {
  protected:

@@ -77,14 +77,11 @@ TEST_F(GalleryTest, Controls) {
   wnd.Invalidate(nullptr);
   // The finger on "M" of the alphabet bar shows its touched look.
   robot.Press(455, 74 + 12 * 560 / 26 + 8 + top);
-  auto path = GalleryFile("controls.png");
-  ASSERT_TRUE(robot.SaveScreenshot(path));
+  SaveGalleryShot(robot, "controls");
   robot.Release(455, 74 + 12 * 560 / 26 + 8 + top);
   EXPECT_STREQ(letters.GetCurLetter(), L"M");
-  Shot shot(path);
-  ASSERT_TRUE(shot.ok());
-  EXPECT_TRUE(Near(shot.at(5, top + 5), 0xF1F3F5)) << "the strip behind the count";
-  EXPECT_TRUE(Near(shot.at(5, top + wnd.GetHeight() - 5), Pixel(RGB(0xF7, 0xF8, 0xFA)))) << "the tool bar";
+  EXPECT_TRUE(Near(At(5, 5), 0xF1F3F5)) << "the strip behind the count";
+  EXPECT_TRUE(Near(At(5, wnd.GetHeight() - 5), 0xF7F8FA)) << "the tool bar";
 }
 
 TEST_F(GalleryTest, ToolBars) {
@@ -111,12 +108,9 @@ TEST_F(GalleryTest, ToolBars) {
   // The dialer tab under the finger.
   RECT dial = tabs.GetButtonRect(5);
   robot.Press((dial.left + dial.right) / 2, top + 75);
-  auto path = GalleryFile("controls_toolbars.png");
-  ASSERT_TRUE(robot.SaveScreenshot(path));
+  SaveGalleryShot(robot, "controls_toolbars");
   robot.Release((dial.left + dial.right) / 2, top + 75);
   EXPECT_EQ(TakeCommands(), (Commands{{0, 5}}));
-  Shot shot(path);
-  ASSERT_TRUE(shot.ok());
 }
 
 }  // namespace

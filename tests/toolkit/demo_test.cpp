@@ -7,47 +7,31 @@
 #include <cstdlib>
 
 #include "DemoWnd.h"
-#include "qzfc/Screen.h"
+#include "pixels.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
 namespace {
 
-struct Png {
-  explicit Png(const std::filesystem::path& path) : surface(cairo_image_surface_create_from_png(path.c_str())) {}
-  ~Png() { cairo_surface_destroy(surface); }
-  bool ok() const { return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS; }
-  int width() const { return cairo_image_surface_get_width(surface); }
-  int height() const { return cairo_image_surface_get_height(surface); }
-  uint32_t at(int x, int y) const {
-    return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface) +
-                                       y * cairo_image_surface_get_stride(surface))[x] &
-           0xFFFFFF;
-  }
-  // Pixels in the rectangle that are neither white nor `background`.
-  int Ink(const RECT& rc, uint32_t background = 0xFFFFFF) const {
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-      for (int x = rc.left; x < rc.right; ++x) n += at(x, y) != background && at(x, y) != 0xFFFFFF;
-    return n;
-  }
-  cairo_surface_t* surface;
-};
+// Pixels in the rectangle that are neither white nor `background`.
+int Ink(const Shot& png, const RECT& rc, uint32_t background = 0xFFFFFF) {
+  return CountPixels(png.surface, rc, [&](uint32_t p) { return p != background && p != 0xFFFFFF; });
+}
 
 // What a user sees of the demo: a dark shell bar with the title, and every
 // row with its avatar, name and number.
-void ExpectDemoPicture(const Png& png) {
+void ExpectDemoPicture(const Shot& png) {
   ASSERT_TRUE(png.ok());
-  ASSERT_EQ(png.width(), 480);
-  ASSERT_EQ(png.height(), 800);
+  ASSERT_EQ(cairo_image_surface_get_width(png.surface), 480);
+  ASSERT_EQ(cairo_image_surface_get_height(png.surface), 800);
   uint32_t bar = png.at(5, 5);
   EXPECT_LT(bar & 0xFF, 0x60);                         // dark
-  EXPECT_GT(png.Ink(RECT{110, 0, 370, 80}, bar), 200);  // the title's letters
+  EXPECT_GT(Ink(png, RECT{110, 0, 370, 80}, bar), 200);  // the title's letters
   for (int row = 0; row < demo::DemoWnd::kRows; ++row) {
     int top = 80 + row * demo::DemoWnd::kRowHeight;
-    EXPECT_GT(png.Ink(RECT{12, top + 7, 68, top + 63}), 1000) << "avatar of row " << row;
-    EXPECT_GT(png.Ink(RECT{84, top + 4, 464, top + 38}), 100) << "name of row " << row;
-    EXPECT_GT(png.Ink(RECT{84, top + 40, 464, top + 66}), 50) << "number of row " << row;
+    EXPECT_GT(Ink(png, RECT{12, top + 7, 68, top + 63}), 1000) << "avatar of row " << row;
+    EXPECT_GT(Ink(png, RECT{84, top + 4, 464, top + 38}), 100) << "name of row " << row;
+    EXPECT_GT(Ink(png, RECT{84, top + 40, 464, top + 66}), 50) << "number of row " << row;
   }
 }
 
@@ -65,9 +49,9 @@ TEST_F(DemoTest, TappingRowsAndTheButtonSelectsAndClears) {
   EXPECT_EQ(wnd.Selected(), 2);
   auto shot = std::filesystem::path(::testing::TempDir()) / "qzfc_demo_selected.png";
   ASSERT_TRUE(robot.SaveScreenshot(shot));
-  Png png(shot);
+  Shot png(shot);
   ExpectDemoPicture(png);
-  EXPECT_GT(png.Ink(RECT{0, 80 + 630, 480, 80 + 659}), 50);  // "Selected: ..." status line
+  EXPECT_GT(Ink(png, RECT{0, 80 + 630, 480, 80 + 659}), 50);  // "Selected: ..." status line
   robot.Tap(240, 800 - 35);
   EXPECT_EQ(wnd.Selected(), -1);
   EXPECT_EQ(wnd.Commands(), 2);
@@ -97,7 +81,7 @@ TEST(DemoUnderXvfb, ScreenshotThroughSdlShowsTheDemo) {
   int rc = vorna::test::RunProgram(xvfb, {"-a", (vorna::test::BuiltProgramsDir() / "qzfc_demo").string(),
                                           "--screenshot", shot.string(), "--quit-after", "300"});
   ASSERT_EQ(rc, 0) << "qzfc_demo under xvfb-run failed (2: SDL could not open a window)";
-  ExpectDemoPicture(Png(shot));
+  ExpectDemoPicture(Shot(shot));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "qzfc/FontHelper.h"
 #include "qzfc/MemoryDC.h"
 #include "qzfc/QzDraw.h"
+#include "pixels.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
@@ -12,12 +13,7 @@ namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-uint32_t Pixel(const MemoryDC& m, int x, int y) {
-  cairo_surface_t* s = CeGetBitmapSurface(m.GetBitmap());
-  cairo_surface_flush(s);
-  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s))[x] &
-         0xFFFFFF;
-}
+uint32_t Pixel(const MemoryDC& m, int x, int y) { return BitmapPixel(m.GetBitmap(), x, y); }
 
 void Fill(HDC dc, const RECT& rc, COLORREF c) {
   HBRUSH b = CreateSolidBrush(c);
@@ -25,25 +21,16 @@ void Fill(HDC dc, const RECT& rc, COLORREF c) {
   DeleteObject(b);
 }
 
-// The bounding box of the pixels that are not white.
-RECT InkBox(const MemoryDC& m) {
-  RECT box{m.GetWidth(), m.GetHeight(), -1, -1};
+// The bounding box of the pixels that are not white; {w, h, -1, -1} when all are.
+Edges InkBox(const MemoryDC& m) {
+  cairo_surface_t* s = CeGetBitmapSurface(m.GetBitmap());
+  cairo_surface_flush(s);
+  Edges box{m.GetWidth(), m.GetHeight(), -1, -1};
   for (int y = 0; y < m.GetHeight(); ++y)
     for (int x = 0; x < m.GetWidth(); ++x)
-      if (Pixel(m, x, y) != kWhite) {
-        box.left = std::min<LONG>(box.left, x);
-        box.top = std::min<LONG>(box.top, y);
-        box.right = std::max<LONG>(box.right, x + 1);
-        box.bottom = std::max<LONG>(box.bottom, y + 1);
-      }
+      if (RawPixel(s, x, y) != kWhite) box = {std::min<LONG>(box[0], x), std::min<LONG>(box[1], y),
+                                              std::max<LONG>(box[2], x + 1), std::max<LONG>(box[3], y + 1)};
   return box;
-}
-
-void ExpectBox(const RECT& box, LONG l, LONG t, LONG r, LONG b) {
-  EXPECT_EQ(box.left, l);
-  EXPECT_EQ(box.top, t);
-  EXPECT_EQ(box.right, r);
-  EXPECT_EQ(box.bottom, b);
 }
 
 TEST(DrawHelpers, GridLinesCoverExactlyTheirPixels) {
@@ -52,17 +39,14 @@ TEST(DrawHelpers, GridLinesCoverExactlyTheirPixels) {
     Fill(m, RECT{0, 0, 100, 100}, RGB(255, 255, 255));
     QzDrawGridLine(m, 373, 0, 373, 0, style);  // outside: nothing
     QzDrawGridLine(m, 40, 10, 40, 72, style);  // vertical, top + 10 to bottom - 10 of an 82 row
-    ExpectBox(InkBox(m), 40, 10, 41, 72);
+    EXPECT_EQ(InkBox(m), (Edges{40, 10, 41, 72}));
     QzDrawGridLine(m, 5, 90, 95, 90, style);
-    RECT box = InkBox(m);
-    EXPECT_EQ(box.left, 5);
-    EXPECT_EQ(box.bottom, 91);
-    EXPECT_EQ(box.right, 95);
+    EXPECT_EQ(InkBox(m), (Edges{5, 10, 95, 91}));
   }
   MemoryDC m(50, 50);
   Fill(m, RECT{0, 0, 50, 50}, RGB(255, 255, 255));
   QzDrawGridLine(m, 0, 0, 40, 40, 525);  // not a grid line
-  ExpectBox(InkBox(m), 50, 50, -1, -1);
+  EXPECT_EQ(InkBox(m), (Edges{50, 50, -1, -1}));
   // The pressed styles look different from the plain one.
   MemoryDC n(3, 10);
   QzDrawGridLine(n, 0, 0, 0, 10, 525);
@@ -80,22 +64,16 @@ TEST(DrawHelpers, ThreePartStretchKeepsTheEndsAndStretchesTheMiddle) {
   MemoryDC dst(10, 300);
   Fill(dst, RECT{0, 0, 10, 300}, RGB(255, 255, 255));
   ASSERT_TRUE(QzBlt_V(dst, RECT{0, 50, 10, 250}, src, RECT{0, 0, 10, 100}, 0, 20, 10, FALSE));
-  EXPECT_EQ(Pixel(dst, 5, 49), kWhite);
-  EXPECT_EQ(Pixel(dst, 5, 50), 0xFF0000u);
-  EXPECT_EQ(Pixel(dst, 5, 69), 0xFF0000u);
-  EXPECT_EQ(Pixel(dst, 5, 71), 0x00FF00u);
-  EXPECT_EQ(Pixel(dst, 5, 238), 0x00FF00u);
-  EXPECT_EQ(Pixel(dst, 5, 240), 0x0000FFu);
-  EXPECT_EQ(Pixel(dst, 5, 249), 0x0000FFu);
-  EXPECT_EQ(Pixel(dst, 5, 250), kWhite);
+  // (row, colour): the ends keep their 20 and 10 rows.
+  for (auto [y, colour] : {std::pair{49, kWhite}, {50, 0xFF0000u}, {69, 0xFF0000u}, {71, 0x00FF00u},
+                           {238, 0x00FF00u}, {240, 0x0000FFu}, {249, 0x0000FFu}, {250, kWhite}})
+    EXPECT_EQ(Pixel(dst, 5, y), colour) << "row " << y;
 
   // Lower than both ends: the ends share the height in proportion (2 : 1).
   Fill(dst, RECT{0, 0, 10, 300}, RGB(255, 255, 255));
   ASSERT_TRUE(QzBlt_V(dst, RECT{0, 0, 10, 15}, src, RECT{0, 0, 10, 100}, 0, 20, 10, FALSE));
-  EXPECT_EQ(Pixel(dst, 5, 0), 0xFF0000u);
-  EXPECT_EQ(Pixel(dst, 5, 8), 0xFF0000u);
-  EXPECT_EQ(Pixel(dst, 5, 11), 0x0000FFu);
-  EXPECT_EQ(Pixel(dst, 5, 15), kWhite);
+  for (auto [y, colour] : {std::pair{0, 0xFF0000u}, {8, 0xFF0000u}, {11, 0x0000FFu}, {15, kWhite}})
+    EXPECT_EQ(Pixel(dst, 5, y), colour) << "row " << y;
 
   EXPECT_FALSE(QzBlt_V(dst, RECT{0, 0, 0, 15}, src, RECT{0, 0, 10, 100}, 0, 20, 10, FALSE));
   EXPECT_FALSE(QzBlt_V(dst, RECT{0, 0, 10, 15}, static_cast<ImagingHelper*>(nullptr), RECT{0, 0, 10, 100}, 0, 20,
@@ -109,28 +87,28 @@ TEST(DrawHelpers, RowTextFormatsPlaceTheText) {
   // 0xA024: one line, vertically centred, cut with an ellipsis at right - 116.
   Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
   QzDrawText(m, L"A very long contact name that does not fit the row", RECT{90, 0, 364, 82}, 0xA024);
-  RECT box = InkBox(m);
-  EXPECT_GE(box.left, 90);
-  EXPECT_LE(box.right, 364);
-  EXPECT_GT(box.right, 300);  // the line is filled up to the ellipsis
-  EXPECT_GT(box.top, 20);
-  EXPECT_LT(box.bottom, 62);
+  Edges box = InkBox(m);
+  EXPECT_GE(box[0], 90);
+  EXPECT_LE(box[2], 364);
+  EXPECT_GT(box[2], 300);  // the line is filled up to the ellipsis
+  EXPECT_GT(box[1], 20);
+  EXPECT_LT(box[3], 62);
   // 0xA025 also centres horizontally.
   Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
   QzDrawText(m, L"OK", RECT{0, 0, 480, 82}, 0xA025);
   box = InkBox(m);
-  EXPECT_NEAR((box.left + box.right) / 2, 240, 3);
+  EXPECT_NEAR((box[0] + box[2]) / 2, 240, 3);
   // 0xA020: top-aligned.
   Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
   QzDrawText(m, L"Top", RECT{90, 45, 470, 77}, 0xA020);
   box = InkBox(m);
-  EXPECT_GE(box.top, 45);
-  EXPECT_LT(box.top, 55);
+  EXPECT_GE(box[1], 45);
+  EXPECT_LT(box[1], 55);
   // An empty or missing text draws nothing.
   Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
   EXPECT_EQ(QzDrawText(m, L"", RECT{0, 0, 480, 82}, 0xA024), 0);
   EXPECT_EQ(QzDrawText(m, nullptr, RECT{0, 0, 480, 82}, 0xA024), 0);
-  ExpectBox(InkBox(m), 480, 82, -1, -1);
+  EXPECT_EQ(InkBox(m), (Edges{480, 82, -1, -1}));
 }
 
 TEST(DrawHelpers, WrappedTextMeasuresByLines) {
@@ -153,11 +131,10 @@ TEST(DrawHelpers, PressedBackgroundAndButtonFaceStayInTheirRectangles) {
   MemoryDC m(480, 100);
   Fill(m, RECT{0, 0, 480, 100}, RGB(255, 255, 255));
   QzDrawSelectedBg_NoLine(m, RECT{374, 0, 480, 81});
-  RECT box = InkBox(m);
-  ExpectBox(box, 374, 0, 480, 81);
+  EXPECT_EQ(InkBox(m), (Edges{374, 0, 480, 81}));
   Fill(m, RECT{0, 0, 480, 100}, RGB(255, 255, 255));
   QzDrawControl(m, RECT{76, 15, 403, 66}, QZ_FACE_PUSHBUTTON, FALSE);
-  ExpectBox(InkBox(m), 76, 15, 403, 66);
+  EXPECT_EQ(InkBox(m), (Edges{76, 15, 403, 66}));
   uint32_t normal = Pixel(m, 240, 40);
   QzDrawControl(m, RECT{76, 15, 403, 66}, QZ_FACE_PUSHBUTTON, TRUE);
   EXPECT_NE(Pixel(m, 240, 40), normal);
@@ -182,16 +159,10 @@ TEST_F(SnapshotTest, ScreenSnapshotOfTheWorkAreaShowsTheWindows) {
   ASSERT_TRUE(snap);
   BITMAP bm{};
   GetObjectW(snap, sizeof bm, &bm);
-  EXPECT_EQ(bm.bmWidth, 480);
-  EXPECT_EQ(bm.bmHeight, 720);
-  cairo_surface_t* s = CeGetBitmapSurface(snap);
-  auto px = [&](int x, int y) {
-    return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s))[x] &
-           0xFFFFFF;
-  };
-  EXPECT_EQ(px(10, 10), 0x00C800u);
-  EXPECT_EQ(px(10, 99), 0x00C800u);
-  EXPECT_EQ(px(10, 100), kWhite);
+  EXPECT_EQ(std::pair(bm.bmWidth, bm.bmHeight), std::pair(480, 720));
+  EXPECT_EQ(BitmapPixel(snap, 10, 10), 0x00C800u);
+  EXPECT_EQ(BitmapPixel(snap, 10, 99), 0x00C800u);
+  EXPECT_EQ(BitmapPixel(snap, 10, 100), kWhite);
   DeleteObject(snap);
 }
 

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "ce/gdi.h"
+#include "pixels.h"
 #include "qzfc/FontHelper.h"
 
 namespace {
+
+using qzfc::test::BitmapPixel;
+using qzfc::test::CountPixels;
 
 // A memory DC with a bitmap of its own, cleaned up at the end of a test.
 struct Canvas {
@@ -17,12 +21,7 @@ struct Canvas {
     DeleteDC(dc);
   }
   // The pixel as 0x00RRGGBB.
-  uint32_t Pixel(int x, int y) {
-    cairo_surface_t* s = CeGetBitmapSurface(bmp);
-    cairo_surface_flush(s);
-    auto* row = cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);
-    return reinterpret_cast<uint32_t*>(row)[x] & 0xFFFFFF;
-  }
+  uint32_t Pixel(int x, int y) { return BitmapPixel(bmp, x, y); }
   void Fill(const RECT& rc, COLORREF c) {
     HBRUSH b = CreateSolidBrush(c);
     FillRect(dc, &rc, b);
@@ -30,10 +29,7 @@ struct Canvas {
   }
   // Pixels in the rectangle that differ from the colour 0x00RRGGBB.
   int CountNot(const RECT& rc, uint32_t rgb) {
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-      for (int x = rc.left; x < rc.right; ++x) n += Pixel(x, y) != rgb;
-    return n;
+    return CountPixels(CeGetBitmapSurface(bmp), rc, [&](uint32_t p) { return p != rgb; });
   }
   HDC dc;
   HBITMAP bmp;

@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "ce/clipboard.h"
-#include "controls_fixture.h"
 #include "input_fixture.h"
+#include "pixels.h"
 #include "qzfc/FontHelper.h"
 #include "qzfc/UiEdit.h"
 #include "qzfc/UiSearchBox.h"
@@ -167,10 +167,8 @@ TEST_F(EditTest, TheCaretMovesByCallOrTapAndDecidesWhereTypingGoes) {
 class MultiLineEditTest : public ToolkitTest {
  protected:
   void SetUp() override {
-    RECT wa = QzGetWorkArea();
-    top = wa.top;
-    ASSERT_TRUE(wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0));
-    wnd.Show(TRUE);
+    Open(wnd);
+    top = QzGetWorkArea().top;
     note.SetID(2);
     note.SetPos(20, 50, 440, 140);
     note.SetTextColor(0);
@@ -185,12 +183,8 @@ class MultiLineEditTest : public ToolkitTest {
   int LineY(int line) const { return top + 50 + 6 + line * lineHeight + lineHeight / 2; }
   // Whether the caret's colour shows on the row of text line `line`.
   bool CaretOnLine(int line) {
-    auto path = std::filesystem::path(::testing::TempDir()) / "note_caret.png";
-    EXPECT_TRUE(robot.SaveScreenshot(path));
-    Shot shot(path);
-    for (int x = 20; x < 460; ++x)
-      if (Near(shot.at(x, LineY(line)), 0x0064C8, 10)) return true;
-    return false;
+    robot.Settle();
+    return ScreenInk(RECT{20, LineY(line), 460, LineY(line) + 1}, 0x0064C8, 10) > 0;
   }
   EditWnd wnd{0xFFF10063u};
   UiEdit note;

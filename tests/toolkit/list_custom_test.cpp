@@ -8,32 +8,7 @@
 namespace qzfc::test {
 namespace {
 
-constexpr int kListHeight = 650;
-
-class CustomListTest : public ToolkitTest {
- protected:
-  void SetUp() override {
-    Open(wnd);
-    list.SetID(1);
-    list.SetPos(0, 0, 480, kListHeight);
-    list.EnableNotifyMessage(TRUE);
-    list.EnablePressedHoldSupport(TRUE, 500);
-    wnd.AddUiWin(&list);
-  }
-  void TearDown() override { wnd.RemoveUiWin(&list); }
-  void Bind(int count) {
-    rows.Fill(count);
-    list.SetCustomItemCollection(&rows);
-    robot.Settle();
-  }
-  // Screen y of the middle of row i while the list is at the top.
-  static int RowY(int i) { return kScreenTop + 82 * i + 41; }
-  void Rest() { robot.Advance(3000); }
-
-  ListWnd wnd;
-  UiCustomList list;
-  TestRows rows;
-};
+using CustomListTest = ListTest<UiCustomList>;
 
 TEST_F(CustomListTest, OnlyVisibleRowsAreAsked) {
   Bind(10000);
@@ -59,19 +34,14 @@ TEST_F(CustomListTest, OnlyVisibleRowsAreAsked) {
 TEST_F(CustomListTest, TapsReportTheRightHandPartAsPartTwo) {
   Bind(5);
   robot.Tap(100, RowY(2));
-  robot.Advance(1000);
-  robot.Tap(480 - 106, RowY(3));
-  robot.Advance(1000);
-  robot.Tap(480 - 107, RowY(3));
+  TapRow(480 - 106, 3);
+  TapRow(480 - 107, 3);
   robot.Advance(1000);
   robot.Hold(470, RowY(1), 500);
   robot.Release(470, RowY(1));
   robot.Advance(1000);
   robot.Tap(100, kScreenTop + 600);  // below the rows
-  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, 2, 0},
-                                             {QZ_WM_LIST_CLICK, 1, 3, 2},
-                                             {QZ_WM_LIST_CLICK, 1, 3, 0},
-                                             {QZ_WM_LIST_HOLD, 1, 1, 2}}));
+  EXPECT_EQ(wnd.notes, (Notes{Click(2), Click(3, 2), Click(3), Held(1, 2)}));
   EXPECT_EQ(rows.clicked, (std::vector<int>{2, 3, 3}));
 }
 
@@ -102,13 +72,9 @@ TEST_F(CustomListTest, MultipleSelectionTogglesAndReportsFirst) {
   list.SetMultiSelectMode(1);
   robot.Tap(300, RowY(1));
   EXPECT_TRUE(rows.rows[1].selected);
-  robot.Advance(1000);
-  robot.Tap(300, RowY(1));
+  TapRow(300, 1);
   EXPECT_FALSE(rows.rows[1].selected);
-  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_SELCHANGE, 1, 1, 0},
-                                             {QZ_WM_LIST_CLICK, 1, 1, 0},
-                                             {QZ_WM_LIST_SELCHANGE, 1, 1, 0},
-                                             {QZ_WM_LIST_CLICK, 1, 1, 0}}));
+  EXPECT_EQ(wnd.notes, (Notes{SelChange(1), Click(1), SelChange(1), Click(1)}));
 
   wnd.notes.clear();
   list.SelectAll(TRUE);
@@ -117,16 +83,14 @@ TEST_F(CustomListTest, MultipleSelectionTogglesAndReportsFirst) {
   list.SelectAll(FALSE);
   robot.Settle();
   for (const Row& r : rows.rows) EXPECT_FALSE(r.selected);
-  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_SELCHANGE, 1, -1 & 0xFFFF, 0},
-                                             {QZ_WM_LIST_SELCHANGE, 1, -1 & 0xFFFF, 0}}));
+  EXPECT_EQ(wnd.notes, (Notes{SelChange(-1), SelChange(-1)}));
 
   // Single mode: taps only.
   list.SetMultiSelectMode(0);
   wnd.notes.clear();
-  robot.Advance(1000);
-  robot.Tap(300, RowY(2));
+  TapRow(300, 2);
   EXPECT_FALSE(rows.rows[2].selected);
-  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, 2, 0}}));
+  EXPECT_EQ(wnd.notes, (Notes{Click(2)}));
 }
 
 TEST_F(CustomListTest, PartitionedRowsThatOpenSelectOnlyByTheirCheckBox) {
@@ -139,32 +103,26 @@ TEST_F(CustomListTest, PartitionedRowsThatOpenSelectOnlyByTheirCheckBox) {
 
   robot.Tap(300, RowY(0));
   EXPECT_FALSE(rows.rows[0].selected);
-  robot.Advance(1000);
-  robot.Tap(40, RowY(0));
+  TapRow(40, 0);
   EXPECT_TRUE(rows.rows[0].selected);
-  robot.Advance(1000);
-  robot.Tap(300, RowY(1));  // a plain row toggles anywhere
+  TapRow(300, 1);  // a plain row toggles anywhere
   EXPECT_TRUE(rows.rows[1].selected);
-  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, 0, 0},
-                                             {QZ_WM_LIST_SELCHANGE, 1, 0, 0},
-                                             {QZ_WM_LIST_CLICK, 1, 0, 0},
-                                             {QZ_WM_LIST_SELCHANGE, 1, 1, 0},
-                                             {QZ_WM_LIST_CLICK, 1, 1, 0}}));
+  EXPECT_EQ(wnd.notes, (Notes{Click(0), SelChange(0), Click(0), SelChange(1), Click(1)}));
 }
 
 TEST_F(CustomListTest, CheckListAndSingleSelectionStylesTintTheirRows) {
-  constexpr COLORREF kWhite = 0xFFFFFF;
+  constexpr uint32_t kWhite = 0xFFFFFF;
   Bind(4);
   rows.rows[1].selected = true;
   list.SetMultiSelectMode(1);
   robot.Settle();
-  EXPECT_EQ(PixelAt(300, RowY(1)), kWhite) << "the default look shows selection by the box only";
+  EXPECT_EQ(ScreenPixel(300, RowY(1)), kWhite) << "the default look shows selection by the box only";
   EXPECT_FALSE(ItemAttribute::CreateItemAttribute(42).selectedLook);
   list.SetItemAttribute(ItemAttribute::CreateItemAttribute(ITEM_ATTR_CHECK_LIST));
   robot.Settle();
-  const COLORREF tint = PixelAt(300, RowY(1));
+  const uint32_t tint = ScreenPixel(300, RowY(1));
   EXPECT_NE(tint, kWhite);
-  EXPECT_EQ(PixelAt(300, RowY(0)), kWhite);
+  EXPECT_EQ(ScreenPixel(300, RowY(0)), kWhite);
 
   // Single selection: the tapped row is chosen and stays tinted.
   list.SetMultiSelectMode(0);
@@ -174,13 +132,12 @@ TEST_F(CustomListTest, CheckListAndSingleSelectionStylesTintTheirRows) {
   list.SetSingleSelectItemStyle(LIST_SINGLE_SELECT_ITEM);
   for (int row : {2, 3}) {
     wnd.notes.clear();
-    robot.Advance(1000);
-    robot.Tap(300, RowY(row));
+    TapRow(300, row);
     EXPECT_EQ(list.GetSingleSelectedItem(), row);
-    EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, row, 0}}));
+    EXPECT_EQ(wnd.notes, (Notes{Click(row)}));
   }
-  EXPECT_EQ(PixelAt(300, RowY(3)), tint);
-  EXPECT_EQ(PixelAt(300, RowY(2)), kWhite);
+  EXPECT_EQ(ScreenPixel(300, RowY(3)), tint);
+  EXPECT_EQ(ScreenPixel(300, RowY(2)), kWhite);
   list.SetCustomItemCollection(&rows);
   EXPECT_EQ(list.GetSingleSelectedItem(), -1);
 }
@@ -191,14 +148,13 @@ TEST_F(CustomListTest, SwipeUncoversDeleteWhichAsksTheCollection) {
   list.EnableDragModeH(TRUE);
 
   // A row the collection keeps does not slide; the drag does nothing.
-  robot.Drag(400, RowY(2), 200, RowY(2));
+  SlideRow(2);
   EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
   EXPECT_EQ(list.GetTopPos(), 0);
   EXPECT_TRUE(rows.asked.count(2));
 
   // A short slide falls back.
-  robot.Advance(1000);
-  robot.Drag(400, RowY(1), 360, RowY(1));
+  SlideRow(1, 360);
   EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
 
   // Far enough, the delete button stays uncovered.
@@ -213,17 +169,14 @@ TEST_F(CustomListTest, SwipeUncoversDeleteWhichAsksTheCollection) {
   EXPECT_TRUE(rows.deleted.empty());
 
   // A tap elsewhere only closes it.
-  robot.Advance(1000);
-  robot.Tap(100, RowY(3));
+  TapRow(100, 3);
   EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
   EXPECT_TRUE(wnd.notes.empty());
   EXPECT_TRUE(rows.deleted.empty());
 
   // Uncovered again, a tap on the button deletes the row.
-  robot.Advance(1000);
-  robot.Drag(400, RowY(1), 200, RowY(1));
-  robot.Advance(1000);
-  robot.Tap(480 - 60, RowY(1));
+  SlideRow(1);
+  TapRow(480 - 60, 1);
   EXPECT_EQ(rows.deleted, (std::vector<int>{1}));
   EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
   EXPECT_EQ(list.CalcContentHeight(), 3 * 82);
@@ -232,8 +185,7 @@ TEST_F(CustomListTest, SwipeUncoversDeleteWhichAsksTheCollection) {
   // Horizontal dragging off: nothing slides.
   rows.rows[0].deletable = true;
   list.EnableDragModeH(FALSE);
-  robot.Advance(1000);
-  robot.Drag(400, RowY(0), 200, RowY(0));
+  SlideRow(0);
   EXPECT_EQ(list.GetSelectMode(), LIST_SELECT_PLAIN);
 }
 
@@ -246,7 +198,7 @@ TEST_F(CustomListTest, VaryingHeightsComeFromTheCollection) {
   EXPECT_EQ(list.CalcContentHeight(), 82 + 120 + 82);
   EXPECT_EQ(list.CalcIndexOfPos(10, 10), 1);
   robot.Tap(100, kScreenTop + 100);
-  EXPECT_EQ(wnd.notes, (std::vector<RowNote>{{QZ_WM_LIST_CLICK, 1, 2, 0}}));
+  EXPECT_EQ(wnd.notes, (Notes{Click(2)}));
 }
 
 // A collection whose hint row lays its description out over the row and
@@ -299,8 +251,7 @@ TEST_F(CustomListTest, CollectionShapesAndDrawsItsRows) {
 
   // The hint row narrows its text while its delete button shows.
   hint.attributed.clear();
-  robot.Advance(1000);
-  robot.Drag(400, RowY(0), 200, RowY(0));
+  SlideRow(0);
   EXPECT_EQ(hint.attributed.back(), 330);
 }
 

@@ -2,37 +2,25 @@
 // delete button uncovered. Each test checks what the picture must show and
 // saves it; with VORNA_UPDATE_GALLERY set the pictures go to the README's
 // gallery (docs/images), otherwise to the temporary folder.
-#include <cairo.h>
 #include <gtest/gtest.h>
-
 
 #include "gallery.h"
 #include "list_rows.h"
-#include "qzfc/Screen.h"
 
 namespace qzfc::test {
 namespace {
 
-class ListGalleryTest : public ToolkitTest {
+class ListGalleryTest : public ListTest<UiCustomList> {
  protected:
   void SetUp() override {
-    Open(wnd);
-    list.SetID(1);
-    list.SetPos(0, 0, 480, 650);
-    list.EnableNotifyMessage(TRUE);
+    ListTest::SetUp();
     list.SetSplitLineMode(LIST_SPLIT_TEXT);
-    wnd.AddUiWin(&list);
   }
-  void TearDown() override { wnd.RemoveUiWin(&list); }
   ImagingHelper* Art(const std::string& file) {
     images.push_back(std::make_unique<ImagingHelper>());
     EXPECT_TRUE(LoadArt(*images.back(), file)) << file;
     return images.back().get();
   }
-
-  ListWnd wnd;
-  UiCustomList list;
-  TestRows rows;
   std::vector<std::unique_ptr<ImagingHelper>> images;
 };
 
@@ -59,12 +47,12 @@ TEST_F(ListGalleryTest, CallLog) {
     rows.rows.push_back(r);
   }
   list.SetCustomItemCollection(&rows);
-  robot.Press(200, kScreenTop + 82 * 2 + 41);  // the pressed look on row 2
+  robot.Press(200, RowY(2));  // the pressed look on row 2
   ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("list_calls.png")));
-  EXPECT_NE(PixelAt(200, kScreenTop + 82 * 2 + 20), PixelAt(200, kScreenTop + 82 * 3 + 20))
+  EXPECT_NE(ScreenPixel(200, kScreenTop + 82 * 2 + 20), ScreenPixel(200, kScreenTop + 82 * 3 + 20))
       << "the pressed row stands out";
-  EXPECT_EQ(PixelAt(200, kScreenTop + 82 * 3 + 20), RGB(255, 255, 255));
-  robot.Release(200, kScreenTop + 82 * 2 + 41);
+  EXPECT_EQ(ScreenPixel(200, kScreenTop + 82 * 3 + 20), 0xFFFFFFu);
+  robot.Release(200, RowY(2));
 }
 
 TEST_F(ListGalleryTest, CheckList) {
@@ -81,17 +69,16 @@ TEST_F(ListGalleryTest, CheckList) {
   list.EnablePartitionMultiSelect(TRUE);
   list.SetItemAttribute(ItemAttribute::CreateItemAttribute(ITEM_ATTR_CHECK_LIST));
   list.SetCustomItemCollection(&rows);
-  robot.Tap(200, kScreenTop + 82 + 41);
-  robot.Advance(1000);
-  robot.Tap(200, kScreenTop + 82 * 3 + 41);
+  robot.Tap(200, RowY(1));
+  TapRow(200, 3);
   ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("list_checks.png")));
   EXPECT_TRUE(rows.rows[1].selected);
   EXPECT_TRUE(rows.rows[3].selected);
   // The boxes are the toolkit's pictures 111 (ticked, a blue face) and 110
   // (empty, a white face), centred in the 80-pixel column.
-  EXPECT_EQ(PixelAt(30, kScreenTop + 82 + 41), RGB(0x2F, 0x7D, 0xE1));
-  EXPECT_EQ(PixelAt(30, kScreenTop + 82 * 2 + 41), RGB(0xFF, 0xFF, 0xFF));
-  EXPECT_NE(PixelAt(20, kScreenTop + 82 * 2 + 41), PixelAt(24, kScreenTop + 82 * 2 + 41)) << "its frame";
+  EXPECT_EQ(ScreenPixel(30, RowY(1)), 0x2F7DE1u);
+  EXPECT_EQ(ScreenPixel(30, RowY(2)), 0xFFFFFFu);
+  EXPECT_NE(ScreenPixel(20, RowY(2)), ScreenPixel(24, RowY(2))) << "its frame";
 }
 
 TEST_F(ListGalleryTest, DeleteButton) {
@@ -106,13 +93,13 @@ TEST_F(ListGalleryTest, DeleteButton) {
   }
   list.EnableDragModeH(TRUE);
   list.SetCustomItemCollection(&rows);
-  robot.Drag(400, kScreenTop + 82 * 2 + 41, 200, kScreenTop + 82 * 2 + 41);
+  SlideRow(2);
   ASSERT_EQ(list.GetSelectMode(), LIST_SELECT_DELETE_SHOWN);
   ASSERT_TRUE(robot.SaveScreenshot(GalleryFile("list_delete.png")));
-  COLORREF button = PixelAt(480 - 20, kScreenTop + 82 * 2 + 10);
-  EXPECT_GT(button & 0xFF, 0xC0u) << "the delete button is red";
+  uint32_t button = ScreenPixel(480 - 20, kScreenTop + 82 * 2 + 10);
+  EXPECT_GT(button >> 16, 0xC0u) << "the delete button is red";
   EXPECT_LT((button >> 8) & 0xFF, 0x80u);
-  EXPECT_EQ(PixelAt(480 - 20, kScreenTop + 82 * 3 + 10), RGB(255, 255, 255));
+  EXPECT_EQ(ScreenPixel(480 - 20, kScreenTop + 82 * 3 + 10), 0xFFFFFFu);
 }
 
 }  // namespace

@@ -2,9 +2,6 @@
 // asked about, and a fixture with a window holding one list.
 #pragma once
 
-#include <cairo.h>
-
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "pixels.h"
 #include "qzfc/IItemCollection.h"
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/ItemAttribute.h"
-#include "qzfc/Screen.h"
 #include "qzfc/UiCustomList.h"
 #include "window_fixture.h"
 
@@ -84,15 +81,6 @@ inline bool LoadArt(ImagingHelper& image, const std::string& relative) {
   return !bytes.empty() && image.LoadSvg(bytes.data(), static_cast<UINT>(bytes.size()));
 }
 
-// The screen's pixel as 0x00BBGGRR, like a COLORREF.
-inline COLORREF PixelAt(int x, int y) {
-  cairo_surface_t* s = Screen::Get().Surface();
-  cairo_surface_flush(s);
-  const unsigned char* data = cairo_image_surface_get_data(s);
-  uint32_t argb = *reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(s) + x * 4);
-  return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
-
 // Screen y of the list's client y (windows start below the shell bar).
 constexpr int kScreenTop = 80;
 
@@ -113,6 +101,53 @@ class ListWnd : public RecordingWnd {
     return RecordingWnd::QzDefWndProc(msg, w, l);
   }
   std::vector<RowNote> notes;
+};
+
+// A click, hold or selection change of row `row` of list 1.
+inline RowNote Click(int row, int part = 0) { return {QZ_WM_LIST_CLICK, 1, row & 0xFFFF, part}; }
+inline RowNote Held(int row, int part = 0) { return {QZ_WM_LIST_HOLD, 1, row, part}; }
+inline RowNote SelChange(int row) { return {QZ_WM_LIST_SELCHANGE, 1, row & 0xFFFF, 0}; }
+using Notes = std::vector<RowNote>;
+
+// A window holding list 1 over its top 650 pixels, notifying, with holds
+// after 500 ms.
+template <class List>
+class ListTest : public ToolkitTest {
+ protected:
+  static constexpr int kListHeight = 650;
+  void SetUp() override {
+    Open(wnd);
+    list.SetID(1);
+    list.SetPos(0, 0, 480, kListHeight);
+    list.EnableNotifyMessage(TRUE);
+    list.EnablePressedHoldSupport(TRUE, 500);
+    wnd.AddUiWin(&list);
+  }
+  void TearDown() override { wnd.RemoveUiWin(&list); }
+  // Binds `count` rows of the collection.
+  void Bind(int count) {
+    rows.Fill(count);
+    list.SetCustomItemCollection(&rows);
+    robot.Settle();
+  }
+  // Lets every animation finish.
+  void Rest() { robot.Advance(3000); }
+  // Screen y of the middle of row i while the list is at the top.
+  static int RowY(int i) { return kScreenTop + 82 * i + 41; }
+  // Taps row i at x, a second after the last touch (so never a double tap).
+  void TapRow(int x, int i) {
+    robot.Advance(1000);
+    robot.Tap(x, RowY(i));
+  }
+  // Drags row i leftwards from x 400 to `toX`, a second after the last touch.
+  void SlideRow(int i, int toX = 200) {
+    robot.Advance(1000);
+    robot.Drag(400, RowY(i), toX, RowY(i));
+  }
+
+  ListWnd wnd;
+  List list;
+  TestRows rows;
 };
 
 }  // namespace qzfc::test

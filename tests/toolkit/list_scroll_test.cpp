@@ -9,28 +9,16 @@
 namespace qzfc::test {
 namespace {
 
-constexpr int kListHeight = 650;
 constexpr int kRows = 20;
-constexpr int kMinTop = kListHeight - kRows * 82;  // -990
+constexpr int kMinTop = 650 - kRows * 82;  // -990
 
-class ListScrollTest : public ToolkitTest {
+class ListScrollTest : public ListTest<UiList> {
  protected:
   void SetUp() override {
-    Open(wnd);
+    ListTest::SetUp();
     for (int i = 0; i < kRows; ++i) list.AddItem((L"Item " + std::to_wstring(i)).c_str(), static_cast<DWORD>(i));
-    list.SetID(7);
-    list.SetPos(0, 0, 480, kListHeight);
-    list.EnableNotifyMessage(TRUE);
-    list.EnablePressedHoldSupport(TRUE, 500);
-    wnd.AddUiWin(&list);
     robot.Settle();
   }
-  void TearDown() override { wnd.RemoveUiWin(&list); }
-  // Lets every animation finish.
-  void Rest() { robot.Advance(3000); }
-
-  ListWnd wnd;
-  UiList list;
 };
 
 TEST_F(ListScrollTest, GeometryOfFixedRows) {
@@ -210,14 +198,12 @@ TEST_F(ListScrollTest, ScrollStopLeavesTheListWhereItIs) {
 TEST_F(ListScrollTest, TapAndHoldNotifyTheWindow) {
   list.SetTopPos(-41);
   robot.Tap(100, kScreenTop + 50);  // content y 91: row 1
-  ASSERT_EQ(wnd.notes.size(), 1u);
-  EXPECT_EQ(wnd.notes[0], (RowNote{QZ_WM_LIST_CLICK, 7, 1, 0}));
+  EXPECT_EQ(wnd.notes, (Notes{Click(1)}));
 
   robot.Advance(1000);
   robot.Hold(100, kScreenTop + 200, 500);  // row 2
   robot.Release(100, kScreenTop + 200);
-  ASSERT_EQ(wnd.notes.size(), 2u) << "the release after a hold is not a tap";
-  EXPECT_EQ(wnd.notes[1], (RowNote{QZ_WM_LIST_HOLD, 7, 2, 0}));
+  EXPECT_EQ(wnd.notes, (Notes{Click(1), Held(2)})) << "the release after a hold is not a tap";
 
   // Below the last row, and with notifications off, nothing.
   list.RemoveItem(19);

@@ -2,18 +2,11 @@
 // it as its clip extension allows, and only what was invalidated repaints.
 #include <gtest/gtest.h>
 
-#include "qzfc/Screen.h"
+#include "pixels.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
 namespace {
-
-uint32_t ScreenPixel(int x, int y) {
-  cairo_surface_t* s = Screen::Get().Surface();
-  cairo_surface_flush(s);
-  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s))[x] &
-         0xFFFFFF;
-}
 
 // Fills far more than its rectangle, and counts its paints.
 class GreedyControl : public UiWin {
@@ -37,24 +30,21 @@ TEST_F(PaintTest, ControlsPaintWithinTheirRectangleOrClipExtension) {
   c.SetPos(100, 100, 50, 50);  // screen (100, 180) to (150, 230)
   wnd.AddUiWin(&c);
   robot.Settle();
-  EXPECT_EQ(ScreenPixel(100, 180), 0x0000FFu);
-  EXPECT_EQ(ScreenPixel(149, 229), 0x0000FFu);
-  EXPECT_EQ(ScreenPixel(99, 180), 0xFFFFFFu);
-  EXPECT_EQ(ScreenPixel(150, 229), 0xFFFFFFu);
+  const RECT workArea{0, 80, 480, 800};
+  EXPECT_EQ(ScreenInk(RECT{100, 180, 150, 230}, 0x0000FF, 0), 50 * 50);
+  EXPECT_EQ(ScreenInk(workArea, 0x0000FF, 0), 50 * 50) << "nothing beyond its rectangle";
 
   c.EnableClipExtend(TRUE);
   c.SetClipExtend(5, 3);
   c.Invalidate();
   robot.Settle();
-  EXPECT_EQ(ScreenPixel(95, 177), 0x0000FFu);
-  EXPECT_EQ(ScreenPixel(154, 232), 0x0000FFu);
-  EXPECT_EQ(ScreenPixel(94, 180), 0xFFFFFFu);
-  EXPECT_EQ(ScreenPixel(100, 176), 0xFFFFFFu);
+  EXPECT_EQ(ScreenInk(RECT{95, 177, 155, 233}, 0x0000FF, 0), 60 * 56);
+  EXPECT_EQ(ScreenInk(workArea, 0x0000FF, 0), 60 * 56);
 
   // Hiding it repaints the window's white over it.
   c.SetVisible(FALSE);
   robot.Settle();
-  EXPECT_EQ(ScreenPixel(120, 200), 0xFFFFFFu);
+  EXPECT_EQ(ScreenInk(workArea, 0x0000FF, 0), 0);
   wnd.RemoveUiWin(&c);
 }
 

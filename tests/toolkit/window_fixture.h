@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "qzfc/QzWndEx.h"
@@ -51,6 +53,13 @@ class RecordingWnd : public CQzWndEx {
     for (auto& e : events) n.push_back(e.what);
     return n;
   }
+  // The recorded events named `what`, as (wParam, lParam) pairs.
+  std::vector<std::pair<WPARAM, LPARAM>> Params(const std::string& what) const {
+    std::vector<std::pair<WPARAM, LPARAM>> p;
+    for (auto& e : events)
+      if (e.what == what) p.emplace_back(e.w, e.l);
+    return p;
+  }
   std::vector<Event> events;
   BOOL initResult = TRUE;
   UINT registered = 0;
@@ -87,11 +96,18 @@ class RecordingControl : public UiWin {
   std::wstring typed;
 };
 
+// A rectangle's edges, comparable and printable.
+using Edges = std::array<LONG, 4>;
+inline Edges EdgesOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
 // A fresh device root and a robot whose stalls fail the test.
 class ToolkitTest : public ::testing::Test {
  protected:
   ToolkitTest() {
     robot.SetFailureReporter([](const std::string& what) { ADD_FAILURE() << what; });
+    // The clock runs on across the tests of one process: start a second
+    // after the last test's touches, so that none makes a double tap with them.
+    robot.Advance(1000);
   }
   // Creates a window over the work area, shown.
   void Open(RecordingWnd& wnd) {

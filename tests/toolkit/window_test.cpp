@@ -1,8 +1,9 @@
-// Windows: creation, showing and activation, modal results, the work area
-// and window bitmaps.
+// Windows: the work area, creation, showing and activation, modal results,
+// window bitmaps and the title.
 #include <gtest/gtest.h>
 
-#include "qzfc/Screen.h"
+#include "pixels.h"
+#include "qzfc/UiButton.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
@@ -10,16 +11,18 @@ namespace {
 
 using WindowTest = ToolkitTest;
 
+// The events as "name wParam".
+std::vector<std::string> Trace(const RecordingWnd& wnd) {
+  std::vector<std::string> t;
+  for (auto& e : wnd.events) t.push_back(e.what + " " + std::to_string(e.w));
+  return t;
+}
+
 TEST_F(WindowTest, WorkAreaIsTheScreenBelowTheShellBar) {
-  RECT wa = QzGetWorkArea();
-  EXPECT_EQ(wa.left, 0);
-  EXPECT_EQ(wa.top, 80);
-  EXPECT_EQ(wa.right, 480);
-  EXPECT_EQ(wa.bottom, 800);
+  EXPECT_EQ(EdgesOf(QzGetWorkArea()), (Edges{0, 80, 480, 800}));
   RECT spi{};
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &spi, 0));
-  EXPECT_EQ(spi.top, 80);
-  EXPECT_EQ(spi.bottom, 800);
+  EXPECT_EQ(EdgesOf(spi), (Edges{0, 80, 480, 800}));
   EXPECT_FALSE(SystemParametersInfoW(SPI_GETWORKAREA, 0, nullptr, 0));
   EXPECT_FALSE(SystemParametersInfoW(0x1234, 0, &spi, 0));
 }
@@ -40,21 +43,15 @@ TEST_F(WindowTest, ShowAndHideSendShowWindowAndActivation) {
   a.events.clear();
   b.Show(TRUE);
   b.Show(TRUE);  // already shown: nothing more
-  EXPECT_EQ(b.Names(), (std::vector<std::string>{"show", "activate"}));
-  EXPECT_EQ(b.events[0].w, 1u);
-  EXPECT_EQ(b.events[1].w, 1u);
-  ASSERT_EQ(a.Names(), (std::vector<std::string>{"activate"}));
-  EXPECT_EQ(a.events[0].w, 0u);  // a lost the foreground
+  EXPECT_EQ(Trace(b), (std::vector<std::string>{"show 1", "activate 1"}));
+  EXPECT_EQ(Trace(a), (std::vector<std::string>{"activate 0"}));
   EXPECT_EQ(robot.Foreground(), &b);
 
   a.events.clear();
   b.events.clear();
   b.Show(FALSE);
-  EXPECT_EQ(b.Names(), (std::vector<std::string>{"show", "activate"}));
-  EXPECT_EQ(b.events[0].w, 0u);
-  EXPECT_EQ(b.events[1].w, 0u);
-  ASSERT_EQ(a.Names(), (std::vector<std::string>{"activate"}));
-  EXPECT_EQ(a.events[0].w, 1u);  // a is the foreground window again
+  EXPECT_EQ(Trace(b), (std::vector<std::string>{"show 0", "activate 0"}));
+  EXPECT_EQ(Trace(a), (std::vector<std::string>{"activate 1"}));  // the foreground again
   EXPECT_FALSE(b.IsWindowVisible());
   EXPECT_TRUE(a.IsWindowVisible());
 }
@@ -63,24 +60,20 @@ TEST_F(WindowTest, ParentAndFromHandleFindTheOwner) {
   RecordingWnd host, child;
   Open(host);
   ASSERT_TRUE(child.Create(0, 80, 480, 720, host.GetHwnd(), 7, 0));
-  EXPECT_EQ(child.GetParent(), host.GetHwnd());
-  EXPECT_EQ(CQzWnd::FromHandle(child.GetParent()), &host);
-  EXPECT_EQ(child.GetID(), 7u);
+  ASSERT_EQ(CQzWnd::FromHandle(child.GetParent()), &host);
   // A window sends its host a message synchronously, as the tab windows do.
   host.events.clear();
   EXPECT_EQ(CQzWnd::FromHandle(child.GetParent())->SendMessageW(WM_USER + 1, 5, 0), 0);
-  ASSERT_EQ(host.events.size(), 1u);
-  EXPECT_EQ(host.events[0].l, 5);
+  EXPECT_EQ(host.Params("user"), (std::vector<std::pair<WPARAM, LPARAM>>{{WM_USER + 1, 5}}));
 }
 
-// Ends with 1 when its button control is tapped.
+// Ends with 1 when its button is tapped, with 2 on a tap anywhere else.
 class DialogWnd : public RecordingWnd {
  public:
   BOOL OnInitDialog() override {
     if (!RecordingWnd::OnInitDialog()) return FALSE;
     ok.SetID(2);
     ok.SetPos(0, 600, 480, 120);
-    ok.EnableNotifyMessage(TRUE);
     AddUiWin(&ok);
     return TRUE;
   }
@@ -88,31 +81,24 @@ class DialogWnd : public RecordingWnd {
     if (LOWORD(w) == 2) EndModal(1);
     return RecordingWnd::OnQzCommand(w, l);
   }
-  // Posts its command on release like a button.
-  class Button : public UiWin {
-   public:
-    LRESULT OnLButtonUp(UINT f, int x, int y) override {
-      if (IsLButtonDown() && HitTest(x, y)) PostCommandMessage(GetID(), 0, MAKELPARAM(x, y));
-      return UiWin::OnLButtonUp(f, x, y);
-    }
-  } ok;
   LRESULT OnLButtonUp(UINT f, int x, int y) override {
     CQzWndEx::OnLButtonUp(f, x, y);
-    if (y < 600) EndModal(2);  // a tap anywhere else cancels
+    if (y < 600) EndModal(2);
     return 0;
   }
+  UiButton ok;
 };
 
 TEST_F(WindowTest, DoModalReturnsWhatEndModalGot) {
   RecordingWnd host;
   Open(host);
-  for (auto [x, y, expected] : {std::tuple{240, 750, 1}, std::tuple{240, 300, 2}}) {
+  for (auto [y, expected] : {std::pair{750, 1}, std::pair{300, 2}}) {
     DialogWnd dlg;
     ASSERT_TRUE(dlg.Create(0, 80, 480, 720, host.GetHwnd(), 0, WS_POPUP));
     dlg.SetAnimateType_Show(1);
     dlg.SetAnimateType_Hide(2);
     dlg.SetAnimateEdge(70, 0, 0, 0);
-    robot.WhenModalWaits([&, x = x, y = y] { robot.Tap(x, y); });
+    robot.WhenModalWaits([&, y = y] { robot.Tap(240, y); });
     EXPECT_EQ(dlg.DoModal(TRUE), expected);
     EXPECT_FALSE(dlg.IsWindowVisible());
   }
@@ -132,13 +118,6 @@ class HalfRedWnd : public RecordingWnd {
   }
 };
 
-uint32_t BitmapPixel(HBITMAP bmp, int x, int y) {
-  cairo_surface_t* s = CeGetBitmapSurface(bmp);
-  cairo_surface_flush(s);
-  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s))[x] &
-         0xFFFFFF;
-}
-
 TEST_F(WindowTest, WindowBitmapHoldsTheWindowContent) {
   HalfRedWnd wnd;
   Open(wnd);
@@ -146,8 +125,7 @@ TEST_F(WindowTest, WindowBitmapHoldsTheWindowContent) {
   ASSERT_TRUE(whole);
   BITMAP bm{};
   GetObjectW(whole, sizeof bm, &bm);
-  EXPECT_EQ(bm.bmWidth, 480);
-  EXPECT_EQ(bm.bmHeight, 720);
+  EXPECT_EQ(std::pair(bm.bmWidth, bm.bmHeight), std::pair(480, 720));
   EXPECT_EQ(BitmapPixel(whole, 10, 10), 0xFF0000u);
   EXPECT_EQ(BitmapPixel(whole, 470, 700), 0xFFFFFFu);
   RECT right{240, 100, 480, 200};
@@ -162,6 +140,8 @@ TEST_F(WindowTest, WindowBitmapHoldsTheWindowContent) {
 TEST_F(WindowTest, TitleShowsInTheShellBarOfTheForegroundWindow) {
   RecordingWnd wnd;
   Open(wnd);
+  robot.Settle();
+  ASSERT_FALSE(Screen::Get().NeedsPaint());
   wnd.SetWindowText(L"Recent calls");
   EXPECT_STREQ(wnd.GetWindowText(), L"Recent calls");
   EXPECT_TRUE(Screen::Get().NeedsPaint());  // the bar repaints with the title
