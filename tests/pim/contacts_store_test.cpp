@@ -250,6 +250,40 @@ TEST_F(ContactsStore, FuzzySearchMatchesWithinOneContactOnly) {
   EXPECT_FALSE(db()->GetContactslistFuzzy(L"6666", id, name, detail, type, false));
 }
 
+TEST_F(ContactsStore, FuzzySearchRowsShowWhatTheContactListShows) {
+  Add(L"", L"Alma", {L"+86 138 0013 8000 转 1234", L"139"});  // a long number beyond ASCII first
+  Add(L"", L"Bea");                                            // no number at all
+  CContactInfo record;
+  record.UpdateNameInfo(L"", L"Cleo", L"");
+  record.AddPhoneNumber(0, L"02155556666", 2, 0);
+  record.AddPhoneNumber(0, L"13700001111", 3, 1);  // the primary one is the second
+  ASSERT_GT(db()->AddContact(record), 0);
+  Add(L"", L"Dag", {L"110"});
+
+  // Every contact, with the row the contact list gives it (the search
+  // shows no letter), one qzu::string reused over rows of long and short,
+  // wide and narrow numbers.
+  std::vector<ListRow> rows;
+  ListRow row{};
+  qzu::string name, detail;
+  for (bool first = true; db()->GetContactslistFuzzy(L"", row.id, name, detail, row.type, first); first = false) {
+    row.name = name.view();
+    row.detail = detail.view();
+    rows.push_back(row);
+  }
+  std::vector<ListRow> listed = AllContacts();
+  for (ListRow& shown : listed) shown.letter = 0;
+  EXPECT_EQ(rows, listed);
+
+  // A digit match shows the matching number with its own type.
+  ASSERT_TRUE(db()->GetContactslistFuzzy(L"5555", row.id, name, detail, row.type, true));
+  EXPECT_EQ(name, L"Cleo");
+  EXPECT_EQ(detail, L"02155556666");
+  EXPECT_EQ(row.type, 2);
+  ASSERT_TRUE(db()->GetContactslistFuzzy(L"1234", row.id, name, detail, row.type, true));
+  EXPECT_EQ(detail, L"+86 138 0013 8000 转 1234");
+}
+
 TEST_F(ContactsStore, FuzzySearchStoppedEarlyDoesNotNarrowTheNextOne) {
   Add(L"", L"Sam");
   Add(L"", L"Sandy");

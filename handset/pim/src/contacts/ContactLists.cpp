@@ -154,7 +154,7 @@ bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::s
         const ContactTexts& texts = state.fuzzy.texts();
         id = texts.id(contact);
         Assign(name, texts.name(contact));
-        Assign(detail, texts.number(contact, number));
+        texts.CopyNumber(contact, number, detail);
         type = texts.numberType(contact, number);
         return true;
       });
