@@ -40,10 +40,7 @@ TEST_F(SipTest, ComesUpWithTheFocusAndTakesTheBottom300Pixels) {
   robot.Settle();
   ASSERT_TRUE(Sip::Instance().IsVisible());
   EXPECT_EQ(Sip::Instance().Layout(), SipLayout::Digits);
-  RECT r = Sip::Instance().ScreenRect();
-  EXPECT_EQ(r.top, 500);
-  EXPECT_EQ(r.bottom, 800);
-  EXPECT_EQ(r.right - r.left, 480);
+  EXPECT_EQ(EdgesOf(Sip::Instance().ScreenRect()), (Edges{0, 500, 480, 800}));
   EXPECT_EQ(wnd.changes, (std::vector<Change>{{3, 5, 1}}));
   SaveGalleryShot(robot, "input_sip_digits");
 
