@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "qzfc/QzDateTime.h"
 
@@ -44,13 +45,9 @@ TEST(DateTime, UnixToLocalFollowsTz) {
   TimeZone zone("Asia/Shanghai");
   SYSTEMTIME t{};
   ASSERT_TRUE(UnixTimetoLocalSystemTime(1764987330, &t));  // 2025-12-06 02:15:30 UTC
-  EXPECT_EQ(t.wYear, 2025);
-  EXPECT_EQ(t.wMonth, 12);
-  EXPECT_EQ(t.wDay, 6);
-  EXPECT_EQ(t.wHour, 10);
-  EXPECT_EQ(t.wMinute, 15);
-  EXPECT_EQ(t.wSecond, 30);
-  EXPECT_EQ(t.wDayOfWeek, 6);  // Saturday
+  // Saturday, 10:15:30 in Shanghai.
+  EXPECT_EQ((std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wDayOfWeek}),
+            (std::vector<int>{2025, 12, 6, 10, 15, 30, 6}));
   EXPECT_FALSE(UnixTimetoLocalSystemTime(0, nullptr));
   EXPECT_FALSE(UnixTimetoLocalSystemTime(-20000000000LL, t));  // before 1601
 }

@@ -2,8 +2,6 @@
 // program on a real (virtual X) display through SDL.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 
 #include "DemoWnd.h"
@@ -25,7 +23,7 @@ void ExpectDemoPicture(const Shot& png) {
   ASSERT_EQ(cairo_image_surface_get_width(png.surface), 480);
   ASSERT_EQ(cairo_image_surface_get_height(png.surface), 800);
   uint32_t bar = png.at(5, 5);
-  EXPECT_LT(bar & 0xFF, 0x60);                         // dark
+  EXPECT_LT(bar & 0xFF, 0x60);                           // dark
   EXPECT_GT(Ink(png, RECT{110, 0, 370, 80}, bar), 200);  // the title's letters
   for (int row = 0; row < demo::DemoWnd::kRows; ++row) {
     int top = 80 + row * demo::DemoWnd::kRowHeight;
@@ -58,28 +56,15 @@ TEST_F(DemoTest, TappingRowsAndTheButtonSelectsAndClears) {
   EXPECT_STREQ(Screen::Get().Foreground()->GetWindowText(), L"Toolkit demo");
 }
 
-std::filesystem::path FindInPath(const char* program) {
-  const char* path = std::getenv("PATH");
-  std::string dirs = path ? path : "/usr/bin:/bin";
-  size_t start = 0;
-  while (start <= dirs.size()) {
-    size_t end = dirs.find(':', start);
-    if (end == std::string::npos) end = dirs.size();
-    std::filesystem::path candidate = std::filesystem::path(dirs.substr(start, end - start)) / program;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    start = end + 1;
-  }
-  return {};
-}
-
 TEST(DemoUnderXvfb, ScreenshotThroughSdlShowsTheDemo) {
-  std::filesystem::path xvfb = FindInPath("xvfb-run");
-  if (xvfb.empty()) GTEST_SKIP() << "xvfb-run is not installed";
+  if (vorna::test::RunProgram("/bin/sh", {"-c", "command -v xvfb-run >/dev/null"}) != 0)
+    GTEST_SKIP() << "xvfb-run is not installed";
   vorna::test::TempDeviceRoot root;
   auto shot = root.path() / "sdl.png";
   setenv("SDL_VIDEODRIVER", "x11", 1);
-  int rc = vorna::test::RunProgram(xvfb, {"-a", (vorna::test::BuiltProgramsDir() / "qzfc_demo").string(),
-                                          "--screenshot", shot.string(), "--quit-after", "300"});
+  int rc = vorna::test::RunProgram(
+      "/usr/bin/env", {"xvfb-run", "-a", (vorna::test::BuiltProgramsDir() / "qzfc_demo").string(), "--screenshot",
+                       shot.string(), "--quit-after", "300"});
   ASSERT_EQ(rc, 0) << "qzfc_demo under xvfb-run failed (2: SDL could not open a window)";
   ExpectDemoPicture(Shot(shot));
 }

@@ -43,7 +43,7 @@ class DialogTest : public ToolkitTest {
   UiList backdrop;
 };
 
-TEST_F(DialogTest, MenuReturnsTheChosenCommandOrZeroOnCancel) {
+TEST_F(DialogTest, MenuReturnsTheChosenCommandOrZeroOnCancelOrASlideOff) {
   QzPopupMenu menu;
   EXPECT_TRUE(menu.AppendMenuItem(100, L"添加为新联系人", 0));
   EXPECT_TRUE(menu.AppendMenuItem(2, L"添加到现有联系人", 0));
@@ -60,17 +60,14 @@ TEST_F(DialogTest, MenuReturnsTheChosenCommandOrZeroOnCancel) {
   // The menu is gone afterwards and the owner is in front again.
   EXPECT_EQ(robot.Foreground(), &wnd);
   EXPECT_EQ(robot.PendingModalSteps(), 0u);
-}
 
-TEST_F(DialogTest, AFingerThatSlidesOffAnEntryChoosesNothing) {
-  QzPopupMenu menu;
-  menu.AppendMenuItem(512, L"邮件", 0);
-  robot.WhenModalWaits([this] {
-    // The single entry sits right above the cancel entry at the bottom.
-    robot.Drag(240, 800 - 80 - 12 - 40, 240, 300);
-  });
+  // A finger that slides off an entry chooses nothing.
+  QzPopupMenu one;
+  one.AppendMenuItem(512, L"邮件", 0);
+  // The single entry sits right above the cancel entry at the bottom.
+  robot.WhenModalWaits([this] { robot.Drag(240, 800 - 80 - 12 - 40, 240, 300); });
   TapWhenWaiting(QzPopupMenu::kFirstItemId + 1);
-  EXPECT_EQ(menu.QzTrackPopupMenu(wnd.GetHwnd(), 1, nullptr, 0), 0u);
+  EXPECT_EQ(one.QzTrackPopupMenu(wnd.GetHwnd(), 1, nullptr, 0), 0u);
 }
 
 TEST_F(DialogTest, LongMenusKeepTheCancelEntryOnScreen) {

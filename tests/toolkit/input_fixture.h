@@ -1,10 +1,11 @@
-// A window that records the edit notifications, and the gallery shot helper
-// of the input tests (gallery.h).
+// A window that records the edit notifications, a fixture with two fields in
+// it, and the gallery shot helper of the input tests (gallery.h).
 #pragma once
 
 #include <vector>
 
 #include "gallery.h"
+#include "qzfc/UiSingleLineEdit.h"
 #include "window_fixture.h"
 
 namespace qzfc::test {
@@ -30,6 +31,21 @@ class EditWnd : public RecordingWnd {
 
  private:
   UINT message_;
+};
+
+// Single-line fields 2 and 3, one above the other, in an EditWnd.
+class TwoFieldsTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    Open(wnd);
+    for (int i = 0; i < 2; ++i) {
+      fields[i].SetID(2 + i);
+      fields[i].SetPos(12, 15 + i * 80, 456, 64);
+      wnd.AddUiWin(&fields[i]);
+    }
+  }
+  EditWnd wnd;
+  UiSingleLineEdit fields[2];
 };
 
 }  // namespace qzfc::test

@@ -13,24 +13,15 @@
 namespace qzfc::test {
 namespace {
 
-class SipTest : public ToolkitTest {
+class SipTest : public TwoFieldsTest {
  protected:
-  void SetUp() override {
-    Open(wnd);
-    field.SetID(3);
-    field.SetPos(12, 15, 456, 64);
-    wnd.AddUiWin(&field);
-    other.SetID(4);
-    other.SetPos(12, 95, 456, 64);
-    wnd.AddUiWin(&other);
-  }
   void TapKey(const std::wstring& label) {
     RECT r = Sip::Instance().KeyRect(label);
     ASSERT_LT(r.left, r.right) << "no key";
     robot.Tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
-  EditWnd wnd;
-  UiSingleLineEdit field, other;
+  UiSingleLineEdit& field = fields[0];
+  UiSingleLineEdit& other = fields[1];
 };
 
 TEST_F(SipTest, ComesUpWithTheFocusAndTakesTheBottom300Pixels) {
@@ -40,11 +31,8 @@ TEST_F(SipTest, ComesUpWithTheFocusAndTakesTheBottom300Pixels) {
   robot.Settle();
   ASSERT_TRUE(Sip::Instance().IsVisible());
   EXPECT_EQ(Sip::Instance().Layout(), SipLayout::Digits);
-  RECT r = Sip::Instance().ScreenRect();
-  EXPECT_EQ(r.top, 500);
-  EXPECT_EQ(r.bottom, 800);
-  EXPECT_EQ(r.right - r.left, 480);
-  EXPECT_EQ(wnd.changes, (std::vector<Change>{{3, 5, 1}}));
+  EXPECT_EQ(EdgesOf(Sip::Instance().ScreenRect()), (Edges{0, 500, 480, 800}));
+  EXPECT_EQ(wnd.changes, (std::vector<Change>{{2, 5, 1}}));
   SaveGalleryShot(robot, "input_sip_digits");
 
   TapKey(L"1");
@@ -65,7 +53,7 @@ TEST_F(SipTest, ComesUpWithTheFocusAndTakesTheBottom300Pixels) {
   field.SetFocus(FALSE);
   field.SetFocus(TRUE);
   robot.Settle();
-  EXPECT_EQ(std::count(wnd.changes.begin(), wnd.changes.end(), Change{3, 5, 1}), 3);
+  EXPECT_EQ(std::count(wnd.changes.begin(), wnd.changes.end(), Change{2, 5, 1}), 3);
 }
 
 TEST_F(SipTest, LayoutsFollowTheMode) {

@@ -207,14 +207,12 @@ TEST_F(InputTest, ModalWindowOpenedDuringAPressGetsTheRelease) {
   RecordingControl inPopup;
   inPopup.SetPos(0, 0, 480, 720);
   popup.AddUiWin(&inPopup);
-  a.EnablePressedHoldSupport(TRUE, 500);
   int result = -1;
   robot.WhenModalWaits([&] {
     robot.Release(100, 130);
     popup.EndModal(3);
   });
   // The long press opens the popup, as a details list's hold opens the copy bubble.
-  a.log.clear();
   struct Opener : RecordingControl {
     CQzWnd* popup;
     int* result;

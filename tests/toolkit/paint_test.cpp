@@ -21,11 +21,13 @@ class GreedyControl : public UiWin {
   int paints = 0;
 };
 
-using PaintTest = ToolkitTest;
+class PaintTest : public ToolkitTest {
+ protected:
+  void SetUp() override { Open(wnd); }
+  RecordingWnd wnd;
+};
 
 TEST_F(PaintTest, ControlsPaintWithinTheirRectangleOrClipExtension) {
-  RecordingWnd wnd;
-  Open(wnd);
   GreedyControl c;
   c.SetPos(100, 100, 50, 50);  // screen (100, 180) to (150, 230)
   wnd.AddUiWin(&c);
@@ -49,8 +51,6 @@ TEST_F(PaintTest, ControlsPaintWithinTheirRectangleOrClipExtension) {
 }
 
 TEST_F(PaintTest, OnlyControlsMeetingTheInvalidatedAreaRepaint) {
-  RecordingWnd wnd;
-  Open(wnd);
   GreedyControl top, bottom;
   top.SetPos(0, 0, 480, 82);
   bottom.SetPos(0, 600, 480, 82);
@@ -68,15 +68,13 @@ TEST_F(PaintTest, OnlyControlsMeetingTheInvalidatedAreaRepaint) {
 }
 
 TEST_F(PaintTest, ModalPopupCoversItsOwnerAndUncoversItWhenDone) {
-  RecordingWnd owner;
-  Open(owner);
   GreedyControl band;
   band.SetPos(0, 0, 480, 50);
-  owner.AddUiWin(&band);
+  wnd.AddUiWin(&band);
   robot.Settle();
   ASSERT_EQ(ScreenPixel(10, 90), 0x0000FFu);
   RecordingWnd popup;
-  ASSERT_TRUE(popup.Create(0, 80, 480, 720, owner.GetHwnd(), 0, WS_POPUP));
+  ASSERT_TRUE(popup.Create(0, 80, 480, 720, wnd.GetHwnd(), 0, WS_POPUP));
   uint32_t during = 0;
   robot.WhenModalWaits([&] {
     robot.Settle();
@@ -87,7 +85,7 @@ TEST_F(PaintTest, ModalPopupCoversItsOwnerAndUncoversItWhenDone) {
   EXPECT_EQ(during, 0xFFFFFFu);  // the popup's white over the band
   robot.Settle();
   EXPECT_EQ(ScreenPixel(10, 90), 0x0000FFu);
-  owner.RemoveUiWin(&band);
+  wnd.RemoveUiWin(&band);
 }
 
 }  // namespace

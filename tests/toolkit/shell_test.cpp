@@ -31,12 +31,6 @@ class SubscribingWnd : public RecordingWnd {
   std::vector<uint32_t> events_;
 };
 
-int Count(const RecordingWnd& w, const char* what) {
-  int n = 0;
-  for (auto& e : w.events) n += e.what == what;
-  return n;
-}
-
 TEST_F(ShellTest, TaskbarTapsAndTheMKeyReachTheirSubscribers) {
   SubscribingWnd both({2, 1}), mkeyOnly({1}), none({});
   both.registered = mkeyOnly.registered = none.registered = RegisterWindowMessageW(L"ShellNotifyMsg/ClickTaskbar");
@@ -44,16 +38,16 @@ TEST_F(ShellTest, TaskbarTapsAndTheMKeyReachTheirSubscribers) {
   Open(mkeyOnly);
   Open(none);
   robot.TapShellBar();
-  EXPECT_EQ(Count(both, "registered"), 1);
-  EXPECT_EQ(Count(mkeyOnly, "registered"), 0);
-  EXPECT_EQ(Count(none, "registered"), 0);
+  EXPECT_EQ(both.Params("registered").size(), 1u);
+  EXPECT_EQ(mkeyOnly.Params("registered").size(), 0u);
+  EXPECT_EQ(none.Params("registered").size(), 0u);
 
   both.registered = mkeyOnly.registered = none.registered = RegisterWindowMessageW(L"ShellNotifyMsg/ClickMKey");
   robot.PressMKey();
   robot.PressMKey();
-  EXPECT_EQ(Count(both, "registered"), 3);
-  EXPECT_EQ(Count(mkeyOnly, "registered"), 2);
-  EXPECT_EQ(Count(none, "registered"), 0);
+  EXPECT_EQ(both.Params("registered").size(), 3u);
+  EXPECT_EQ(mkeyOnly.Params("registered").size(), 2u);
+  EXPECT_EQ(none.Params("registered").size(), 0u);
 }
 
 TEST_F(ShellTest, ManyWindowsSubscribingNeverFillTheQueue) {
@@ -64,7 +58,7 @@ TEST_F(ShellTest, ManyWindowsSubscribingNeverFillTheQueue) {
   }
   windows.back()->registered = RegisterWindowMessageW(L"ShellNotifyMsg/ClickMKey");
   robot.PressMKey();
-  EXPECT_EQ(Count(*windows.back(), "registered"), 1);
+  EXPECT_EQ(windows.back()->Params("registered").size(), 1u);
 }
 
 TEST_F(ShellTest, APressOnTheBarDoesNotReachWindows) {

@@ -16,10 +16,8 @@ struct Rgb {
   int r, g, b;
 };
 
-
-namespace detail {
-
-inline GdkPixbuf* MakePixbuf(int width, int height, Rgb left, Rgb right) {
+// A picture of a `left` and a `right` half, encoded as `type` ("png", "jpeg").
+inline std::vector<unsigned char> Encode(const char* type, int width, int height, Rgb left, Rgb right) {
   GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
   guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
   int stride = gdk_pixbuf_get_rowstride(pixbuf);
@@ -32,10 +30,6 @@ inline GdkPixbuf* MakePixbuf(int width, int height, Rgb left, Rgb right) {
       p[2] = static_cast<guchar>(c.b);
     }
   }
-  return pixbuf;
-}
-
-inline std::vector<unsigned char> Save(GdkPixbuf* pixbuf, const char* type) {
   gchar* buffer = nullptr;
   gsize size = 0;
   GError* error = nullptr;
@@ -47,14 +41,12 @@ inline std::vector<unsigned char> Save(GdkPixbuf* pixbuf, const char* type) {
   return bytes;
 }
 
-}  // namespace detail
-
 inline std::vector<unsigned char> MakePng(int width, int height, Rgb left, Rgb right) {
-  return detail::Save(detail::MakePixbuf(width, height, left, right), "png");
+  return Encode("png", width, height, left, right);
 }
 
 inline std::vector<unsigned char> MakeJpeg(int width, int height, Rgb left, Rgb right) {
-  return detail::Save(detail::MakePixbuf(width, height, left, right), "jpeg");
+  return Encode("jpeg", width, height, left, right);
 }
 
 inline std::string MakeSvg(int width, int height, const char* left, const char* right) {
