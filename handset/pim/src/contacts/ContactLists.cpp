@@ -151,11 +151,7 @@ bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::s
         size_t contact = 0;
         int number = -1;
         if (!state.fuzzy.Next(contact, number)) return false;
-        const ContactTexts& texts = state.fuzzy.texts();
-        id = texts.id(contact);
-        Assign(name, texts.name(contact));
-        texts.CopyNumber(contact, number, detail);
-        type = texts.numberType(contact, number);
+        state.fuzzy.texts().CopyRow(contact, number, id, name, detail, type);
         return true;
       });
 }

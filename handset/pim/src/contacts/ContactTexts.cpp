@@ -21,14 +21,19 @@ ContactTexts::ContactTexts(const ContactSnapshot::Contacts& contacts) {
   }
 }
 
-void ContactTexts::CopyNumber(size_t contact, int number, qzu::string& out) const {
-  const NumberText& text = Number(contact, number);
+void ContactTexts::CopyRow(size_t contact, int number, int& id, qzu::string& name, qzu::string& detail,
+                           int& type) const {
+  const Row& row = rows_[contact];
+  id = row.id;
+  name.assign(wide_.data() + row.name.at, row.name.length);
+  const NumberText& text = numbers_[number < 0 ? row.primary : row.numbers + static_cast<size_t>(number)];
+  type = text.type;
   if (!text.narrow) {
-    out.assign(wide_.data() + text.text.at, text.text.length);
+    detail.assign(wide_.data() + text.text.at, text.text.length);
     return;
   }
-  out.resize(text.text.length);
-  std::copy_n(narrow_.data() + text.text.at, text.text.length, out.data());
+  detail.resize(text.text.length);
+  std::copy_n(narrow_.data() + text.text.at, text.text.length, detail.data());
 }
 
 ContactTexts::Span ContactTexts::AppendWide(const std::wstring& text) {

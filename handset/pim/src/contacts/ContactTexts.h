@@ -19,14 +19,9 @@ class ContactTexts {
   explicit ContactTexts(const ContactSnapshot::Contacts& contacts);
 
   size_t size() const { return rows_.size(); }
-  int id(size_t contact) const { return rows_[contact].id; }
-  std::wstring_view name(size_t contact) const {
-    const Span& name = rows_[contact].name;
-    return std::wstring_view(wide_).substr(name.at, name.length);
-  }
-  // Number `number` of the contact, or its primary one for -1.
-  void CopyNumber(size_t contact, int number, qzu::string& out) const;
-  int numberType(size_t contact, int number) const { return Number(contact, number).type; }
+  // The row of a contact: its identifier, name, and number `number` of its
+  // numbers (-1: the primary one) with that number's type.
+  void CopyRow(size_t contact, int number, int& id, qzu::string& name, qzu::string& detail, int& type) const;
 
  private:
   struct Span {
@@ -47,10 +42,6 @@ class ContactTexts {
     uint32_t primary;  // which entry of numbers_ is the primary number
   };
 
-  const NumberText& Number(size_t contact, int number) const {
-    const Row& row = rows_[contact];
-    return numbers_[number < 0 ? row.primary : row.numbers + static_cast<size_t>(number)];
-  }
   Span AppendWide(const std::wstring& text);
   NumberText AppendNumber(const std::wstring& text, int type);
 
