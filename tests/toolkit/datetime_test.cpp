@@ -50,6 +50,12 @@ TEST(DateTime, UnixToLocalFollowsTz) {
             (std::vector<int>{2025, 12, 6, 10, 15, 30, 6}));
   EXPECT_FALSE(UnixTimetoLocalSystemTime(0, nullptr));
   EXPECT_FALSE(UnixTimetoLocalSystemTime(-20000000000LL, t));  // before 1601
+
+  // The UTC form ignores the zone.
+  ASSERT_TRUE(UnixTimetoSystemTime(1764987330, t));
+  EXPECT_EQ((std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wDayOfWeek}),
+            (std::vector<int>{2025, 12, 6, 2, 15, 30, 6}));
+  EXPECT_FALSE(UnixTimetoSystemTime(-20000000000LL, t));
 }
 
 TEST(DateTime, SystemTimeToUnixIsUtcAndLocalUsesTheZone) {

@@ -1,11 +1,11 @@
 // `vornactl add-call NUMBER --type TYPE [--seconds N | --rings N] [--at TIME]`:
 // records a finished call in the call log.
 #include <cstdio>
-#include <ctime>
 #include <string_view>
 
 #include "cmd_call_time.h"
 #include "cmd_common.h"
+#include "ce/time.h"
 #include "contactdata/CallRecording.h"
 
 namespace {
@@ -21,19 +21,6 @@ int CallType(std::string_view name) {
   return 0;
 }
 
-SYSTEMTIME Now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  SYSTEMTIME t{};
-  t.wYear = static_cast<WORD>(utc.tm_year + 1900);
-  t.wMonth = static_cast<WORD>(utc.tm_mon + 1);
-  t.wDay = static_cast<WORD>(utc.tm_mday);
-  t.wHour = static_cast<WORD>(utc.tm_hour);
-  t.wMinute = static_cast<WORD>(utc.tm_min);
-  t.wSecond = static_cast<WORD>(utc.tm_sec);
-  return t;
-}
 
 int RunAddCall(const Invocation& inv) {
   ParsedArgs args;
@@ -53,7 +40,8 @@ int RunAddCall(const Invocation& inv) {
   long long value = 0;
   if (const std::string* text = args.Value(talked ? "--seconds" : "--rings"))
     if (!ParseNumber(*text, 0, INT32_MAX, value)) return UsageError("the length must be a whole number from 0");
-  SYSTEMTIME time = Now();
+  SYSTEMTIME time{};
+  GetSystemTime(&time);
   if (const std::string* at = args.Value("--at"))
     if (!ParseCallTime(*at, time)) return UsageError("--at takes Unix seconds or YYYY-MM-DD HH:MM[:SS] (UTC)");
   if (!OpenStore()) return kExitUsage;

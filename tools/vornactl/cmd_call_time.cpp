@@ -32,28 +32,7 @@ bool FromUnixSeconds(std::string_view text, SYSTEMTIME& time) {
   if (text.size() > 10) return false;
   long long seconds = 0;
   std::from_chars(text.data(), text.data() + text.size(), seconds);
-  if (seconds > INT32_MAX) return false;
-  // Unix seconds to UTC fields, by days since 1970-01-01.
-  long long days = seconds / 86400;
-  const long long rest = seconds % 86400;
-  SYSTEMTIME t{};
-  t.wHour = static_cast<WORD>(rest / 3600);
-  t.wMinute = static_cast<WORD>(rest / 60 % 60);
-  t.wSecond = static_cast<WORD>(rest % 60);
-  int year = 1970;
-  for (;;) {
-    const int length = (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 366 : 365;
-    if (days < length) break;
-    days -= length;
-    ++year;
-  }
-  int month = 1;
-  while (days >= MaxDaysInMonth(month, year)) days -= MaxDaysInMonth(month++, year);
-  t.wYear = static_cast<WORD>(year);
-  t.wMonth = static_cast<WORD>(month);
-  t.wDay = static_cast<WORD>(days + 1);
-  time = t;
-  return true;
+  return seconds <= INT32_MAX && UnixTimetoSystemTime(seconds, time);
 }
 
 }  // namespace

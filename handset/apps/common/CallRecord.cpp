@@ -5,6 +5,7 @@
 #include "contactdata/CallRecording.h"
 #include "contactdata/GroupNames.h"
 #include "contactdata/NumberMatching.h"
+#include "qzfc/QzDateTime.h"
 #include "qzpam/CContactsDbIf.h"
 
 namespace telhub {
@@ -33,17 +34,8 @@ std::wstring GroupName(int groupId) {
 
 bool RecordOutgoingCall(const std::wstring& number, std::time_t start, int seconds) {
   // The call log takes system time (UTC).
-  std::tm utc{};
-  gmtime_r(&start, &utc);
   SYSTEMTIME time{};
-  time.wYear = static_cast<WORD>(utc.tm_year + 1900);
-  time.wMonth = static_cast<WORD>(utc.tm_mon + 1);
-  time.wDayOfWeek = static_cast<WORD>(utc.tm_wday);
-  time.wDay = static_cast<WORD>(utc.tm_mday);
-  time.wHour = static_cast<WORD>(utc.tm_hour);
-  time.wMinute = static_cast<WORD>(utc.tm_min);
-  time.wSecond = static_cast<WORD>(utc.tm_sec);
-  return AddCallHistory(number.c_str(), time, seconds, 1);
+  return UnixTimetoSystemTime(start, time) && AddCallHistory(number.c_str(), time, seconds, 1);
 }
 
 }  // namespace telhub

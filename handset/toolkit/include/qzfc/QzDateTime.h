@@ -33,6 +33,9 @@ BOOL UnixTimetoLocalSystemTime(LONGLONG unixSeconds, SYSTEMTIME* out);
 inline BOOL UnixTimetoLocalSystemTime(LONGLONG unixSeconds, SYSTEMTIME& out) {
   return UnixTimetoLocalSystemTime(unixSeconds, &out);
 }
+// The same in UTC, as GetSystemTime gives it.
+BOOL UnixTimetoSystemTime(LONGLONG unixSeconds, SYSTEMTIME* out);
+inline BOOL UnixTimetoSystemTime(LONGLONG unixSeconds, SYSTEMTIME& out) { return UnixTimetoSystemTime(unixSeconds, &out); }
 
 // A UTC SYSTEMTIME (GetSystemTime) to Unix seconds. The weekday is ignored;
 // an impossible time or a null pointer gives 0.

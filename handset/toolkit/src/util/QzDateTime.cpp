@@ -44,15 +44,18 @@ bool IsValidSystemTime(const SYSTEMTIME& t) {
   return IsValidDate(t) && t.wHour < 24 && t.wMinute < 60 && t.wSecond < 60 && t.wMilliseconds < 1000;
 }
 
-BOOL UnixTimetoLocalSystemTime(LONGLONG unixSeconds, SYSTEMTIME* out) {
+namespace {
+
+// Unix seconds to calendar fields through localtime_r or gmtime_r.
+BOOL UnixTimeToFields(LONGLONG unixSeconds, SYSTEMTIME* out, std::tm* (*split)(const std::time_t*, std::tm*)) {
   if (!out) return FALSE;
-  // Keeps the year arithmetic of localtime_r far from overflow; the real
+  // Keeps the year arithmetic of the C library far from overflow; the real
   // limits are checked on its result.
   constexpr LONGLONG kLimit = 1000000000000LL;
   if (unixSeconds < -kLimit || unixSeconds > kLimit) return FALSE;
   std::time_t seconds = static_cast<std::time_t>(unixSeconds);
   std::tm tm{};
-  if (!localtime_r(&seconds, &tm)) return FALSE;
+  if (!split(&seconds, &tm)) return FALSE;
   int year = tm.tm_year + 1900;
   if (year < kMinYear || year > kMaxYear) return FALSE;
   out->wYear = static_cast<WORD>(year);
@@ -66,6 +69,14 @@ BOOL UnixTimetoLocalSystemTime(LONGLONG unixSeconds, SYSTEMTIME* out) {
   out->wMilliseconds = 0;
   return TRUE;
 }
+
+}  // namespace
+
+BOOL UnixTimetoLocalSystemTime(LONGLONG unixSeconds, SYSTEMTIME* out) {
+  return UnixTimeToFields(unixSeconds, out, localtime_r);
+}
+
+BOOL UnixTimetoSystemTime(LONGLONG unixSeconds, SYSTEMTIME* out) { return UnixTimeToFields(unixSeconds, out, gmtime_r); }
 
 LONGLONG SystemTimetoUnixTime(const SYSTEMTIME* time) {
   if (!time || !IsValidSystemTime(*time)) return 0;
