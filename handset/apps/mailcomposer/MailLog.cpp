@@ -7,37 +7,15 @@
 #include <string_view>
 
 #include "ce/device.h"
+#include "ce/text_fields.h"
 #include "ce/utf8.h"
 
 namespace mailcomposer {
 namespace {
 
-std::string Escape(const std::wstring& text) {
-  std::string out;
-  for (char c : ce::ToUtf8(text)) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
+std::string Escape(const std::wstring& text) { return ce::EscapeField(ce::ToUtf8(text)); }
 
-std::wstring Unescape(std::string_view text) {
-  std::string out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\' || i + 1 == text.size()) {
-      out += text[i];
-      continue;
-    }
-    char next = text[++i];
-    out += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-  }
-  return ce::FromUtf8(out);
-}
+std::wstring Unescape(std::string_view text) { return ce::FromUtf8(ce::UnescapeField(text)); }
 
 ShownMail ParseLine(std::string_view line) {
   ShownMail mail;

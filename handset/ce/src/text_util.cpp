@@ -1,6 +1,6 @@
 #include "text_util.h"
 
-namespace ce::internal {
+namespace ce {
 
 std::string EscapeField(std::string_view field) {
   std::string out;
@@ -31,4 +31,4 @@ std::string UnescapeField(std::string_view field) {
   return out;
 }
 
-}  // namespace ce::internal
+}  // namespace ce
