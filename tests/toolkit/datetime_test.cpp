@@ -17,7 +17,7 @@ SYSTEMTIME Time(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
   return SYSTEMTIME{w(y), w(mo), 0, w(d), w(h), w(mi), w(s), 0};
 }
 
-TEST(DateTime, UnixToLocalFollowsTz) {
+TEST(DateTime, ConversionsBothWaysAreUtcOrFollowTheZone) {
   ZoneScope zone("Asia/Shanghai");
   SYSTEMTIME t{};
   ASSERT_TRUE(UnixTimetoLocalSystemTime(1764987330, &t));  // 2025-12-06 02:15:30 UTC
@@ -32,10 +32,7 @@ TEST(DateTime, UnixToLocalFollowsTz) {
   EXPECT_EQ((std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wDayOfWeek}),
             (std::vector<int>{2025, 12, 6, 2, 15, 30, 6}));
   EXPECT_FALSE(UnixTimetoSystemTime(-20000000000LL, t));
-}
 
-TEST(DateTime, SystemTimeToUnixIsUtcAndLocalUsesTheZone) {
-  ZoneScope zone("Asia/Shanghai");
   EXPECT_EQ(SystemTimetoUnixTime(Time(2025, 12, 6, 2, 15, 30)), 1764987330);
   EXPECT_EQ(LocalSystemTimetoUnixTime(Time(2025, 12, 6, 10, 15, 30)), 1764987330);
   EXPECT_EQ(SystemTimetoUnixTime(Time(2038, 1, 19, 3, 14, 8)), 2147483648LL);  // past 32 bits
@@ -65,14 +62,12 @@ TEST(DateTime, LocalRoundTripAcrossDaylightSaving) {
   }
 }
 
-TEST(DateTime, MaxDaysInMonth) {
+TEST(DateTime, MaxDaysInMonthAndTextFormats) {
   // (month, year, days): leap years by the four, hundred and four hundred rules.
   for (auto [month, year, days] : {std::tuple{1, 2025, 31}, {4, 2025, 30}, {2, 2023, 28}, {2, 2024, 29}, {2, 1900, 28},
                                    {2, 2000, 29}, {0, 2025, 0}, {13, 2025, 0}})
     EXPECT_EQ(MaxDaysInMonth(month, year), days) << month << "/" << year;
-}
 
-TEST(DateTime, TextFormats) {
   SYSTEMTIME now = Time(2025, 12, 6, 18, 0);
   auto text = [&](SYSTEMTIME t, DWORD format) { return std::wstring(GetDateTimeStringAt(t, format, now)); };
   // Birthdays come from stored text; what does not make a date shows nothing.

@@ -2,7 +2,7 @@
 // they wait.
 #include <gtest/gtest.h>
 
-#include "input_fixture.h"
+#include "window_fixture.h"
 #include "pixels.h"
 #include "qzfc/QzDateTime.h"
 #include "qzfc/QzMessageBox.h"
@@ -14,11 +14,11 @@
 namespace qzfc::test {
 namespace {
 
-class DialogTest : public ToolkitTest {
+class DialogTest : public ControlsTest {
  protected:
   // The window behind the dialogs shows a list, as the windows that open them do.
   void SetUp() override {
-    Open(wnd);
+    ControlsTest::SetUp();
     for (const wchar_t* name : {L"张三", L"李四", L"王芳", L"Ann Lee", L"Li Lei", L"赵六", L"孙七", L"周八"})
       backdrop.AddItem(name);
     backdrop.SetPos(0, 0, 480, 720);
@@ -41,7 +41,6 @@ class DialogTest : public ToolkitTest {
       robot.Tap(at.left + (r.left + r.right) / 2, at.top + (r.top + r.bottom) / 2);
     });
   }
-  RecordingWnd wnd;
   UiList backdrop;
 };
 

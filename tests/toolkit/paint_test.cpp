@@ -4,7 +4,7 @@
 // screen or frame by frame on the clock when a test watches.
 #include <gtest/gtest.h>
 
-#include "controls_fixture.h"
+#include "window_fixture.h"
 #include "qzfc/AnimateHelper.h"
 #include "qzfc/Clock.h"
 #include "qzfc/MemoryDC.h"

@@ -40,15 +40,6 @@ TEST_F(WindowTest, WorkAreaIsTheScreenBelowTheShellBarWhoseTouchesReachNoWindow)
   EXPECT_EQ(c.log.size(), 2u);
 }
 
-TEST_F(WindowTest, FailedInitDialogLeavesNoWindow) {
-  RecordingWnd wnd;
-  wnd.initResult = FALSE;
-  EXPECT_FALSE(wnd.Create(0, 80, 480, 720, nullptr, 0, WS_POPUP));
-  EXPECT_EQ(wnd.GetHwnd(), nullptr);
-  EXPECT_EQ(wnd.DoModal(), 0);  // returns at once instead of waiting forever
-  EXPECT_FALSE(wnd.IsWindowVisible());
-}
-
 TEST_F(WindowTest, ShowAndHideSendShowWindowAndActivation) {
   RecordingWnd a, b;
   Open(a);
@@ -102,7 +93,7 @@ class DialogWnd : public RecordingWnd {
   UiButton ok;
 };
 
-TEST_F(WindowTest, DoModalReturnsWhatEndModalGot) {
+TEST_F(WindowTest, DoModalReturnsWhatEndModalGotAndNothingWithoutAWindow) {
   RecordingWnd host;
   Open(host);
   for (auto [y, expected] : {std::pair{750, 1}, std::pair{300, 2}}) {
@@ -117,6 +108,14 @@ TEST_F(WindowTest, DoModalReturnsWhatEndModalGot) {
   }
   EXPECT_EQ(robot.PendingModalSteps(), 0u);
   EXPECT_EQ(robot.Foreground(), &host);
+
+  // A failed OnInitDialog leaves no window, and DoModal returns at once.
+  RecordingWnd wnd;
+  wnd.initResult = FALSE;
+  EXPECT_FALSE(wnd.Create(0, 80, 480, 720, nullptr, 0, WS_POPUP));
+  EXPECT_EQ(wnd.GetHwnd(), nullptr);
+  EXPECT_EQ(wnd.DoModal(), 0);  // returns at once instead of waiting forever
+  EXPECT_FALSE(wnd.IsWindowVisible());
 }
 
 // Paints its left half red, the rest white.
