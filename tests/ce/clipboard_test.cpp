@@ -2,23 +2,16 @@
 
 #include <algorithm>
 #include <cwchar>
-#include <fstream>
-#include <sstream>
 
 #include "peer_process.h"
 #include "temp_root.h"
+#include "test_helpers.h"
 #include "windows.h"
 
 namespace {
 
+using vorna::test::ReadWhole;
 using vorna::test::RunCorePeer;
-
-std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 // The copy sequence of the library's copy bubble: open, empty, a moveable
 // LocalAlloc block written through directly, set, close.
@@ -62,7 +55,7 @@ TEST(ClipboardTest, CopiedTextIsPublishedForOtherProcesses) {
   vorna::test::TempDeviceRoot root;
   EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
   ASSERT_TRUE(Copy(L"13800138000 张三"));
-  EXPECT_EQ(ReadText(root.path() / "clipboard.txt"), "13800138000 张三");
+  EXPECT_EQ(ReadWhole(root.path() / "clipboard.txt"), "13800138000 张三");
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
   EXPECT_EQ(RunCorePeer({"clip-check", "13800138000 张三"}), 0);
 
@@ -105,7 +98,7 @@ TEST(ClipboardTest, UnterminatedTextEndsWithItsBlock) {
   static_cast<wchar_t*>(block)[1] = L'k';
   EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), block);
   EXPECT_TRUE(CloseClipboard());
-  EXPECT_EQ(ReadText(root.path() / "clipboard.txt"), "ok");
+  EXPECT_EQ(ReadWhole(root.path() / "clipboard.txt"), "ok");
 }
 
 TEST(ClipboardTest, BusyWhileAnotherProcessHasItOpen) {
@@ -116,7 +109,7 @@ TEST(ClipboardTest, BusyWhileAnotherProcessHasItOpen) {
   EXPECT_FALSE(Copy(L"lost"));
   EXPECT_EQ(peer.Wait(), 0);
   EXPECT_TRUE(Copy(L"now"));
-  EXPECT_EQ(ReadText(root.path() / "clipboard.txt"), "now");
+  EXPECT_EQ(ReadWhole(root.path() / "clipboard.txt"), "now");
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST(CodePage, RoundTripsEachCodePage) {
   EXPECT_EQ(ToWide(1252, "Caf\xE9 \x80"), L"Café €");
 }
 
-TEST(CodePage, MinusOneLengthCountsAndWritesTheTerminator) {
+TEST(CodePage, MinusOneLengthCountsTheTerminatorAndShortBuffersFail) {
   EXPECT_EQ(WideCharToMultiByte(936, 0, L"张", -1, nullptr, 0, nullptr, nullptr), 3);
   char bytes[8] = {'x', 'x', 'x', 'x'};
   EXPECT_EQ(WideCharToMultiByte(936, 0, L"张", -1, bytes, sizeof bytes, nullptr, nullptr), 3);
@@ -44,15 +44,14 @@ TEST(CodePage, MinusOneLengthCountsAndWritesTheTerminator) {
   wchar_t wide[4] = {L'x', L'x', L'x', L'x'};
   EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "ab", -1, wide, 4), 3);
   EXPECT_EQ(std::wstring(wide), L"ab");
-}
 
-TEST(CodePage, ShortBufferFailsAndWritesNothing) {
-  char bytes[3] = {'x', 'x', 'x'};
+  // A short buffer fails and is left as it was.
+  char few[3] = {'x', 'x', 'x'};
   SetLastError(0);
-  EXPECT_EQ(WideCharToMultiByte(936, 0, L"张三", 2, bytes, 3, nullptr, nullptr), 0);
+  EXPECT_EQ(WideCharToMultiByte(936, 0, L"张三", 2, few, 3, nullptr, nullptr), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  EXPECT_EQ(bytes[0], 'x');
-  wchar_t wide[1] = {L'x'};
+  EXPECT_EQ(few[0], 'x');
+  wide[0] = L'x';
   EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "ab", 2, wide, 1), 0);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
   EXPECT_EQ(wide[0], L'x');

@@ -37,14 +37,10 @@ class Composer final : public IComposer {
     if (left == 0) delete this;
     return left;
   }
-  HRESULT STDMETHODCALLTYPE SetOwner(HWND owner) override {
-    owner_ = owner;
-    return S_OK;
-  }
+  HRESULT STDMETHODCALLTYPE SetOwner(HWND) override { return S_OK; }
 
  private:
   ULONG refs_ = 1;
-  HWND owner_ = nullptr;
 };
 
 class ComTest : public ::testing::Test {

@@ -1,26 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "temp_root.h"
+#include "test_helpers.h"
 #include "windows.h"
 
 namespace {
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using vorna::test::ReadWhole;
 
 TEST(Debug, FormatsWideTextTheHandsetWay) {
   vorna::test::TempDeviceRoot root;
   NKDbgPrintfW(L"%s has %d calls, %S, %c%C, %5.1f%%\n", L"张三", 3, "narrow", L'中', 'x', 2.5);
   NKDbgPrintfW(L"no newline %ls|%hs", L"wide", "narrow");
-  std::string log = ReadFile(root.path() / "log" / "debug.log");
+  std::string log = ReadWhole(root.path() / "log" / "debug.log");
   EXPECT_NE(log.find("张三 has 3 calls, narrow, 中x,   2.5%\n"), std::string::npos) << log;
   EXPECT_NE(log.find("no newline wide|narrow\n"), std::string::npos) << log;
   NKDbgPrintfW(nullptr);  // ignored, not a crash
@@ -42,7 +36,7 @@ TEST(Debug, LogIsRotatedAtItsCap) {
   EXPECT_LE(std::filesystem::file_size(log), ce::kDebugLogLimit);
   EXPECT_LE(std::filesystem::file_size(older), ce::kDebugLogLimit);
   // Every line is whole in one file or the other.
-  std::string all = ReadFile(older) + ReadFile(log);
+  std::string all = ReadWhole(older) + ReadWhole(log);
   size_t count = 0;
   for (size_t at = all.find(std::string(1000, 'x') + "\n"); at != std::string::npos;
        at = all.find(std::string(1000, 'x') + "\n", at + 1001))

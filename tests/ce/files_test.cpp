@@ -5,11 +5,12 @@
 
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 
+#include "ce/device.h"
 #include "ce/utf8.h"
 #include "temp_root.h"
+#include "test_helpers.h"
 #include "windows.h"
 
 namespace {
@@ -24,12 +25,7 @@ class Files : public ::testing::Test {
     fs::create_directories((root.path() / relative).parent_path());
     std::ofstream(root.path() / relative, std::ios::binary) << text;
   }
-  std::string Get(const fs::path& relative) {
-    std::ifstream in(root.path() / relative, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Get(const fs::path& relative) { return vorna::test::ReadWhole(root.path() / relative); }
   // Writes a file through the CE calls; true when it was created and written.
   bool Write(const wchar_t* path, const std::string& text, DWORD disposition = CREATE_ALWAYS) {
     HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -270,6 +266,16 @@ TEST_F(Files, AFreshDeviceGetsItsRootOnFirstWrite) {
   fs::remove_all(root.path());
   EXPECT_TRUE(CreateDirectoryW(L"\\tmpvcard", nullptr));
   EXPECT_TRUE(fs::is_directory(root.path() / "tmpvcard"));
+}
+
+int g_resets = 0;
+
+TEST_F(Files, SettingTheRootRunsTheResetHooksAndNormalises) {
+  ce::OnDeviceRootReset([] { ++g_resets; });
+  int before = g_resets;
+  ce::SetDeviceRoot(root.path() / "a" / ".." / "b");
+  EXPECT_EQ(g_resets, before + 1);
+  EXPECT_EQ(ce::DeviceRoot(), root.path() / "b");
 }
 
 }  // namespace

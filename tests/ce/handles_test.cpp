@@ -13,7 +13,7 @@ struct Thing {
   int* released;
 };
 
-TEST(Handles, CloseReleasesTheObjectOnceAndStaleHandlesAreRefused) {
+TEST(Handles, CloseReleasesTheObjectOnceAndStaleOrBogusHandlesAreRefused) {
   int released = 0;
   HANDLE handle = ce::OpenHandle(kThing, std::make_shared<Thing>(&released));
   ASSERT_NE(handle, nullptr);
@@ -32,6 +32,9 @@ TEST(Handles, CloseReleasesTheObjectOnceAndStaleHandlesAreRefused) {
   EXPECT_NE(next, handle);  // values are not reused
   EXPECT_TRUE(ce::CloseHandleOfKind(next, kThing));
   EXPECT_EQ(released, 2);
+  EXPECT_FALSE(CloseHandle(nullptr));
+  EXPECT_FALSE(CloseHandle(INVALID_HANDLE_VALUE));
+  EXPECT_FALSE(CloseHandle(reinterpret_cast<HANDLE>(uintptr_t{0x1234567890})));
 }
 
 TEST(Handles, AnObjectInUseOutlivesItsHandle) {
@@ -42,12 +45,6 @@ TEST(Handles, AnObjectInUseOutlivesItsHandle) {
   EXPECT_EQ(released, 0);
   inUse.reset();
   EXPECT_EQ(released, 1);
-}
-
-TEST(Handles, BogusHandlesAreRefused) {
-  EXPECT_FALSE(CloseHandle(nullptr));
-  EXPECT_FALSE(CloseHandle(INVALID_HANDLE_VALUE));
-  EXPECT_FALSE(CloseHandle(reinterpret_cast<HANDLE>(uintptr_t{0x1234567890})));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ void SetRegistryLanguage(DWORD value) {
   RegCloseKey(key);
 }
 
-TEST(Language, EnvironmentChoosesTheLanguageAndBadValuesFallBack) {
+TEST(Language, EnvironmentThenRegistryChooseTheLanguageAndBadValuesFallBack) {
   vorna::test::TempDeviceRoot root;
   struct Case {
     const char* value;
@@ -29,11 +29,8 @@ TEST(Language, EnvironmentChoosesTheLanguageAndBadValuesFallBack) {
   }
   unsetenv("VORNA_UI_LANG");
   EXPECT_EQ(GetUserDefaultUILanguage(), 0x0804);
-}
 
-TEST(Language, RegistryAnswersWhenTheEnvironmentIsSilent) {
-  vorna::test::TempDeviceRoot root;
-  unsetenv("VORNA_UI_LANG");
+  // Without the environment the registry answers.
   SetRegistryLanguage(0x0409);
   EXPECT_EQ(GetUserDefaultUILanguage(), 0x0409);
   setenv("VORNA_UI_LANG", "0804", 1);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "peer_process.h"
 #include "temp_root.h"
@@ -14,14 +15,9 @@ namespace {
 using Record = std::array<uint32_t, 3>;
 constexpr const wchar_t* kShellQueue = L"QueueNameOfShellNotifyMessage";
 
-// The shell subscription's write end: 16 messages of 12 bytes, may be broken.
-HANDLE OpenShellWriter(DWORD flags = MSGQUEUE_ALLOW_BROKEN) {
-  MSGQUEUEOPTIONS options{20, flags, 16, 12, FALSE};
-  return CreateMsgQueue(kShellQueue, &options);
-}
-
-HANDLE OpenShellReader() {
-  MSGQUEUEOPTIONS options{20, MSGQUEUE_ALLOW_BROKEN, 16, 12, TRUE};
+// An end of the shell subscription's queue: 16 messages of 12 bytes.
+HANDLE OpenShellQueue(BOOL readAccess, DWORD flags = MSGQUEUE_ALLOW_BROKEN) {
+  MSGQUEUEOPTIONS options{20, flags, 16, 12, readAccess};
   return CreateMsgQueue(kShellQueue, &options);
 }
 
@@ -35,23 +31,22 @@ class MsgQueueTest : public ::testing::Test {
 };
 
 TEST_F(MsgQueueTest, FullQueueRefusesAtOnceAndKeepsOrder) {
-  HANDLE writer = OpenShellWriter();
+  HANDLE writer = OpenShellQueue(FALSE);
   ASSERT_NE(writer, nullptr);
   for (uint32_t i = 0; i < 16; ++i) ASSERT_TRUE(Write(writer, {1, i, 2})) << "no reader needed with ALLOW_BROKEN";
   EXPECT_FALSE(Write(writer, {1, 99, 2}));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TIMEOUT));
 
-  HANDLE reader = OpenShellReader();
+  HANDLE reader = OpenShellQueue(TRUE);
   ASSERT_NE(reader, nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
   MSGQUEUEINFO info{};
   info.dwSize = sizeof info;
   ASSERT_TRUE(GetMsgQueueInfo(reader, &info));
-  EXPECT_EQ(info.dwCurrentMessages, 16u);
-  EXPECT_EQ(info.dwMaxMessages, 16u);
-  EXPECT_EQ(info.cbMaxMessage, 12u);
-  EXPECT_EQ(info.wNumReaders, 1);
-  EXPECT_EQ(info.wNumWriters, 1);
+  // Messages, limit, size, readers, writers.
+  EXPECT_EQ((std::vector<DWORD>{info.dwCurrentMessages, info.dwMaxMessages, info.cbMaxMessage, info.wNumReaders,
+                                info.wNumWriters}),
+            (std::vector<DWORD>{16, 16, 12, 1, 1}));
 
   for (uint32_t i = 0; i < 16; ++i) {
     Record got{};
@@ -71,8 +66,8 @@ TEST_F(MsgQueueTest, FullQueueRefusesAtOnceAndKeepsOrder) {
 }
 
 TEST_F(MsgQueueTest, OversizedMessagesAndSmallBuffersLoseNothing) {
-  HANDLE writer = OpenShellWriter();
-  HANDLE reader = OpenShellReader();
+  HANDLE writer = OpenShellQueue(FALSE);
+  HANDLE reader = OpenShellQueue(TRUE);
   uint8_t big[13] = {};
   EXPECT_FALSE(WriteMsgQueue(writer, big, sizeof big, 0, 0));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
@@ -112,8 +107,8 @@ TEST_F(MsgQueueTest, BadArgumentsFailAtOnce) {
   EXPECT_FALSE(ReadMsgQueue(reinterpret_cast<HANDLE>(uintptr_t{42}), record.data(), 12, &bytes, 0, nullptr));
   EXPECT_FALSE(CloseMsgQueue(nullptr));
 
-  HANDLE writer = OpenShellWriter();
-  HANDLE reader = OpenShellReader();
+  HANDLE writer = OpenShellQueue(FALSE);
+  HANDLE reader = OpenShellQueue(TRUE);
   EXPECT_FALSE(ReadMsgQueue(writer, record.data(), 12, &bytes, 0, nullptr));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
   EXPECT_FALSE(Write(reader, record));
@@ -125,11 +120,11 @@ TEST_F(MsgQueueTest, BadArgumentsFailAtOnce) {
 }
 
 TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReader) {
-  HANDLE writer = OpenShellWriter(0);
+  HANDLE writer = OpenShellQueue(FALSE, 0);
   ASSERT_NE(writer, nullptr);
   EXPECT_FALSE(Write(writer, {1, 1, 1}));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PIPE_NOT_CONNECTED));
-  HANDLE reader = OpenShellReader();
+  HANDLE reader = OpenShellQueue(TRUE);
   EXPECT_TRUE(Write(writer, {1, 1, 1}));
   CloseMsgQueue(reader);
   EXPECT_FALSE(Write(writer, {1, 1, 1})) << "the reader is gone again";
@@ -137,7 +132,7 @@ TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReader) {
 }
 
 TEST_F(MsgQueueTest, AQueueNobodyHoldsStartsEmpty) {
-  HANDLE writer = OpenShellWriter();
+  HANDLE writer = OpenShellQueue(FALSE);
   ASSERT_TRUE(Write(writer, {1, 1, 1}));
   CloseMsgQueue(writer);
   MSGQUEUEOPTIONS other{20, MSGQUEUE_ALLOW_BROKEN, 4, 8, TRUE};
@@ -153,7 +148,7 @@ TEST_F(MsgQueueTest, AQueueNobodyHoldsStartsEmpty) {
 }
 
 TEST_F(MsgQueueTest, AnotherProcessWritesMoreThanTheQueueHolds) {
-  HANDLE reader = OpenShellReader();
+  HANDLE reader = OpenShellQueue(TRUE);
   ASSERT_NE(reader, nullptr);
   vorna::test::PeerProcess peer("ce_ipc_peer", {"queue-write", "QueueNameOfShellNotifyMessage", "100"});
   for (uint32_t i = 0; i < 100; ++i) {

@@ -31,7 +31,7 @@ TEST(WideString, CaseInsensitiveComparisons) {
   EXPECT_EQ(_wcsicmp(nullptr, nullptr), 0);
 }
 
-TEST(Bstr, CarriesItsByteLengthInFront) {
+TEST(Bstr, CarriesItsByteLengthInFrontAndKeepsZeros) {
   BSTR text = SysAllocString(L"张三");
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(std::wstring(text), L"张三");
@@ -41,11 +41,8 @@ TEST(Bstr, CarriesItsByteLengthInFront) {
   std::memcpy(&prefix, reinterpret_cast<const char*>(text) - 4, 4);
   EXPECT_EQ(prefix, 2 * sizeof(OLECHAR));
   SysFreeString(text);
-}
-
-TEST(Bstr, LengthFormKeepsZerosAndNullIsEmpty) {
   const OLECHAR withZero[] = {L'a', 0, L'b'};
-  BSTR text = SysAllocStringLen(withZero, 3);
+  text = SysAllocStringLen(withZero, 3);
   EXPECT_EQ(SysStringLen(text), 3u);
   EXPECT_EQ(text[2], L'b');
   EXPECT_EQ(text[3], 0);

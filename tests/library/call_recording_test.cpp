@@ -23,33 +23,21 @@ class CallRecording : public contactdata_test::StoreTest {
   }
 };
 
-SYSTEMTIME Utc(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second) {
+SYSTEMTIME Utc(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
   SYSTEMTIME t{};
-  t.wYear = year;
-  t.wMonth = month;
-  t.wDay = day;
-  t.wHour = hour;
-  t.wMinute = minute;
-  t.wSecond = second;
+  t.wYear = year, t.wMonth = month, t.wDay = day, t.wHour = hour, t.wMinute = minute;
   return t;
 }
 
-TEST_F(CallRecording, SystemTimeIsStoredAsUnixSeconds) {
+TEST_F(CallRecording, SystemTimeIsStoredAsUnixSecondsAndTimesTheLogCannotHoldRecordNothing) {
   const int calls = db()->GetCallsChangeCount();
-  SYSTEMTIME t = Utc(2026, 12, 6, 10, 15, 0);
-  EXPECT_TRUE(AddCallHistory(L"13800138000", t, 75, 2));
-  SYSTEMTIME hidden = Utc(2026, 12, 6, 11, 0, 0);
-  EXPECT_TRUE(AddCallHistory(L"", hidden, 4, 3));
+  SYSTEMTIME t[] = {Utc(2026, 12, 6, 10, 15), Utc(2026, 12, 6, 11, 0), Utc(2026, 2, 30, 0, 0), Utc(2040, 1, 1, 0, 0)};
+  EXPECT_TRUE(AddCallHistory(L"13800138000", t[0], 75, 2));
+  EXPECT_TRUE(AddCallHistory(L"", t[1], 4, 3));  // a hidden caller
   EXPECT_NE(db()->GetCallsChangeCount(), calls);
+  EXPECT_FALSE(AddCallHistory(L"13800138000", t[2], 1, 1));  // no such day
+  EXPECT_FALSE(AddCallHistory(L"13800138000", t[3], 1, 1));  // beyond the log's 32-bit seconds
   EXPECT_EQ(Calls(), (std::vector<Call>{{L"", 1796554800, 4, 3}, {L"13800138000", 1796552100, 75, 2}}));
-}
-
-TEST_F(CallRecording, TimesTheCallLogCannotHoldRecordNothing) {
-  SYSTEMTIME impossible = Utc(2026, 2, 30, 0, 0, 0);
-  SYSTEMTIME tooLate = Utc(2040, 1, 1, 0, 0, 0);
-  EXPECT_FALSE(AddCallHistory(L"13800138000", impossible, 1, 1));
-  EXPECT_FALSE(AddCallHistory(L"13800138000", tooLate, 1, 1));
-  EXPECT_TRUE(Calls().empty());
 }
 
 }  // namespace

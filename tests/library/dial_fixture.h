@@ -114,19 +114,15 @@ class DialWindowTest : public vorna::test::LibraryUiTest {
 
   // What the dialer handed on, from the launch journal: the parameters of
   // each call placed, and the names of the sounds played.
-  static std::vector<std::wstring> Dialled() {
+  static std::vector<std::wstring> Dialled() { return Journal("launch", L"\\windows\\calldesk.exe"); }
+  static std::vector<std::wstring> Sounds() { return Journal("sound", nullptr); }
+  static std::vector<std::wstring> Journal(const char* kind, const wchar_t* program) {
     std::vector<std::wstring> out;
     for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "launch" && _wcsicmp(e.program.c_str(), L"\\windows\\calldesk.exe") == 0) out.push_back(e.details);
+      if (e.kind == kind && (!program || _wcsicmp(e.program.c_str(), program) == 0))
+        out.push_back(program ? e.details : e.program);
     return out;
   }
-  static std::vector<std::wstring> Sounds() {
-    std::vector<std::wstring> out;
-    for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "sound") out.push_back(e.program);
-    return out;
-  }
-
   static PhoneSettingsDbIf& Settings() { return *PhoneSettingsDbIf::GetPhoneSettingsDbIf(); }
   static int AddContact(const wchar_t* given, const wchar_t* number, int type = 0) {
     CContactInfo record;

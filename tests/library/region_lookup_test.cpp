@@ -12,16 +12,8 @@ namespace {
 using contactdata_test::SysText;
 
 std::string Describe(const RegionKey& key) {
-  switch (key.kind) {
-    case RegionKey::KEY:
-      return std::to_string(key.key);
-    case RegionKey::INTERNATIONAL:
-      return "international";
-    case RegionKey::LOCAL:
-      return "local";
-    default:
-      return "undecided";
-  }
+  if (key.kind == RegionKey::KEY) return std::to_string(key.key);
+  return key.kind == RegionKey::INTERNATIONAL ? "international" : key.kind == RegionKey::LOCAL ? "local" : "undecided";
 }
 
 TEST(RegionKeys, EveryPrefixFormGivesItsKey) {

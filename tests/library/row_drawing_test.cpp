@@ -31,15 +31,12 @@ class Canvas {
         if (test(At(x, y))) return true;
     return false;
   }
-  // The first and the last pixel row of the rectangle with a pixel that passes, or -1.
-  int FirstRow(const RECT& rc, const std::function<bool(COLORREF)>& test) const {
-    for (int y = rc.top; y < rc.bottom; ++y)
+  // The first (or the last) pixel row of the rectangle with a pixel that passes, or -1.
+  int EdgeRow(const RECT& rc, const std::function<bool(COLORREF)>& test, bool last = false) const {
+    for (int i = 0; i < rc.bottom - rc.top; ++i) {
+      const int y = last ? rc.bottom - 1 - i : rc.top + i;
       if (Any(RECT{rc.left, y, rc.right, y + 1}, test)) return y;
-    return -1;
-  }
-  int LastRow(const RECT& rc, const std::function<bool(COLORREF)>& test) const {
-    for (int y = rc.bottom - 1; y >= rc.top; --y)
-      if (Any(RECT{rc.left, y, rc.right, y + 1}, test)) return y;
+    }
     return -1;
   }
 
@@ -59,11 +56,11 @@ TEST(RowDrawing, HeaderWithoutLine1DrawsTheNameAndLine4ThirtyPixelsHigher) {
   DrawHeaderRow(header, with.dc(), nullptr, L"Wang Fang", L"Star River Ltd", nullptr, L"Beijing", HEADER_ROW_DETAILS);
   DrawHeaderRow(header, without.dc(), nullptr, L"Wang Fang", L"Star River Ltd", nullptr, L"", HEADER_ROW_DETAILS);
   const RECT texts{200, 0, 430, 186};
-  int nameWith = with.FirstRow(texts, IsBlack), nameWithout = without.FirstRow(texts, IsBlack);
+  int nameWith = with.EdgeRow(texts, IsBlack), nameWithout = without.EdgeRow(texts, IsBlack);
   ASSERT_GT(nameWith, 90);
   EXPECT_EQ(nameWith - nameWithout, 30);
   // Line 4 (grey) is the lowest text of both.
-  EXPECT_EQ(with.LastRow(texts, IsPainted) - without.LastRow(texts, IsPainted), 30);
+  EXPECT_EQ(with.EdgeRow(texts, IsPainted, true) - without.EdgeRow(texts, IsPainted, true), 30);
 }
 
 TEST(RowDrawing, PressedPartsOfButtonRows) {
@@ -127,7 +124,7 @@ TEST(RowDrawing, PushButtonsAreCentredInTheRow) {
   DrawPushButtonRow(kRow, two.dc(), L"", L"", 1);
   EXPECT_EQ(edges(one), (std::vector<int>{76, 76 + 327}));
   EXPECT_EQ(edges(two), (std::vector<int>{13, 13 + 220, 13 + 234, 13 + 454}));
-  EXPECT_EQ(two.FirstRow(RECT{20, 0, 21, 82}, IsPainted), (82 - 51) / 2);
+  EXPECT_EQ(two.EdgeRow(RECT{20, 0, 21, 82}, IsPainted), (82 - 51) / 2);
 }
 
 TEST(RowDrawing, MultiLineRowMeasuresItsTextHeightPlus52AtLeast82) {

@@ -59,15 +59,11 @@ inline int DarkPixels(int left, int top, int width, int height) {
   return dark;
 }
 
-// Where a test saves a picture: the README's gallery (the source tree's
-// docs/images) for a gallery picture when VORNA_UPDATE_GALLERY is set,
-// otherwise the temporary folder.
-inline std::filesystem::path GalleryFile(const std::string& name, bool gallery = true) {
-  if (!gallery || !std::getenv("VORNA_UPDATE_GALLERY")) return std::filesystem::path(::testing::TempDir()) / name;
-  // The build may name this file relative to the build folder, the parent of bin/.
-  std::filesystem::path source = __FILE__;
-  if (source.is_relative()) source = BuiltProgramsDir().parent_path() / source;
-  return source.parent_path() / "../../docs/images" / name;
+// Where a gallery picture goes: the README's docs/images when
+// VORNA_UPDATE_GALLERY is set, the temporary folder otherwise.
+inline std::filesystem::path GalleryFile(const std::string& name) {
+  if (std::getenv("VORNA_UPDATE_GALLERY")) return std::filesystem::path(VORNA_SOURCE_DIR) / "docs/images" / name;
+  return std::filesystem::path(::testing::TempDir()) / name;
 }
 
 }  // namespace vorna::test

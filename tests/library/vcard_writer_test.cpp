@@ -20,14 +20,12 @@ std::string Card(CContactInfo& contact) {
 
 // The lines between VERSION and END:VCARD.
 std::string Body(CContactInfo& contact) {
-  const std::string card = Card(contact);
-  if (card == "BEGIN:VCARD\nVERSION:2.1\nEND:VCARD") return "";
-  const std::string head = "BEGIN:VCARD\nVERSION:2.1\n";
-  const std::string tail = "\nEND:VCARD";
-  if (card.rfind(head, 0) != 0 || card.size() < head.size() + tail.size() ||
-      card.compare(card.size() - tail.size(), tail.size(), tail) != 0)
+  const std::string card = Card(contact), head = "BEGIN:VCARD\nVERSION:2.1\n", tail = "END:VCARD";
+  if (!card.starts_with(head) || !card.ends_with(tail) || card.size() < head.size() + tail.size())
     return "(malformed) " + card;
-  return card.substr(head.size(), card.size() - head.size() - tail.size());
+  std::string body = card.substr(head.size(), card.size() - head.size() - tail.size());
+  if (body.empty()) return body;
+  return body.ends_with("\n") ? body.substr(0, body.size() - 1) : "(malformed) " + card;
 }
 
 std::string Gbk(const wchar_t* text) {
@@ -36,15 +34,9 @@ std::string Gbk(const wchar_t* text) {
   return std::string(bytes, static_cast<std::size_t>(n > 0 ? n - 1 : 0));
 }
 
-TEST(VcardWriter, ACardWithOneMobileNumberIsFourLines) {
-  CContactInfo contact;
-  contact.AddPhoneNumber(0, L"13800138000", 0, 1);
-  EXPECT_EQ(Card(contact), "BEGIN:VCARD\nVERSION:2.1\nTEL;CELL:13800138000\nEND:VCARD");
+TEST(VcardWriter, PropertiesInOrderWithTheirTypeParameters) {
   CContactInfo empty;
   EXPECT_EQ(Card(empty), "BEGIN:VCARD\nVERSION:2.1\nEND:VCARD");
-}
-
-TEST(VcardWriter, PropertiesInOrderWithTheirTypeParameters) {
   CContactInfo c;
   c.UpdateNameInfo(L"Smith", L"Ann", L"Acme");
   c.AddToCategoris(L"Friends");

@@ -14,10 +14,7 @@ namespace {
 
 HBITMAP Solid(COLORREF c) {
   MemoryDC m(480, 650);
-  HBRUSH b = CreateSolidBrush(c);
-  RECT rc{0, 0, 480, 650};
-  FillRect(m, &rc, b);
-  DeleteObject(b);
+  FillSolid(m, RECT{0, 0, 480, 650}, c);
   return m.DetachBitmap();
 }
 

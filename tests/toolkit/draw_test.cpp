@@ -15,12 +15,6 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 
 uint32_t Pixel(const MemoryDC& m, int x, int y) { return BitmapPixel(m.GetBitmap(), x, y); }
 
-void Fill(HDC dc, const RECT& rc, COLORREF c) {
-  HBRUSH b = CreateSolidBrush(c);
-  FillRect(dc, &rc, b);
-  DeleteObject(b);
-}
-
 // The bounding box of the pixels that are not white; {w, h, -1, -1} when all are.
 Edges InkBox(const MemoryDC& m) {
   cairo_surface_t* s = CeGetBitmapSurface(m.GetBitmap());
@@ -36,7 +30,7 @@ Edges InkBox(const MemoryDC& m) {
 TEST(DrawHelpers, GridLinesCoverExactlyTheirPixels) {
   for (int style : {525, 526, 532}) {
     MemoryDC m(100, 100);
-    Fill(m, RECT{0, 0, 100, 100}, RGB(255, 255, 255));
+    FillSolid(m, RECT{0, 0, 100, 100}, RGB(255, 255, 255));
     QzDrawGridLine(m, 373, 0, 373, 0, style);  // outside: nothing
     QzDrawGridLine(m, 40, 10, 40, 72, style);  // vertical, top + 10 to bottom - 10 of an 82 row
     EXPECT_EQ(InkBox(m), (Edges{40, 10, 41, 72}));
@@ -44,7 +38,7 @@ TEST(DrawHelpers, GridLinesCoverExactlyTheirPixels) {
     EXPECT_EQ(InkBox(m), (Edges{5, 10, 95, 91}));
   }
   MemoryDC m(50, 50);
-  Fill(m, RECT{0, 0, 50, 50}, RGB(255, 255, 255));
+  FillSolid(m, RECT{0, 0, 50, 50}, RGB(255, 255, 255));
   QzDrawGridLine(m, 0, 0, 40, 40, 525);  // not a grid line
   EXPECT_EQ(InkBox(m), (Edges{50, 50, -1, -1}));
   // The pressed styles look different from the plain one.
@@ -58,11 +52,11 @@ TEST(DrawHelpers, GridLinesCoverExactlyTheirPixels) {
 TEST(DrawHelpers, ThreePartStretchKeepsTheEndsAndStretchesTheMiddle) {
   // Source: 20 red rows, 70 green, 10 blue.
   MemoryDC src(10, 100);
-  Fill(src, RECT{0, 0, 10, 20}, RGB(255, 0, 0));
-  Fill(src, RECT{0, 20, 10, 90}, RGB(0, 255, 0));
-  Fill(src, RECT{0, 90, 10, 100}, RGB(0, 0, 255));
+  FillSolid(src, RECT{0, 0, 10, 20}, RGB(255, 0, 0));
+  FillSolid(src, RECT{0, 20, 10, 90}, RGB(0, 255, 0));
+  FillSolid(src, RECT{0, 90, 10, 100}, RGB(0, 0, 255));
   MemoryDC dst(10, 300);
-  Fill(dst, RECT{0, 0, 10, 300}, RGB(255, 255, 255));
+  FillSolid(dst, RECT{0, 0, 10, 300}, RGB(255, 255, 255));
   ASSERT_TRUE(QzBlt_V(dst, RECT{0, 50, 10, 250}, src, RECT{0, 0, 10, 100}, 0, 20, 10, FALSE));
   // (row, colour): the ends keep their 20 and 10 rows.
   for (auto [y, colour] : {std::pair{49, kWhite}, {50, 0xFF0000u}, {69, 0xFF0000u}, {71, 0x00FF00u},
@@ -70,7 +64,7 @@ TEST(DrawHelpers, ThreePartStretchKeepsTheEndsAndStretchesTheMiddle) {
     EXPECT_EQ(Pixel(dst, 5, y), colour) << "row " << y;
 
   // Lower than both ends: the ends share the height in proportion (2 : 1).
-  Fill(dst, RECT{0, 0, 10, 300}, RGB(255, 255, 255));
+  FillSolid(dst, RECT{0, 0, 10, 300}, RGB(255, 255, 255));
   ASSERT_TRUE(QzBlt_V(dst, RECT{0, 0, 10, 15}, src, RECT{0, 0, 10, 100}, 0, 20, 10, FALSE));
   for (auto [y, colour] : {std::pair{0, 0xFF0000u}, {8, 0xFF0000u}, {11, 0x0000FFu}, {15, kWhite}})
     EXPECT_EQ(Pixel(dst, 5, y), colour) << "row " << y;
@@ -85,7 +79,7 @@ TEST(DrawHelpers, RowTextFormatsPlaceTheText) {
   SelectObject(m, FontHelper::GetFont(27, 400, 0, 0, 0, 0));
   SetBkMode(m, TRANSPARENT);
   // 0xA024: one line, vertically centred, cut with an ellipsis at right - 116.
-  Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
+  FillSolid(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
   QzDrawText(m, L"A very long contact name that does not fit the row", RECT{90, 0, 364, 82}, 0xA024);
   Edges box = InkBox(m);
   EXPECT_GE(box[0], 90);
@@ -94,18 +88,18 @@ TEST(DrawHelpers, RowTextFormatsPlaceTheText) {
   EXPECT_GT(box[1], 20);
   EXPECT_LT(box[3], 62);
   // 0xA025 also centres horizontally.
-  Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
+  FillSolid(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
   QzDrawText(m, L"OK", RECT{0, 0, 480, 82}, 0xA025);
   box = InkBox(m);
   EXPECT_NEAR((box[0] + box[2]) / 2, 240, 3);
   // 0xA020: top-aligned.
-  Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
+  FillSolid(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
   QzDrawText(m, L"Top", RECT{90, 45, 470, 77}, 0xA020);
   box = InkBox(m);
   EXPECT_GE(box[1], 45);
   EXPECT_LT(box[1], 55);
   // An empty or missing text draws nothing.
-  Fill(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
+  FillSolid(m, RECT{0, 0, 480, 82}, RGB(255, 255, 255));
   EXPECT_EQ(QzDrawText(m, L"", RECT{0, 0, 480, 82}, 0xA024), 0);
   EXPECT_EQ(QzDrawText(m, nullptr, RECT{0, 0, 480, 82}, 0xA024), 0);
   EXPECT_EQ(InkBox(m), (Edges{480, 82, -1, -1}));
@@ -129,10 +123,10 @@ TEST(DrawHelpers, WrappedTextMeasuresByLines) {
 
 TEST(DrawHelpers, PressedBackgroundAndButtonFaceStayInTheirRectangles) {
   MemoryDC m(480, 100);
-  Fill(m, RECT{0, 0, 480, 100}, RGB(255, 255, 255));
+  FillSolid(m, RECT{0, 0, 480, 100}, RGB(255, 255, 255));
   QzDrawSelectedBg_NoLine(m, RECT{374, 0, 480, 81});
   EXPECT_EQ(InkBox(m), (Edges{374, 0, 480, 81}));
-  Fill(m, RECT{0, 0, 480, 100}, RGB(255, 255, 255));
+  FillSolid(m, RECT{0, 0, 480, 100}, RGB(255, 255, 255));
   QzDrawControl(m, RECT{76, 15, 403, 66}, QZ_FACE_PUSHBUTTON, FALSE);
   EXPECT_EQ(InkBox(m), (Edges{76, 15, 403, 66}));
   uint32_t normal = Pixel(m, 240, 40);
@@ -145,7 +139,7 @@ class BandWnd : public RecordingWnd {
  public:
   void PaintWin(HDC hdc, const RECT& rc) override {
     CQzWndEx::PaintWin(hdc, rc);
-    Fill(hdc, RECT{0, 0, GetWidth(), 100}, RGB(0, 200, 0));
+    FillSolid(hdc, RECT{0, 0, GetWidth(), 100}, RGB(0, 200, 0));
   }
 };
 

@@ -5,52 +5,31 @@
 
 #include "pixels.h"
 #include "qzfc/FontHelper.h"
+#include "qzfc/MemoryDC.h"
 
 namespace {
 
 using qzfc::test::BitmapPixel;
-using qzfc::test::CountPixels;
+using qzfc::test::CountOther;
+using qzfc::test::FillSolid;
 
-// A memory DC with a bitmap of its own, cleaned up at the end of a test.
-struct Canvas {
-  Canvas(int w, int h) : dc(CreateCompatibleDC(nullptr)), bmp(CreateCompatibleBitmap(dc, w, h)) {
-    old = SelectObject(dc, bmp);
-  }
-  ~Canvas() {
-    SelectObject(dc, old);
-    DeleteObject(bmp);
-    DeleteDC(dc);
-  }
-  // The pixel as 0x00RRGGBB.
-  uint32_t Pixel(int x, int y) { return BitmapPixel(bmp, x, y); }
-  void Fill(const RECT& rc, COLORREF c) {
-    HBRUSH b = CreateSolidBrush(c);
-    FillRect(dc, &rc, b);
-    DeleteObject(b);
-  }
-  // Pixels in the rectangle that differ from the colour 0x00RRGGBB.
-  int CountNot(const RECT& rc, uint32_t rgb) {
-    return CountPixels(CeGetBitmapSurface(bmp), rc, [&](uint32_t p) { return p != rgb; });
-  }
-  HDC dc;
-  HBITMAP bmp;
-  HGDIOBJ old;
-};
+// Pixels of the DC's bitmap in the rectangle that are not `rgb`.
+int CountNot(const MemoryDC& m, const RECT& rc, uint32_t rgb) { return CountOther(m.GetBitmap(), rc, rgb); }
 
 TEST(Gdi, FillAndBitBltCopyBlocksAtOffsetsAlsoWithinOneDc) {
-  Canvas src(20, 20), dst(40, 40);
-  src.Fill(RECT{0, 0, 20, 20}, RGB(255, 0, 0));
-  src.Fill(RECT{10, 10, 20, 20}, RGB(0, 0, 255));
-  dst.Fill(RECT{0, 0, 40, 40}, RGB(255, 255, 255));
-  ASSERT_TRUE(BitBlt(dst.dc, 5, 5, 10, 10, src.dc, 10, 10, SRCCOPY));
-  EXPECT_EQ(dst.CountNot(RECT{5, 5, 15, 15}, 0x0000FF), 0);  // the blue from (10,10) of the source
-  EXPECT_EQ(dst.CountNot(RECT{0, 0, 40, 40}, 0xFFFFFF), 100) << "nothing outside the copied block";
-  EXPECT_FALSE(BitBlt(dst.dc, 0, 0, 10, 10, src.dc, 0, 0, 0x00EE0086 /* SRCPAINT */));
+  MemoryDC src(20, 20), dst(40, 40);
+  FillSolid(src, RECT{0, 0, 20, 20}, RGB(255, 0, 0));
+  FillSolid(src, RECT{10, 10, 20, 20}, RGB(0, 0, 255));
+  FillSolid(dst, RECT{0, 0, 40, 40}, RGB(255, 255, 255));
+  ASSERT_TRUE(BitBlt(dst, 5, 5, 10, 10, src, 10, 10, SRCCOPY));
+  EXPECT_EQ(CountNot(dst, RECT{5, 5, 15, 15}, 0x0000FF), 0);  // the blue from (10,10) of the source
+  EXPECT_EQ(CountNot(dst, RECT{0, 0, 40, 40}, 0xFFFFFF), 100) << "nothing outside the copied block";
+  EXPECT_FALSE(BitBlt(dst, 0, 0, 10, 10, src, 0, 0, 0x00EE0086 /* SRCPAINT */));
 
   // Within one DC an overlapping block moves whole.
-  dst.Fill(RECT{0, 0, 30, 10}, RGB(0, 255, 0));
-  ASSERT_TRUE(BitBlt(dst.dc, 5, 0, 20, 10, dst.dc, 0, 0, SRCCOPY));
-  EXPECT_EQ(dst.CountNot(RECT{0, 0, 25, 10}, 0x00FF00), 0);
+  FillSolid(dst, RECT{0, 0, 30, 10}, RGB(0, 255, 0));
+  ASSERT_TRUE(BitBlt(dst, 5, 0, 20, 10, dst, 0, 0, SRCCOPY));
+  EXPECT_EQ(CountNot(dst, RECT{0, 0, 25, 10}, 0x00FF00), 0);
 }
 
 TEST(Gdi, AlphaBlendUsesPerPixelAndConstantAlpha) {
@@ -71,17 +50,17 @@ TEST(Gdi, AlphaBlendUsesPerPixelAndConstantAlpha) {
   HDC src = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(src, dib);
 
-  Canvas dst(2, 1);
-  dst.Fill(RECT{0, 0, 2, 1}, RGB(255, 255, 255));
+  MemoryDC dst(2, 1);
+  FillSolid(dst, RECT{0, 0, 2, 1}, RGB(255, 255, 255));
   BLENDFUNCTION bf{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  ASSERT_TRUE(AlphaBlend(dst.dc, 0, 0, 2, 1, src, 0, 0, 2, 1, bf));
-  EXPECT_EQ(dst.Pixel(0, 0), 0x000000u);
-  EXPECT_EQ(dst.Pixel(1, 0), 0xFFFFFFu);  // transparent source leaves white
+  ASSERT_TRUE(AlphaBlend(dst, 0, 0, 2, 1, src, 0, 0, 2, 1, bf));
+  EXPECT_EQ(BitmapPixel(dst.GetBitmap(), 0, 0), 0x000000u);
+  EXPECT_EQ(BitmapPixel(dst.GetBitmap(), 1, 0), 0xFFFFFFu);  // transparent source leaves white
 
-  dst.Fill(RECT{0, 0, 2, 1}, RGB(255, 255, 255));
+  FillSolid(dst, RECT{0, 0, 2, 1}, RGB(255, 255, 255));
   bf.SourceConstantAlpha = 128;
-  ASSERT_TRUE(AlphaBlend(dst.dc, 0, 0, 2, 1, src, 0, 0, 2, 1, bf));
-  uint32_t half = dst.Pixel(0, 0) & 0xFF;
+  ASSERT_TRUE(AlphaBlend(dst, 0, 0, 2, 1, src, 0, 0, 2, 1, bf));
+  uint32_t half = BitmapPixel(dst.GetBitmap(), 0, 0) & 0xFF;
   EXPECT_NEAR(static_cast<int>(half), 127, 2);
 
   SelectObject(src, old);
@@ -112,10 +91,10 @@ TEST(Gdi, BadHandlesAndSizesFailCleanly) {
 }
 
 TEST(Gdi, DrawTextMeasuresSingleLineWrappedAndEllipsis) {
-  Canvas c(480, 200);
-  SelectObject(c.dc, FontHelper::GetFont(27, 400, 0, 0, 0, 0));
+  MemoryDC c(480, 200);
+  SelectObject(c, FontHelper::GetFont(27, 400, 0, 0, 0, 0));
   RECT calc{0, 0, 1000, 0};
-  int h = DrawTextW(c.dc, L"13800138000", -1, &calc, DT_SINGLELINE | DT_CALCRECT);
+  int h = DrawTextW(c, L"13800138000", -1, &calc, DT_SINGLELINE | DT_CALCRECT);
   EXPECT_GT(h, 20);
   EXPECT_LT(h, 50);
   EXPECT_EQ(calc.bottom, h);
@@ -125,53 +104,53 @@ TEST(Gdi, DrawTextMeasuresSingleLineWrappedAndEllipsis) {
   // Word wrap: a long text in a narrow rectangle takes several lines.
   RECT wrap{0, 0, 150, 0};
   int wrapped =
-      DrawTextW(c.dc, L"one two three four five six seven", -1, &wrap, DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT);
+      DrawTextW(c, L"one two three four five six seven", -1, &wrap, DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT);
   EXPECT_GE(wrapped, 3 * h - 6);
   EXPECT_EQ(wrap.right, 150);
 
   // End ellipsis keeps the text inside the rectangle.
-  c.Fill(RECT{0, 0, 480, 200}, RGB(255, 255, 255));
-  SetBkMode(c.dc, TRANSPARENT);
-  SetTextColor(c.dc, RGB(0, 0, 0));
+  FillSolid(c, RECT{0, 0, 480, 200}, RGB(255, 255, 255));
+  SetBkMode(c, TRANSPARENT);
+  SetTextColor(c, RGB(0, 0, 0));
   RECT box{10, 10, 10 + width / 2, 60};
-  DrawTextW(c.dc, L"13800138000", -1, &box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-  EXPECT_GT(c.CountNot(box, 0xFFFFFF), 20);
-  EXPECT_EQ(c.CountNot(RECT{box.right, 0, 480, 200}, 0xFFFFFF), 0);
+  DrawTextW(c, L"13800138000", -1, &box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+  EXPECT_GT(CountNot(c, box, 0xFFFFFF), 20);
+  EXPECT_EQ(CountNot(c, RECT{box.right, 0, 480, 200}, 0xFFFFFF), 0);
 }
 
 TEST(Gdi, DrawTextCentresVerticallyAndHorizontally) {
-  Canvas c(200, 100);
-  c.Fill(RECT{0, 0, 200, 100}, RGB(255, 255, 255));
-  SelectObject(c.dc, FontHelper::GetFont(20, 400, 0, 0, 0, 0));
-  SetBkMode(c.dc, TRANSPARENT);
+  MemoryDC c(200, 100);
+  FillSolid(c, RECT{0, 0, 200, 100}, RGB(255, 255, 255));
+  SelectObject(c, FontHelper::GetFont(20, 400, 0, 0, 0, 0));
+  SetBkMode(c, TRANSPARENT);
   RECT rc{0, 0, 200, 100};
-  DrawTextW(c.dc, L"MMM", -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+  DrawTextW(c, L"MMM", -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
   // Ink only in the middle band, none near the edges.
-  EXPECT_EQ(c.CountNot(RECT{0, 0, 200, 30}, 0xFFFFFF), 0);
-  EXPECT_EQ(c.CountNot(RECT{0, 70, 200, 100}, 0xFFFFFF), 0);
-  EXPECT_EQ(c.CountNot(RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
-  EXPECT_EQ(c.CountNot(RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
-  EXPECT_GT(c.CountNot(RECT{60, 30, 140, 70}, 0xFFFFFF), 30);
+  EXPECT_EQ(CountNot(c, RECT{0, 0, 200, 30}, 0xFFFFFF), 0);
+  EXPECT_EQ(CountNot(c, RECT{0, 70, 200, 100}, 0xFFFFFF), 0);
+  EXPECT_EQ(CountNot(c, RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
+  EXPECT_EQ(CountNot(c, RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
+  EXPECT_GT(CountNot(c, RECT{60, 30, 140, 70}, 0xFFFFFF), 30);
 
   // Text laid out for wrapping is centred as well.
-  c.Fill(RECT{0, 0, 200, 100}, RGB(255, 255, 255));
+  FillSolid(c, RECT{0, 0, 200, 100}, RGB(255, 255, 255));
   RECT wrapped{0, 0, 200, 100};
-  DrawTextW(c.dc, L"MMM", -1, &wrapped, DT_WORDBREAK | DT_CENTER);
-  EXPECT_EQ(c.CountNot(RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
-  EXPECT_EQ(c.CountNot(RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
-  EXPECT_GT(c.CountNot(RECT{60, 0, 140, 100}, 0xFFFFFF), 30);
+  DrawTextW(c, L"MMM", -1, &wrapped, DT_WORDBREAK | DT_CENTER);
+  EXPECT_EQ(CountNot(c, RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
+  EXPECT_EQ(CountNot(c, RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
+  EXPECT_GT(CountNot(c, RECT{60, 0, 140, 100}, 0xFFFFFF), 30);
 }
 
 TEST(Gdi, TextKeepsAmpersandsAndSurvivesBadCodePoints) {
-  Canvas c(300, 50);
-  SelectObject(c.dc, FontHelper::GetFont(20, 400, 0, 0, 0, 0));
+  MemoryDC c(300, 50);
+  SelectObject(c, FontHelper::GetFont(20, 400, 0, 0, 0, 0));
   SIZE plain{}, amp{};
-  ASSERT_TRUE(GetTextExtentPoint32W(c.dc, L"AB", 2, &plain));
-  ASSERT_TRUE(GetTextExtentPoint32W(c.dc, L"A&B", 3, &amp));
+  ASSERT_TRUE(GetTextExtentPoint32W(c, L"AB", 2, &plain));
+  ASSERT_TRUE(GetTextExtentPoint32W(c, L"A&B", 3, &amp));
   EXPECT_GT(amp.cx, plain.cx);
   const wchar_t bad[] = {L'a', static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0x7FFFFFFF), L'b', 0};
   RECT rc{0, 0, 300, 50};
-  EXPECT_GT(DrawTextW(c.dc, bad, -1, &rc, DT_SINGLELINE), 0);
+  EXPECT_GT(DrawTextW(c, bad, -1, &rc, DT_SINGLELINE), 0);
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ class DialogTest : public ToolkitTest {
     backdrop.SetPos(0, 0, 480, 720);
     wnd.AddUiWin(&backdrop);
   }
-  void TearDown() override { wnd.RemoveUiWin(&backdrop); }
   // Queues a tap on the control `id` of the dialog that will be waiting,
   // after checking what it shows.
   void TapWhenWaiting(int id, std::wstring expectText = L"", std::string shot = "") {
@@ -85,11 +84,7 @@ TEST_F(DialogTest, LongMenusKeepTheCancelEntryOnScreen) {
 
 // A band of one colour in the window behind the dialogs.
 struct Band : UiWin {
-  void PaintWin(HDC hdc, const RECT& rcWin, const RECT&) override {
-    HBRUSH brush = CreateSolidBrush(RGB(0xFF, 0x00, 0x00));
-    FillRect(hdc, &rcWin, brush);
-    DeleteObject(brush);
-  }
+  void PaintWin(HDC hdc, const RECT& rcWin, const RECT&) override { FillSolid(hdc, rcWin, RGB(0xFF, 0x00, 0x00)); }
 };
 
 TEST_F(DialogTest, DialogsShowTheWindowBehindThemDimmed) {
@@ -113,7 +108,6 @@ TEST_F(DialogTest, DialogsShowTheWindowBehindThemDimmed) {
       EXPECT_EQ(menu.QzTrackPopupMenu(wnd.GetHwnd(), 1, L"取消", 0), 7u);
     }
   }
-  wnd.RemoveUiWin(&band);
 }
 
 TEST_F(DialogTest, MessageBoxConfirmCancelAndOk) {

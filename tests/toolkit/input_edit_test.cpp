@@ -268,9 +268,6 @@ TEST_F(EditTest, GalleryShot) {
   wnd.Invalidate();
   robot.Settle();
   SaveGalleryShot(robot, "input_edit");
-  wnd.RemoveUiWin(&note);
-  wnd.RemoveUiWin(&search);
-  wnd.RemoveUiWin(&box);
 }
 
 }  // namespace

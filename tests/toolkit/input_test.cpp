@@ -50,7 +50,6 @@ TEST_F(InputTest, TouchesGoToTheVisibleEnabledControlUnderTheFinger) {
   EXPECT_EQ(top.log.size(), 2u);
   EXPECT_EQ(a.log.size(), 2u);
   EXPECT_TRUE(b.log.empty());
-  wnd.RemoveUiWin(&top);
 }
 
 TEST_F(InputTest, CaptureKeepsTheTouchUntilReleased) {
@@ -195,10 +194,6 @@ TEST_F(InputTest, WindowTimersReachTheControlTheyAreAddressedTo) {
   EXPECT_EQ(wnd.GetUiWin(31), &child) << "children of a scroll page are found by id";
   EXPECT_EQ(wnd.GetUiWin(32), &pageList);
   EXPECT_EQ(wnd.GetUiWin(99), nullptr);
-  page.RemoveChild(&pageList);
-  page.RemoveChild(&child);
-  wnd.RemoveUiWin(&page);
-  wnd.RemoveUiWin(&list);
 }
 
 TEST_F(InputTest, ModalWindowOpenedDuringAPressGetsTheRelease) {
@@ -227,7 +222,6 @@ TEST_F(InputTest, ModalWindowOpenedDuringAPressGetsTheRelease) {
   EXPECT_EQ(result, 3);
   EXPECT_EQ(inPopup.log, (std::vector<std::string>{"up"}));
   EXPECT_EQ(opener.log, (std::vector<std::string>{"down"}));
-  wnd.RemoveUiWin(&opener);
 }
 
 }  // namespace

@@ -222,9 +222,7 @@ class HintRows : public TestRows {
   BOOL IsDrawItemGridline(int index) override { return index != static_cast<int>(rows.size()) - 1; }
   static void DrawLast(UiCustomList* list, HDC hdc, int index, const RECT& rc) {
     drawn.push_back({index, list->GetSelectedIndex() == index});
-    HBRUSH brush = CreateSolidBrush(0x0000FF);
-    FillRect(hdc, &rc, brush);
-    DeleteObject(brush);
+    FillSolid(hdc, rc, 0x0000FF);
   }
   std::vector<int> attributed;
   static inline std::vector<std::pair<int, bool>> drawn;

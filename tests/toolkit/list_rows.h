@@ -123,7 +123,6 @@ class ListTest : public ToolkitTest {
     list.EnablePressedHoldSupport(TRUE, 500);
     wnd.AddUiWin(&list);
   }
-  void TearDown() override { wnd.RemoveUiWin(&list); }
   // Binds `count` rows of the collection.
   void Bind(int count) {
     rows.Fill(count);

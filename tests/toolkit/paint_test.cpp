@@ -13,10 +13,7 @@ class GreedyControl : public UiWin {
  public:
   void PaintWin(HDC hdc, const RECT&, const RECT&) override {
     ++paints;
-    HBRUSH b = CreateSolidBrush(RGB(0, 0, 255));
-    RECT all{0, 0, 480, 720};
-    FillRect(hdc, &all, b);
-    DeleteObject(b);
+    FillSolid(hdc, RECT{0, 0, 480, 720}, RGB(0, 0, 255));
   }
   int paints = 0;
 };
@@ -47,7 +44,6 @@ TEST_F(PaintTest, ControlsPaintWithinTheirRectangleOrClipExtension) {
   c.SetVisible(FALSE);
   robot.Settle();
   EXPECT_EQ(ScreenInk(workArea, 0x0000FF, 0), 0);
-  wnd.RemoveUiWin(&c);
 }
 
 TEST_F(PaintTest, OnlyControlsMeetingTheInvalidatedAreaRepaint) {
@@ -63,8 +59,6 @@ TEST_F(PaintTest, OnlyControlsMeetingTheInvalidatedAreaRepaint) {
   robot.Settle();
   EXPECT_EQ(top.paints, topBefore + 1);
   EXPECT_EQ(bottom.paints, bottomBefore);
-  wnd.RemoveUiWin(&top);
-  wnd.RemoveUiWin(&bottom);
 }
 
 TEST_F(PaintTest, ModalPopupCoversItsOwnerAndUncoversItWhenDone) {
@@ -85,7 +79,6 @@ TEST_F(PaintTest, ModalPopupCoversItsOwnerAndUncoversItWhenDone) {
   EXPECT_EQ(during, 0xFFFFFFu);  // the popup's white over the band
   robot.Settle();
   EXPECT_EQ(ScreenPixel(10, 90), 0x0000FFu);
-  wnd.RemoveUiWin(&band);
 }
 
 }  // namespace

@@ -28,6 +28,13 @@ inline uint32_t BitmapPixel(HBITMAP bitmap, int x, int y) { return SurfacePixel(
 // The headless screen as the robot's screenshots save it.
 inline uint32_t ScreenPixel(int x, int y) { return SurfacePixel(Screen::Get().Surface(), x, y); }
 
+// Fills a rectangle of a DC with one colour.
+inline void FillSolid(HDC dc, const RECT& rc, COLORREF colour) {
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(dc, &rc, brush);
+  DeleteObject(brush);
+}
+
 // 0xRRGGBB from a COLORREF.
 inline uint32_t Pixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
@@ -48,6 +55,11 @@ int CountPixels(cairo_surface_t* s, const RECT& rc, Match match) {
   for (int y = rc.top; y < rc.bottom; ++y)
     for (int x = rc.left; x < rc.right; ++x) n += match(RawPixel(s, x, y)) ? 1 : 0;
   return n;
+}
+
+// Pixels of the bitmap's rectangle that are not exactly `rgb`.
+inline int CountOther(HBITMAP bitmap, const RECT& rc, uint32_t rgb) {
+  return CountPixels(CeGetBitmapSurface(bitmap), rc, [&](uint32_t p) { return p != rgb; });
 }
 
 // Pixels of the screen's rectangle near `colour`.

@@ -111,10 +111,7 @@ class HalfRedWnd : public RecordingWnd {
  public:
   void PaintWin(HDC hdc, const RECT& rc) override {
     CQzWndEx::PaintWin(hdc, rc);
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    RECT half{0, 0, GetWidth() / 2, GetHeight()};
-    FillRect(hdc, &half, red);
-    DeleteObject(red);
+    FillSolid(hdc, RECT{0, 0, GetWidth() / 2, GetHeight()}, RGB(255, 0, 0));
   }
 };
 
