@@ -7,7 +7,6 @@
 #include "CallDeskWnd.h"
 #include "RadioBridge.h"
 #include "ce/modules.h"
-#include "ce/shell.h"
 #include "host_fixture.h"
 #include "qzpam/CContactsDbIf.h"
 #include "qzfc/UiStatic.h"
@@ -16,14 +15,6 @@ namespace {
 
 using apps::test::HostTest;
 using telhub::CallDeskWnd;
-
-bool Launch(const wchar_t* program, const wchar_t* parameters) {
-  SHELLEXECUTEINFO info{};
-  info.cbSize = sizeof info;
-  info.lpFile = program;
-  info.lpParameters = parameters;
-  return ShellExecuteEx(&info) != FALSE;
-}
 
 int ExistingCalls() {
   HMODULE radio = LoadLibraryW(L"RadioBridge.dll");

@@ -49,7 +49,6 @@ TEST(DeviceSetup, SeedsTheDemoStoreOnceAndOnlyIntoAnEmptyStore) {
   vorna::test::TempDeviceRoot root;
   EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::Never).seeded);
   EXPECT_TRUE(ContactIds().empty());
-
   EXPECT_TRUE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
   std::vector<int> ids = ContactIds();
   EXPECT_EQ(ids.size(), static_cast<size_t>(vorna::device::kFirstStartContacts));
@@ -60,15 +59,13 @@ TEST(DeviceSetup, SeedsTheDemoStoreOnceAndOnlyIntoAnEmptyStore) {
   db->DeleteCalls();
   EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
   EXPECT_TRUE(ContactIds().empty());
-}
 
-TEST(DeviceSetup, LeavesAStoreWithTheUsersOwnDataAlone) {
-  vorna::test::TempDeviceRoot root;
-  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  // A new device whose store holds only a call of the user's is not seeded,
+  // nor is it once that call is gone.
+  vorna::test::TempDeviceRoot other;
   ASSERT_TRUE(db->InsertCall(L"10086", 1700000000, 30, 1));
   EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
   EXPECT_TRUE(ContactIds().empty());
-  // Emptied later, it stays the user's.
   db->DeleteCalls();
   EXPECT_FALSE(telhub::SetUpDevice(telhub::DemoStore::SeedWhenEmpty).seeded);
   EXPECT_TRUE(ContactIds().empty());

@@ -9,7 +9,9 @@
 
 #include "HostApp.h"
 #include "ce/journal.h"
+#include "ce/shell.h"
 #include "qzfc/Robot.h"
+#include "qzfc/Sip.h"
 #include "temp_root.h"
 
 namespace apps::test {
@@ -22,6 +24,31 @@ class HostTest : public ::testing::Test {
   void StartHost(telhub::DemoStore demo = telhub::DemoStore::Never) {
     ASSERT_TRUE(host_.Start(demo));
     robot_.Settle();
+  }
+  // Starts a program by its device path, as another program would.
+  static bool Launch(const wchar_t* program, const std::wstring& parameters) {
+    SHELLEXECUTEINFO info{};
+    info.cbSize = sizeof info;
+    info.lpFile = program;
+    info.lpParameters = parameters.c_str();
+    return ShellExecuteEx(&info) != FALSE;
+  }
+  // Taps the middle of a control of the foreground window (windows start
+  // below the 80-pixel shell bar).
+  void TapControl(int id) {
+    UiWin* control = robot_.FindControl(id);
+    ASSERT_NE(control, nullptr) << id;
+    RECT rc = control->GetWinRect();
+    robot_.Tap((rc.left + rc.right) / 2, 80 + (rc.top + rc.bottom) / 2);
+  }
+  // Taps the tool bar at x; the keyboard covers it while a field has it, so
+  // the user puts it away with its own key first.
+  void TapToolBar(int x) {
+    if (qzfc::Sip::Instance().IsVisible()) {
+      RECT hide = qzfc::Sip::Instance().KeyRect(L"\u25BC");
+      robot_.Tap((hide.left + hide.right) / 2, (hide.top + hide.bottom) / 2);
+    }
+    robot_.Tap(x, 765);
   }
   // The launches in the journal, as "program|parameters".
   static std::vector<std::wstring> Launches() {

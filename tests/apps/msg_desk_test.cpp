@@ -5,7 +5,6 @@
 #include "MsgDeskApplet.h"
 #include "MsgDeskArgs.h"
 #include "MsgDeskWnd.h"
-#include "ce/shell.h"
 #include "host_fixture.h"
 #include "qzfc/UiEdit.h"
 #include "qzfc/UiStatic.h"
@@ -30,11 +29,7 @@ class MsgDeskTest : public HostTest {
     ASSERT_GT(CContactsDbIf::GetContactDbIf()->AddContact(record), 0);
   }
   bool Compose(const std::wstring& parameters) {
-    SHELLEXECUTEINFO info{};
-    info.cbSize = sizeof info;
-    info.lpFile = L"\\windows\\msgdesk.exe";
-    info.lpParameters = parameters.c_str();
-    bool opened = ShellExecuteEx(&info) != FALSE;
+    const bool opened = Launch(L"\\windows\\msgdesk.exe", parameters);
     robot_.Settle();
     return opened;
   }

@@ -7,17 +7,13 @@
 #include "TelPrefsArgs.h"
 #include "TelPrefsWnd.h"
 #include "ce/registry.h"
-#include "ce/shell.h"
 #include "host_fixture.h"
-#include "qzfc/Sip.h"
 #include "qzpam/PhoneSettingsDbIf.h"
 
 namespace {
 
 using apps::test::HostTest;
 using telhub::TelPrefsWnd;
-
-constexpr int kTop = 80;  // windows start below the shell bar
 
 class TelPrefsTest : public HostTest {
  protected:
@@ -28,29 +24,9 @@ class TelPrefsTest : public HostTest {
     ASSERT_NE(settings_, nullptr);
   }
   void Open() {
-    SHELLEXECUTEINFO info{};
-    info.cbSize = sizeof info;
-    info.lpFile = L"\\windows\\TelPrefs.exe";
-    info.lpParameters = L"-p 4242";
-    ASSERT_TRUE(ShellExecuteEx(&info));
+    ASSERT_TRUE(Launch(L"\\windows\\TelPrefs.exe", L"-p 4242"));
     robot_.Settle();
     ASSERT_NE(dynamic_cast<TelPrefsWnd*>(robot_.Foreground()), nullptr);
-  }
-  // Taps the middle of a control of the foreground window.
-  void TapControl(int id) {
-    UiWin* control = robot_.FindControl(id);
-    ASSERT_NE(control, nullptr) << id;
-    RECT rc = control->GetWinRect();
-    robot_.Tap((rc.left + rc.right) / 2, kTop + (rc.top + rc.bottom) / 2);
-  }
-  // The keyboard covers the tool bar while a field has it: the user puts it
-  // away with its own key first.
-  void TapToolBar(int x) {
-    if (qzfc::Sip::Instance().IsVisible()) {
-      RECT hide = qzfc::Sip::Instance().KeyRect(L"▼");
-      robot_.Tap((hide.left + hide.right) / 2, (hide.top + hide.bottom) / 2);
-    }
-    robot_.Tap(x, 765);
   }
   void TapSave() { TapToolBar(420); }
   void TapCancel() { TapToolBar(60); }

@@ -31,6 +31,26 @@ class SysText {
   wchar_t* text_ = nullptr;
 };
 
+// Adds a contact with the first name `name`, numbers and e-mail addresses of
+// the given types (the first number primary) and the groups of the given
+// stored names; its id.
+using TypedValues = std::initializer_list<std::pair<const wchar_t*, int>>;
+inline int AddContact(const wchar_t* name, TypedValues numbers, std::initializer_list<qzu::string> groups = {},
+                      TypedValues emails = {}) {
+  CContactInfo record;
+  record.UpdateNameInfo(L"", name, L"");
+  int primary = 1;
+  for (const auto& [number, type] : numbers) {
+    record.AddPhoneNumber(0, number, type, primary);
+    primary = 0;
+  }
+  for (const auto& [email, type] : emails) record.AddEmail(0, email, type);
+  for (const qzu::string& group : groups) record.AddToCategoris(group);
+  const int id = CContactsDbIf::GetContactDbIf()->AddContact(record);
+  EXPECT_GT(id, 0) << "adding a contact";
+  return id;
+}
+
 class StoreTest : public ::testing::Test {
  protected:
   CContactsDbIf* db() {
@@ -39,23 +59,6 @@ class StoreTest : public ::testing::Test {
     return db;
   }
   PhoneSettingsDbIf* settings() { return PhoneSettingsDbIf::GetPhoneSettingsDbIf(); }
-
-  // A contact named `name` with numbers of the given types (0 mobile, ...),
-  // in the groups of the given stored names.
-  int Add(const wchar_t* name, std::initializer_list<std::pair<const wchar_t*, int>> numbers,
-          std::initializer_list<qzu::string> groups = {}) {
-    CContactInfo record;
-    record.UpdateNameInfo(L"", name, L"");
-    int primary = 1;
-    for (const auto& [number, type] : numbers) {
-      record.AddPhoneNumber(0, number, type, primary);
-      primary = 0;
-    }
-    for (const qzu::string& group : groups) record.AddToCategoris(group);
-    const int id = db()->AddContact(record);
-    EXPECT_GT(id, 0);
-    return id;
-  }
 
   vorna::test::TempDeviceRoot root_;
 };

@@ -9,6 +9,7 @@
 #include "ce/journal.h"
 #include "ce/registry.h"
 #include "ce/wstring.h"
+#include "contactdata_helpers.h"
 #include "core/launch/Launchers.h"
 #include "dialer/PhoneDialWnd.h"
 #include "dialer/VoiceMailNumberDlg.h"
@@ -18,6 +19,7 @@
 
 namespace dial_test {
 
+using contactdata_test::AddContact;
 using vorna::test::kScreenTop;
 
 // Records the tab switches its tab asks for.
@@ -124,12 +126,6 @@ class DialWindowTest : public vorna::test::LibraryUiTest {
     return out;
   }
   static PhoneSettingsDbIf& Settings() { return *PhoneSettingsDbIf::GetPhoneSettingsDbIf(); }
-  static int AddContact(const wchar_t* given, const wchar_t* number, int type = 0) {
-    CContactInfo record;
-    record.UpdateNameInfo(L"", given, L"");
-    record.AddPhoneNumber(0, number, type, 1);
-    return CContactsDbIf::GetContactDbIf()->AddContact(record);
-  }
   static void SetKeyClicks(DWORD value) {
     HKEY key = nullptr;
     DWORD disposition = 0;

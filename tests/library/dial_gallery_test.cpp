@@ -17,7 +17,7 @@ TEST_F(DialWindowTest, GalleryPressedKeyAndTheNumberOfAContact) {
   Release(kKey5);
   EXPECT_EQ(keyLook(), atRest) << "and is back at rest when lifted";
 
-  AddContact(L"Ann Lee", L"13800138000");
+  AddContact(L"Ann Lee", {{L"13800138000", 0}});
   Settings().InsertSpeedDialItem(2, 0, L"Mum", L"13900000002");
   Settings().InsertSpeedDialItem(9, 0, L"Taxi", L"95128");
   Reshow();  // takes in the speed-dial names and empties the field

@@ -172,7 +172,7 @@ TEST_F(DialWindowTest, LongPressOnCallPlacesAnIpCall) {
 }
 
 TEST_F(DialWindowTest, MatchLineFollowsTheTypedNumber) {
-  AddContact(L"Ann", L"13800138000", 2);
+  AddContact(L"Ann", {{L"13800138000", 2}});
   Type(L"1380013800");
   EXPECT_EQ(MatchLine(), L"");
   Type(L"0");
@@ -228,7 +228,7 @@ TEST_F(DialWindowTest, SettingsAreOffWhileACallExists) {
 }
 
 TEST_F(DialWindowTest, ShowingTakesAHandedOverNumberOnce) {
-  AddContact(L"Bo", L"13912345678");
+  AddContact(L"Bo", {{L"13912345678", 0}});
   PendingDialNumber = L"13912345678";
   Reshow();
   EXPECT_EQ(Field(), L"13912345678");

@@ -1,6 +1,7 @@
 // The e-mail composer receives the owner and the addresses and is shown.
 #include <gtest/gtest.h>
 
+#include "contactdata_helpers.h"
 #include "core/launch/Launchers.h"
 #include "mailcomposer/MailComposer.h"
 #include "mailcomposer/MailLog.h"
@@ -32,16 +33,9 @@ TEST_F(EmailComposerTest, OneAddressAsGivenAndEveryGroupMembersAddressInListOrde
   CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
   const int group = db->AddGroup(L"Team");
   ASSERT_GT(group, 0);
-  auto add = [&](const wchar_t* name, const wchar_t* category, std::initializer_list<const wchar_t*> emails) {
-    CContactInfo record;
-    record.UpdateNameInfo(L"", name, L"");
-    for (const wchar_t* email : emails) record.AddEmail(0, email, 0);
-    record.AddToCategoris(category);
-    ASSERT_GT(db->AddContact(record), 0);
-  };
-  add(L"Bob", L"Team", {L"bob@example.com"});
-  add(L"Ann", L"Team", {L"ann@work.example", L"ann@home.example"});
-  add(L"Eve", L"Other", {L"eve@example.com"});
+  contactdata_test::AddContact(L"Bob", {}, {L"Team"}, {{L"bob@example.com", 0}});
+  contactdata_test::AddContact(L"Ann", {}, {L"Team"}, {{L"ann@work.example", 0}, {L"ann@home.example", 0}});
+  contactdata_test::AddContact(L"Eve", {}, {L"Other"}, {{L"eve@example.com", 0}});
   EXPECT_TRUE(ComposeGroupEmail(kOwner, group));
 
   auto mails = ReadMailLog();

@@ -7,14 +7,15 @@
 
 namespace {
 
+using contactdata_test::AddContact;
 using contactdata_test::kBlacklist;
 using contactdata_test::SysText;
 
 class NumberMatching : public contactdata_test::StoreTest {};
 
 TEST_F(NumberMatching, BlockedFollowsTheBlacklistForContactsAndTheRejectSettingForStrangers) {
-  Add(L"Ann", {{L"13800138000", 0}});
-  Add(L"Bad", {{L"13900139000", 0}}, {kBlacklist});
+  AddContact(L"Ann", {{L"13800138000", 0}});
+  AddContact(L"Bad", {{L"13900139000", 0}}, {kBlacklist});
   const wchar_t* stranger = L"13700137000";
   struct Case {
     int rejectStrangers;
@@ -83,7 +84,7 @@ TEST_F(NumberMatching, AMatchHandsOutIdNameLabelAndRingPath) {
 }
 
 TEST_F(NumberMatching, NoMatchLeavesEveryOutParameterAsItWas) {
-  Add(L"Ann", {{L"13800138000", 0}});
+  AddContact(L"Ann", {{L"13800138000", 0}});
   wchar_t untouched[] = L"untouched";
   int id = -7, extra = -7, type = -7;
   wchar_t* name = untouched;
@@ -106,8 +107,8 @@ TEST_F(NumberMatching, NoMatchLeavesEveryOutParameterAsItWas) {
 }
 
 TEST_F(NumberMatching, FilterItemsComeOneByOneUntilFalse) {
-  const int ann = Add(L"Ann", {{L"13800138000", 0}, {L"075512345678", 4}});
-  Add(L"Bob", {{L"13900139000", 0}});
+  const int ann = AddContact(L"Ann", {{L"13800138000", 0}, {L"075512345678", 4}});
+  AddContact(L"Bob", {{L"13900139000", 0}});
   std::vector<std::wstring> rows;
   int id = 0;
   for (bool first = true;; first = false) {
@@ -121,10 +122,7 @@ TEST_F(NumberMatching, FilterItemsComeOneByOneUntilFalse) {
   }
   EXPECT_EQ(rows, std::vector<std::wstring>({L"Ann|手机|13800138000"}));
 
-  CContactInfo record;
-  record.UpdateNameInfo(L"", L"Cat", L"");
-  record.AddEmail(0, L"cat@work.example", 1);
-  db()->AddContact(record);
+  AddContact(L"Cat", {}, {}, {{L"cat@work.example", 1}});
   SysText name, label, address;
   ASSERT_TRUE(GetFilterEmailItems(L"work", &id, name.out(), label.out(), address.out(), true));
   EXPECT_EQ(name.str() + L"|" + label.str() + L"|" + address.str(), L"Cat|工作|cat@work.example");

@@ -49,21 +49,23 @@ TEST(CallerLocation, UnknownKeysLeaveBothTextsUntouched) {
 }
 
 TEST(CallerLocation, GeocoderTextsSplitIntoProvinceAndCity) {
+  const struct {
+    bool chinese;
+    const wchar_t *text, *province, *city;
+  } cases[] = {
+      {true, L"贵州省贵阳市、遵义市、安顺市", L"贵州", L"贵阳、遵义、安顺"},
+      {true, L"湖北省襄樊市、襄樊市", L"湖北", L"襄樊"},
+      {true, L"内蒙古锡林郭勒盟", L"内蒙古", L"锡林郭勒盟"},
+      {true, L"天津", L"天津", L"天津"},
+      {false, L"Guiyang/Zunyi/Anshun, Guizhou", L"Guizhou", L"Guiyang/Zunyi/Anshun"},
+  };
+  for (const auto& c : cases) {
+    RegionNames names;
+    ASSERT_TRUE(c.chinese ? RegionLookup::SplitChinese(c.text, &names) : RegionLookup::SplitEnglish(c.text, &names));
+    EXPECT_EQ(names.province, c.province) << c.text;
+    EXPECT_EQ(names.city, c.city) << c.text;
+  }
   RegionNames names;
-  ASSERT_TRUE(RegionLookup::SplitChinese(L"贵州省贵阳市、遵义市、安顺市", &names));
-  EXPECT_EQ(names.province, L"贵州");
-  EXPECT_EQ(names.city, L"贵阳、遵义、安顺");
-  ASSERT_TRUE(RegionLookup::SplitChinese(L"湖北省襄樊市、襄樊市", &names));
-  EXPECT_EQ(names.city, L"襄樊");
-  ASSERT_TRUE(RegionLookup::SplitChinese(L"内蒙古锡林郭勒盟", &names));
-  EXPECT_EQ(names.province, L"内蒙古");
-  EXPECT_EQ(names.city, L"锡林郭勒盟");
-  ASSERT_TRUE(RegionLookup::SplitChinese(L"天津", &names));
-  EXPECT_EQ(names.province, L"天津");
-  EXPECT_EQ(names.city, L"天津");
-  ASSERT_TRUE(RegionLookup::SplitEnglish(L"Guiyang/Zunyi/Anshun, Guizhou", &names));
-  EXPECT_EQ(names.province, L"Guizhou");
-  EXPECT_EQ(names.city, L"Guiyang/Zunyi/Anshun");
   EXPECT_FALSE(RegionLookup::SplitChinese(L"中国", &names));
   EXPECT_FALSE(RegionLookup::SplitEnglish(L"", &names));
 }

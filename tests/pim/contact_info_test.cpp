@@ -22,7 +22,7 @@ TEST(ContactInfo, DisplayNameByScript) {
   }
 }
 
-TEST(ContactInfo, OneNumberIsPrimaryAndBadIndexesChangeNothing) {
+TEST(ContactInfo, OneNumberIsPrimaryBadIndexesChangeNothingAndAddressesKeepTheirParts) {
   CContactInfo c;
   EXPECT_EQ(c.GetPrimaryPhoneNumber(), -1);
   EXPECT_EQ(c.AddPhoneNumber(0, L"111", 0, 0), 0);
@@ -46,19 +46,13 @@ TEST(ContactInfo, OneNumberIsPrimaryAndBadIndexesChangeNothing) {
   EXPECT_FALSE(c.EraseWebPage(0));
   EXPECT_FALSE(c.UpdateAddress(0, L"", L"", L"", L"", L"", 0));
   EXPECT_EQ(c.phoneNumbers.size(), 2);
-}
 
-TEST(ContactInfo, AddressTextsComeInTheirOwnOrder) {
-  CContactInfo c;
-  EXPECT_EQ(c.AddAddress(0, L"City", L"", L"", L"", L"", 0), 0);
-  EXPECT_EQ(c.AddAddress(9, L"深圳", L"中国", L"518000", L"广东", L"深南大道1号", 1), 1);
-  const ContactAddressEntry& a = c.addresses[1];
+  // Address texts come city, country, postcode, province, street.
+  EXPECT_EQ(c.AddAddress(9, L"深圳", L"中国", L"518000", L"广东", L"深南大道1号", 1), 0);
+  const ContactAddressEntry& a = c.addresses[0];
   EXPECT_EQ(a.id, 9);
-  EXPECT_EQ(a.city, L"深圳");
-  EXPECT_EQ(a.country, L"中国");
-  EXPECT_EQ(a.postcode, L"518000");
-  EXPECT_EQ(a.province, L"广东");
-  EXPECT_EQ(a.street, L"深南大道1号");
+  EXPECT_EQ(a.street + L"|" + a.city + L"|" + a.province + L"|" + a.postcode + L"|" + a.country,
+            L"深南大道1号|深圳|广东|518000|中国");
   EXPECT_EQ(a.type, 1);
 }
 

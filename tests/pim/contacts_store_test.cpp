@@ -248,6 +248,14 @@ TEST_F(ContactsStore, FuzzySearchMatchesWithinOneContactOnly) {
   EXPECT_EQ(name, L"Ex");
   EXPECT_EQ(detail, L"13966667777");  // the second number, which matched
   EXPECT_FALSE(db()->GetContactslistFuzzy(L"6666", id, name, detail, type, false));
+
+  // One digit: the first number that holds it, or the primary number when
+  // the name matched as well.
+  Add(L"", L"Agent 7", {L"110", L"0777"});
+  std::vector<std::wstring> shown;
+  for (bool first = true; db()->GetContactslistFuzzy(L"7", id, name, detail, type, first); first = false)
+    shown.push_back(std::wstring(name.view()) + L" " + std::wstring(detail.view()));
+  EXPECT_EQ(shown, (std::vector<std::wstring>{L"Agent 7 110", L"Ex 13966667777"}));
 }
 
 TEST_F(ContactsStore, FuzzySearchRowsShowWhatTheContactListShows) {

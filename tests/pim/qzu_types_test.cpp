@@ -36,6 +36,19 @@ TEST(QzuString, ReleasedBufferEndsAtTheFirstZero) {
   EXPECT_EQ(s.size(), 2u);
 }
 
+TEST(QzuString, AssignRefillsAndMayTakeFromItself) {
+  qzu::string s = L"a long enough text";
+  s.assign(L"xyz", 3);  // fits the buffer it has
+  EXPECT_EQ(s, L"xyz");
+  s.assign(s.data() + 1, 2);  // a part of itself
+  EXPECT_EQ(s, L"yz");
+  s = L"abcdef";
+  s.assign(s.data(), 3);
+  EXPECT_EQ(s, L"abc");
+  s.assign(nullptr, 5);
+  EXPECT_TRUE(s.empty());
+}
+
 TEST(QzuArray, IndexesOutOfRangeChangeNothing) {
   qzu::array<int> numbers{7, 9};
   EXPECT_TRUE(numbers.insert(1, 8));

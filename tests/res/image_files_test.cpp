@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <librsvg/rsvg.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -102,14 +103,11 @@ TEST_P(ImageFolder, EveryImageParsesAndHasItsDocumentedSize) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Res, ImageFolder, testing::Values("vornares", "qzres", "qzres/type10"),
-                         [](const auto& param_info) {
-                           std::string name = param_info.param;
-                           for (char& c : name) {
-                             if (c == '/') c = '_';
-                           }
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Res, ImageFolder, testing::Values("vornares", "qzres", "qzres/type10"), [](const auto& folder) {
+  std::string name = folder.param;
+  std::replace(name.begin(), name.end(), '/', '_');
+  return name;
+});
 
 // Sizes that other code lays out against: keys, pad, tool bar, rows.
 TEST(ImageSizes, MatchTheirPlacesOnScreen) {

@@ -41,42 +41,6 @@ TEST(StringFiles, FormatConversionsAgreeBetweenLanguages) {
   }
 }
 
-// Entries whose exact characters are easy to lose: trailing spaces, ASCII
-// against full-width punctuation, "..." against the ellipsis character.
-TEST(StringFiles, ChineseTextsKeepEveryCharacter) {
-  const auto zh = LoadAsMap(VORNA_ZH_STRINGS);
-  const std::map<int, std::string> expected = {
-      {600, "更多"},
-      {653, "确定删除联系人？"},
-      {660, "国家/地区"},
-      {668, "未知:"},
-      {676, "快短捷信"},
-      {713, "正在清空SIM卡联系人…"},
-      {722, "原PIN："},
-      {727, "输入PIN，剩余输入次数:"},
-      {749, "已备份: "},
-      {750, "更新: "},
-      {802, "快捷短信发送成功!"},
-      {808, "开会中,稍后给您回电."},
-      {810, "该程序不能在U盘模式下使用，请断开USB连接."},
-      {836, "请至少保留4个群组"},
-      {849, "提示：往右滑动可以删除该信息，所有行分割线为虚线的列表信息，均可以滑动删除。"},
-      {872, "加载中..."},
-      {874, "本地固话"},
-  };
-  for (const auto& [id, text] : expected) EXPECT_EQ(zh.at(id), text) << "id " << id;
-}
-
-// Texts that the library joins with numbers or other texts keep the spacing
-// the joined result needs in English ("3 rings", "Call Mobile").
-TEST(StringFiles, EnglishJoinedFragmentsCarryTheirSpaces) {
-  const auto en = LoadAsMap(VORNA_EN_STRINGS);
-  EXPECT_EQ(en.at(829), " contacts");
-  EXPECT_EQ(en.at(865), " rings");
-  EXPECT_EQ(en.at(833), "Call ");
-  EXPECT_EQ(en.at(749), "Backed up: ");
-}
-
 TEST(StringTableReader, DecodesEscapesAndToleratesCrLfAndBlankLines) {
   const StringTableResult t = ParseStringTable("1\ta\\nb\r\n\n2\tx\\ty\\\\z\n3\t\n");
   ASSERT_TRUE(t.ok()) << t.error;

@@ -1,5 +1,5 @@
-// The contact and call commands of vornactl, run as a script would run them
-// on a fresh device root.
+// vornactl run as a script would run it on a fresh device root: its usage,
+// and its contact and call commands.
 #include <gtest/gtest.h>
 #include <poll.h>
 
@@ -61,6 +61,26 @@ class VornactlCommands : public ::testing::Test {
 
   vorna::test::TempDeviceRoot root_;
 };
+
+TEST_F(VornactlCommands, UsageErrorsExitWithTwoAndTheRootOptionChoosesTheDeviceRoot) {
+  EXPECT_EQ(Vornactl({"--help"}).status, 0);
+  EXPECT_EQ(Vornactl({"--version"}).status, 0);
+  const std::vector<std::vector<std::string>> misused = {
+      {},
+      {"no-such-command"},
+      {"--root"},
+      {"--bogus", "root"},
+      {"root", "extra"},
+      {"seed", "--contacts", "10"},
+      {"seed", "--contacts", "-1", "--calls", "1"},
+      {"seed", "--contacts", "x", "--calls", "1"},
+      {"seed", "--contacts", "1", "--calls", "1", "--bogus"},
+  };
+  for (const auto& args : misused) EXPECT_EQ(Vornactl(args).status, 2) << args.size() << " arguments";
+  EXPECT_EQ(Vornactl({"contacts"}).status, 1) << "a refused seed stores nothing";
+  const std::string elsewhere = (root_.path() / "elsewhere").string();
+  EXPECT_EQ(Vornactl({"--root", elsewhere, "--json", "root"}).out, "{\"root\":\"" + elsewhere + "\"}\n");
+}
 
 TEST_F(VornactlCommands, ImportReportsWhatWasStoredAndWhatWasRefused) {
   const std::string good = Write("good.vcf", "BEGIN:VCARD\nVERSION:2.1\nN:;Ann\nEND:VCARD\nBEGIN:VCARD\nN:;Bob\n");

@@ -74,10 +74,16 @@ class basic_string {
   }
 
   basic_string& assign(const CharT* text, std::size_t count) {
-    if (text)
-      text_.assign(text, count);
-    else
+    if (!text) {
       text_.clear();
+    } else if (count <= text_.capacity() && !Inside(text)) {
+      // Refilling a string that already has room, as every row of a cursor
+      // list does: a plain copy, without the general replace's bookkeeping.
+      text_.clear();
+      text_.append(text, count);
+    } else {
+      text_.assign(text, count);
+    }
     return *this;
   }
   basic_string& append(const CharT* text, std::size_t count) {
@@ -126,6 +132,10 @@ class basic_string {
   }
 
  private:
+  bool Inside(const CharT* text) const {
+    std::less_equal<const CharT*> before;
+    return before(text_.data(), text) && before(text, text_.data() + text_.size());
+  }
   static const CharT* empty_text() {
     static const CharT none[1] = {};
     return none;

@@ -148,10 +148,9 @@ bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::s
         state.fuzzy.Start(std::move(snapshot), std::wstring(key.view()));
       },
       [&] {
-        size_t contact = 0;
-        int number = -1;
-        if (!state.fuzzy.Next(contact, number)) return false;
-        state.fuzzy.texts().CopyRow(contact, number, id, name, detail, type);
+        FuzzyHit hit{};
+        if (!state.fuzzy.Next(hit)) return false;
+        state.fuzzy.texts().CopyRow(hit.contact, hit.number, id, name, detail, type);
         return true;
       });
 }

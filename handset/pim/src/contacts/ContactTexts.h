@@ -1,12 +1,11 @@
 // What a contact row shows (identifier, name, numbers and their types) for
-// every contact of one snapshot, copied in list order into a few long
-// strings and small tables. Handing out a row of a long result then reads
+// every contact of one snapshot, copied in list order into one long string
+// and two small tables. Handing out a row of a long result then reads
 // neighbouring memory instead of visiting each contact's own strings.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "contacts/ContactSnapshot.h"
@@ -24,16 +23,14 @@ class ContactTexts {
   void CopyRow(size_t contact, int number, int& id, qzu::string& name, qzu::string& detail, int& type) const;
 
  private:
+  // Where a text lies in text_.
   struct Span {
     uint32_t at;
     uint32_t length;
   };
-  // Numbers are nearly always ASCII and kept in narrow_ then, a quarter of
-  // the memory to read; the others are kept in wide_.
-  struct NumberText {
+  struct Number {
     Span text;
     int type;
-    bool narrow;
   };
   struct Row {
     int id;
@@ -42,13 +39,13 @@ class ContactTexts {
     uint32_t primary;  // which entry of numbers_ is the primary number
   };
 
-  Span AppendWide(const std::wstring& text);
-  NumberText AppendNumber(const std::wstring& text, int type);
+  Span Append(const std::wstring& text);
 
-  std::wstring wide_;
-  std::string narrow_;
+  // Each contact's name followed by its numbers, so that a row's texts
+  // usually lie side by side.
+  std::wstring text_;
   std::vector<Row> rows_;
-  std::vector<NumberText> numbers_;
+  std::vector<Number> numbers_;
 };
 
 }  // namespace qzpam

@@ -3,17 +3,34 @@
 #include <string.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace qzpam {
 namespace {
+
+constexpr size_t kNone = std::string_view::npos;
 
 // std::string_view::find stops at every occurrence of the key's first
 // character, which in strings of digits is nearly everywhere (every mobile
 // number begins with 1); glibc's memmem does not.
 size_t FindDigits(std::string_view text, std::string_view part, size_t from) {
-  if (from > text.size()) return std::string_view::npos;
+  if (from > text.size()) return kNone;
   const void* found = memmem(text.data() + from, text.size() - from, part.data(), part.size());
-  return found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : std::string_view::npos;
+  return found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : kNone;
+}
+
+// Runs `find(from)` through a packed string whose entries start at
+// `starts`, and calls `hit(owner, at)` once per entry that holds a hit:
+// after a hit the search goes on at the next entry.
+template <typename Find, typename Hit>
+void ForEachOwner(const std::vector<uint32_t>& starts, Find&& find, Hit&& hit) {
+  size_t owner = 0;
+  for (size_t at = find(0); at != kNone;) {
+    while (owner + 1 < starts.size() && starts[owner + 1] <= at) ++owner;
+    hit(owner, at);
+    if (++owner >= starts.size()) break;
+    at = find(starts[owner]);
+  }
 }
 
 }  // namespace
@@ -33,50 +50,109 @@ FuzzyIndex::FuzzyIndex(const ContactSnapshot::Contacts& contacts) : texts_(conta
     readings_ += contact.pinyin;
     readings_ += '\0';
     digitStarts_.push_back(static_cast<uint32_t>(digits_.size()));
+    numberStarts_.push_back(static_cast<uint32_t>(digitSets_.size()));
     for (const SnapshotNumber& number : contact.numbers) {
       digits_ += number.digits;
       digits_ += '\0';
+      uint16_t set = 0;
+      for (char digit : number.digits) set = static_cast<uint16_t>(set | 1u << (digit - '0'));
+      digitSets_.push_back(set);
     }
   }
+  numberStarts_.push_back(static_cast<uint32_t>(digitSets_.size()));
 }
 
-size_t FuzzyIndex::Owner(const std::vector<uint32_t>& starts, size_t from, size_t at) {
-  // Hits are found in order, so a walk from the searched contact on costs
-  // no more over a whole search than the string search itself.
-  size_t owner = from;
-  while (owner + 1 < starts.size() && starts[owner + 1] <= at) ++owner;
-  return owner;
+void FuzzyIndex::Match(const FuzzyKey& key, std::vector<FuzzyHit>& hits) const {
+  hits.clear();
+  if (key.folded().empty()) {
+    hits.reserve(size());
+    for (size_t contact = 0; contact < size(); ++contact) hits.push_back({static_cast<uint32_t>(contact), -1});
+    return;
+  }
+  std::vector<uint32_t> byText = ByName(key.folded());
+  if (!key.letters().empty()) {
+    for (const auto& more : {ByInitials(key.letters()), ByReading(key.letters())}) {
+      std::vector<uint32_t> both;
+      std::set_union(byText.begin(), byText.end(), more.begin(), more.end(), std::back_inserter(both));
+      byText.swap(both);
+    }
+  }
+  std::vector<FuzzyHit> byDigits;
+  if (key.digits().size() == 1)
+    byDigits = ByOneDigit(key.digits()[0]);
+  else if (!key.digits().empty())
+    byDigits = ByDigits(key.digits());
+  if (byText.empty()) {
+    hits.swap(byDigits);
+    return;
+  }
+  // A contact found both ways shows its primary number.
+  hits.reserve(byText.size() + byDigits.size());
+  auto digit = byDigits.begin();
+  for (uint32_t contact : byText) {
+    for (; digit != byDigits.end() && digit->contact < contact; ++digit) hits.push_back(*digit);
+    if (digit != byDigits.end() && digit->contact == contact) ++digit;
+    hits.push_back({contact, -1});
+  }
+  hits.insert(hits.end(), digit, byDigits.end());
 }
 
-size_t FuzzyIndex::NextByName(std::wstring_view key, size_t from) const {
-  if (from >= size()) return size();
-  size_t at = std::wstring_view(names_).find(key, nameStarts_[from]);
-  return at == std::wstring_view::npos ? size() : Owner(nameStarts_, from, at);
+std::vector<uint32_t> FuzzyIndex::ByName(std::wstring_view key) const {
+  std::vector<uint32_t> found;
+  std::wstring_view names(names_);
+  ForEachOwner(
+      nameStarts_, [&](size_t from) { return names.find(key, from); },
+      [&](size_t owner, size_t) { found.push_back(static_cast<uint32_t>(owner)); });
+  return found;
 }
 
-size_t FuzzyIndex::NextByInitials(std::string_view letters, size_t from) const {
-  if (from >= size()) return size();
-  size_t at = std::string_view(initials_).find(letters, initialStarts_[from]);
-  return at == std::string_view::npos ? size() : Owner(initialStarts_, from, at);
+std::vector<uint32_t> FuzzyIndex::ByInitials(std::string_view letters) const {
+  std::vector<uint32_t> found;
+  std::string_view initials(initials_);
+  ForEachOwner(
+      initialStarts_, [&](size_t from) { return initials.find(letters, from); },
+      [&](size_t owner, size_t) { found.push_back(static_cast<uint32_t>(owner)); });
+  return found;
 }
 
-size_t FuzzyIndex::NextByReading(std::string_view letters, size_t from) const {
-  if (from >= size()) return size();
+std::vector<uint32_t> FuzzyIndex::ByReading(std::string_view letters) const {
+  std::vector<uint32_t> found;
   std::string_view readings(readings_);
-  for (size_t at = readings.find(letters, readingStarts_[from]); at != std::string_view::npos;
-       at = readings.find(letters, at + 1))
-    if (syllableStarts_[at]) return Owner(readingStarts_, from, at);
-  return size();
+  auto find = [&](size_t from) {
+    size_t at = readings.find(letters, from);
+    while (at != kNone && !syllableStarts_[at]) at = readings.find(letters, at + 1);
+    return at;
+  };
+  ForEachOwner(readingStarts_, find,
+               [&](size_t owner, size_t) { found.push_back(static_cast<uint32_t>(owner)); });
+  return found;
 }
 
-size_t FuzzyIndex::NextByDigits(std::string_view digits, size_t from, int* number) const {
-  if (from >= size()) return size();
-  size_t at = FindDigits(digits_, digits, digitStarts_[from]);
-  if (at == std::string_view::npos) return size();
-  size_t owner = Owner(digitStarts_, from, at);
-  // Which of the owner's numbers: count the zeros that close the ones before.
-  *number = static_cast<int>(std::count(digits_.begin() + digitStarts_[owner], digits_.begin() + static_cast<long>(at), '\0'));
-  return owner;
+std::vector<FuzzyHit> FuzzyIndex::ByDigits(std::string_view digits) const {
+  std::vector<FuzzyHit> found;
+  std::string_view all(digits_);
+  ForEachOwner(
+      digitStarts_, [&](size_t from) { return FindDigits(all, digits, from); },
+      [&](size_t owner, size_t at) {
+        // Which of the owner's numbers: count the zeros that close the ones before.
+        auto number = std::count(all.begin() + digitStarts_[owner], all.begin() + static_cast<long>(at), '\0');
+        found.push_back({static_cast<uint32_t>(owner), static_cast<int32_t>(number)});
+      });
+  return found;
+}
+
+std::vector<FuzzyHit> FuzzyIndex::ByOneDigit(char digit) const {
+  std::vector<FuzzyHit> found;
+  const auto wanted = static_cast<uint16_t>(1u << (digit - '0'));
+  for (size_t contact = 0; contact < size(); ++contact) {
+    for (uint32_t number = numberStarts_[contact]; number < numberStarts_[contact + 1]; ++number) {
+      if (digitSets_[number] & wanted) {
+        found.push_back({static_cast<uint32_t>(contact), static_cast<int32_t>(number - numberStarts_[contact])});
+        break;
+      }
+    }
+  }
+  return found;
 }
 
 }  // namespace qzpam

@@ -13,8 +13,17 @@
 
 #include "contacts/ContactSnapshot.h"
 #include "contacts/ContactTexts.h"
+#include "contacts/FuzzyKey.h"
 
 namespace qzpam {
+
+// A matching contact, by its position in list order, and which of its
+// numbers matched the key's digits (-1 when it matched otherwise; its row
+// then shows the primary number).
+struct FuzzyHit {
+  uint32_t contact;
+  int32_t number;
+};
 
 class FuzzyIndex {
  public:
@@ -24,20 +33,19 @@ class FuzzyIndex {
   // What each contact's row shows, by the same position.
   const ContactTexts& texts() const { return texts_; }
 
-  // The first contact at or after `from` whose folded name contains `key`;
-  // size() when none.
-  size_t NextByName(std::wstring_view key, size_t from) const;
-  // ... whose initials contain the letters.
-  size_t NextByInitials(std::string_view letters, size_t from) const;
-  // ... whose reading contains the letters from the start of a syllable on.
-  size_t NextByReading(std::string_view letters, size_t from) const;
-  // ... one of whose numbers contains the digits; `number` is which one.
-  size_t NextByDigits(std::string_view digits, size_t from, int* number) const;
+  // Every contact that matches the key, in list order, into `hits`: its
+  // folded name contains the key, or its initials contain the key's
+  // letters, or its reading contains them from the start of a syllable on,
+  // or one of its numbers contains the key's digits. An empty key matches
+  // every contact.
+  void Match(const FuzzyKey& key, std::vector<FuzzyHit>& hits) const;
 
  private:
-  // The contact, `from` or after it, whose entry in a packed string (with
-  // entry starts `starts`) holds position `at`.
-  static size_t Owner(const std::vector<uint32_t>& starts, size_t from, size_t at);
+  std::vector<uint32_t> ByName(std::wstring_view key) const;
+  std::vector<uint32_t> ByInitials(std::string_view letters) const;
+  std::vector<uint32_t> ByReading(std::string_view letters) const;
+  std::vector<FuzzyHit> ByDigits(std::string_view digits) const;
+  std::vector<FuzzyHit> ByOneDigit(char digit) const;
 
   ContactTexts texts_;
   std::wstring names_;
@@ -49,6 +57,11 @@ class FuzzyIndex {
   std::vector<bool> syllableStarts_;  // per character of readings_
   std::string digits_;                 // each number closed by a zero
   std::vector<uint32_t> digitStarts_;
+  // Which digits each number holds (bit d for digit d), and where each
+  // contact's numbers start in it: a one-digit key, whose result is the
+  // longest, is answered from these without a string search.
+  std::vector<uint16_t> digitSets_;
+  std::vector<uint32_t> numberStarts_;
 };
 
 }  // namespace qzpam
