@@ -113,31 +113,5 @@ TEST(DrawHelpers, PressedBackgroundAndButtonFaceStayInTheirRectangles) {
   EXPECT_NE(Pixel(m, 240, 40), normal);
 }
 
-// Paints a green band over its top 100 pixels.
-class BandWnd : public RecordingWnd {
- public:
-  void PaintWin(HDC hdc, const RECT& rc) override {
-    CQzWndEx::PaintWin(hdc, rc);
-    FillSolid(hdc, RECT{0, 0, GetWidth(), 100}, RGB(0, 200, 0));
-  }
-};
-
-using SnapshotTest = ToolkitTest;
-
-TEST_F(SnapshotTest, ScreenSnapshotOfTheWorkAreaShowsTheWindows) {
-  BandWnd wnd;
-  Open(wnd);
-  RECT wa = QzGetWorkArea();
-  HBITMAP snap = ScreenSnapshot(wa);
-  ASSERT_TRUE(snap);
-  BITMAP bm{};
-  GetObjectW(snap, sizeof bm, &bm);
-  EXPECT_EQ(std::pair(bm.bmWidth, bm.bmHeight), std::pair(480, 720));
-  EXPECT_EQ(BitmapPixel(snap, 10, 10), 0x00C800u);
-  EXPECT_EQ(BitmapPixel(snap, 10, 99), 0x00C800u);
-  EXPECT_EQ(BitmapPixel(snap, 10, 100), kWhite);
-  DeleteObject(snap);
-}
-
 }  // namespace
 }  // namespace qzfc::test
