@@ -8,12 +8,10 @@
 // so that they compare directly.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,6 +22,7 @@
 #include "contactdata/RegionLookup.h"
 #include "contactdata/VcardWriter.h"
 #include "platform/PimContract.h"
+#include "seeded_root.h"
 
 namespace fs = std::filesystem;
 
@@ -32,31 +31,7 @@ namespace {
 constexpr int kContacts = 50000;
 constexpr int kLookups = 20000;
 
-fs::path ProgramsDir() {
-  char self[4096];
-  const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (n <= 0) return {};
-  self[n] = 0;
-  return fs::path(self).parent_path();
-}
-
-struct SeededRoot {
-  fs::path path;
-  SeededRoot() {
-    path = fs::temp_directory_path() / ("vorna-contactdata-bench-" + std::to_string(getpid()));
-    fs::remove_all(path);
-    const std::string command = (ProgramsDir() / "vornactl").string() + " --root " + path.string() +
-                                " seed --contacts " + std::to_string(kContacts) + " --calls 0 > /dev/null";
-    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "contactdata_bench: seeding failed\n");
-    ce::SetDeviceRoot(path);
-  }
-  ~SeededRoot() { fs::remove_all(path); }
-};
-
-const fs::path& Root() {
-  static SeededRoot root;
-  return root.path;
-}
+const fs::path& Root() { return vorna::bench::UseSeededRoot(kContacts, 0); }
 
 // Three of four lookups ask for a stored number, the fourth for a stranger.
 const std::vector<std::wstring>& LookupNumbers() {

@@ -10,12 +10,10 @@
 // time passed (wall_*_ms, which on a busy machine includes waiting for it).
 #include <benchmark/benchmark.h>
 #include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,7 +22,7 @@
 #include "dialer/PhoneDialWnd.h"
 #include "platform/PimContract.h"
 #include "qzfc/Robot.h"
-#include "temp_root.h"
+#include "seeded_root.h"
 
 namespace fs = std::filesystem;
 
@@ -32,20 +30,6 @@ namespace {
 
 constexpr int kContacts = 50000;
 constexpr int kScreenTop = 80;
-
-// A store of kContacts contacts under a root of this run, removed at exit.
-struct SeededRoot {
-  SeededRoot() {
-    path = fs::temp_directory_path() / ("vorna-dial-bench-" + std::to_string(getpid()));
-    fs::remove_all(path);
-    std::string command = (vorna::test::BuiltProgramsDir() / "vornactl").string() + " --root " + path.string() + " seed --contacts " +
-                          std::to_string(kContacts) + " --calls 0 > /dev/null";
-    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "dial_bench: seeding failed\n");
-    ce::SetDeviceRoot(path);
-  }
-  ~SeededRoot() { fs::remove_all(path); }
-  fs::path path;
-};
 
 // Mobile numbers of stored contacts, typed digit by digit.
 std::vector<std::wstring> StoredMobileNumbers(size_t count) {
@@ -98,7 +82,7 @@ class Dialer {
 };
 
 void Digits_p99(benchmark::State& state) {
-  static SeededRoot root;
+  vorna::bench::UseSeededRoot(kContacts, 0);
   std::vector<std::wstring> numbers = StoredMobileNumbers(50);
   if (numbers.empty()) {
     state.SkipWithError("no numbers in the store");

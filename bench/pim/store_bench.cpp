@@ -8,17 +8,16 @@
 // lookups in microseconds (counter p99_us), so that they compare directly.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "ce/device.h"
 #include "qzpam/CContactsDbIf.h"
+#include "seeded_root.h"
 
 namespace fs = std::filesystem;
 
@@ -26,38 +25,8 @@ namespace {
 
 constexpr int kLookups = 20000;
 
-fs::path ProgramsDir() {
-  char self[4096];
-  ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-  if (n <= 0) return {};
-  self[n] = 0;
-  return fs::path(self).parent_path();
-}
-
-// Seeded roots of this run, removed when it ends.
-struct SeededRoots : std::vector<std::pair<int, fs::path>> {
-  ~SeededRoots() {
-    for (const auto& entry : *this) fs::remove_all(entry.second);
-  }
-};
-
-// A seeded root, made once per run and size.
-const fs::path& SeededRoot(int contacts, int calls) {
-  static SeededRoots roots;
-  for (const auto& [size, root] : roots)
-    if (size == contacts) return root;
-  fs::path root = fs::temp_directory_path() / ("vorna-bench-" + std::to_string(getpid()) + "-" + std::to_string(contacts));
-  fs::remove_all(root);
-  std::string command = (ProgramsDir() / "vornactl").string() + " --root " + root.string() + " seed --contacts " +
-                        std::to_string(contacts) + " --calls " + std::to_string(calls) + " > /dev/null";
-  if (std::system(command.c_str()) != 0) std::fprintf(stderr, "store_bench: seeding failed\n");
-  roots.emplace_back(contacts, root);
-  return roots.back().second;
-}
-
 CContactsDbIf* Use(int contacts, int calls) {
-  const fs::path& root = SeededRoot(contacts, calls);
-  if (ce::DeviceRoot() != root) ce::SetDeviceRoot(root);
+  vorna::bench::UseSeededRoot(contacts, calls);
   return CContactsDbIf::GetContactDbIf();
 }
 
@@ -108,7 +77,7 @@ BENCHMARK(SearchPN_p99)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond)->I
 
 // The floor SearchPN is compared with: a prepared rowid lookup on the same file.
 void RowidLookup_p99(benchmark::State& state) {
-  const fs::path& root = SeededRoot(50000, 100000);
+  const fs::path& root = vorna::bench::UseSeededRoot(50000, 100000);
   sqlite3* raw = nullptr;
   sqlite3_open_v2((root / "pim" / "contacts.db").c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
   sqlite3_stmt* stmt = nullptr;

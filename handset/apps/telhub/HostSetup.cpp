@@ -4,6 +4,7 @@
 #include "DeviceFiles.h"
 #include "ce/debug.h"
 #include "ce/registry.h"
+#include "qzfc/QzRegKey.h"
 #include "qzpam/CContactsDbIf.h"
 
 namespace telhub {
@@ -15,12 +16,9 @@ constexpr wchar_t kSetupKey[] = L"Software\\Telhub";
 constexpr wchar_t kSeededValue[] = L"DemoStoreSeeded";
 
 bool WasSeeded() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSetupKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return false;
-  DWORD value = 0, size = sizeof value, type = 0;
-  LONG result = RegQueryValueExW(key, kSeededValue, nullptr, &type, reinterpret_cast<LPBYTE>(&value), &size);
-  RegCloseKey(key);
-  return result == ERROR_SUCCESS && type == REG_DWORD && value != 0;
+  CQzRegKey key;
+  DWORD value = 0;
+  return key.Open(HKEY_CURRENT_USER, kSetupKey) && key.QueryValue(kSeededValue, value) && value != 0;
 }
 
 void MarkSeeded() {

@@ -2,6 +2,7 @@
 
 #include "AppTexts.h"
 #include "ce/registry.h"
+#include "qzfc/QzRegKey.h"
 #include "qzpam/PhoneSettingsDbIf.h"
 
 namespace telhub {
@@ -11,12 +12,9 @@ constexpr wchar_t kVolumeKey[] = L"ControlPanel\\Volume";
 constexpr wchar_t kKeyValue[] = L"Key";
 
 bool ReadKeyClicks() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kVolumeKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return true;
-  DWORD value = 0, size = sizeof value, type = 0;
-  LONG result = RegQueryValueExW(key, kKeyValue, nullptr, &type, reinterpret_cast<LPBYTE>(&value), &size);
-  RegCloseKey(key);
-  return !(result == ERROR_SUCCESS && type == REG_DWORD && value == kKeyClicksOff);
+  CQzRegKey key;
+  DWORD value = 0;
+  return !(key.Open(HKEY_CURRENT_USER, kVolumeKey) && key.QueryValue(kKeyValue, value) && value == kKeyClicksOff);
 }
 
 // Off stores the silencing value; on removes it, which is what a phone

@@ -1,0 +1,13 @@
+// Stores at benchmark sizes, seeded by `vornactl seed` under the temporary
+// folder: each size is made once per run and removed when the run ends.
+#pragma once
+
+#include <filesystem>
+
+namespace vorna::bench {
+
+// Points the process at a device root whose store holds this many seeded
+// contacts and calls, and returns it.
+const std::filesystem::path& UseSeededRoot(int contacts, int calls);
+
+}  // namespace vorna::bench
