@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cwchar>
 
 #include "peer_process.h"
 #include "temp_root.h"
@@ -10,24 +9,9 @@
 
 namespace {
 
+using vorna::test::CopyText;
 using vorna::test::ReadWhole;
 using vorna::test::RunCorePeer;
-
-// The copy sequence of the library's copy bubble: open, empty, a moveable
-// LocalAlloc block written through directly, set, close.
-bool Copy(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return false;
-  EmptyClipboard();
-  HLOCAL block = LocalAlloc(LMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  bool set = false;
-  if (block && !text.empty()) {
-    std::wmemcpy(static_cast<wchar_t*>(block), text.c_str(), text.size() + 1);
-    set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-  } else {
-    LocalFree(block);
-  }
-  return CloseClipboard() && (set || text.empty());
-}
 
 TEST(Memory, BlocksAreFixedSizedAndCheckedOnFree) {
   HLOCAL zeroed = LocalAlloc(LPTR, 64);
@@ -54,7 +38,7 @@ TEST(Memory, BlocksAreFixedSizedAndCheckedOnFree) {
 TEST(ClipboardTest, CopiedTextIsPublishedForOtherProcesses) {
   vorna::test::TempDeviceRoot root;
   EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
-  ASSERT_TRUE(Copy(L"13800138000 张三"));
+  ASSERT_TRUE(CopyText(L"13800138000 张三"));
   EXPECT_EQ(ReadWhole(root.path() / "clipboard.txt"), "13800138000 张三");
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
   EXPECT_EQ(RunCorePeer({"clip-check", "13800138000 张三"}), 0);
@@ -68,7 +52,7 @@ TEST(ClipboardTest, CopiedTextIsPublishedForOtherProcesses) {
   EXPECT_TRUE(CloseClipboard());
 
   // An empty text clears the clipboard and puts nothing on it.
-  ASSERT_TRUE(Copy(L""));
+  ASSERT_TRUE(CopyText(L""));
   EXPECT_FALSE(IsClipboardFormatAvailable(CF_UNICODETEXT));
   EXPECT_EQ(RunCorePeer({"clip-check", ""}), 2);
 }
@@ -103,9 +87,9 @@ TEST(ClipboardTest, BusyWhileAnotherProcessHasItOpen) {
   vorna::test::PeerProcess peer("ce_core_peer", {"clip-hold"});
   ASSERT_EQ(peer.ReadLine(), "open");
   EXPECT_FALSE(OpenClipboard(nullptr));
-  EXPECT_FALSE(Copy(L"lost"));
+  EXPECT_FALSE(CopyText(L"lost"));
   EXPECT_EQ(peer.Wait(), 0);
-  EXPECT_TRUE(Copy(L"now"));
+  EXPECT_TRUE(CopyText(L"now"));
   EXPECT_EQ(ReadWhole(root.path() / "clipboard.txt"), "now");
 }
 

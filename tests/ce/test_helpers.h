@@ -1,14 +1,17 @@
-// Helpers shared by the ce and toolkit tests: a whole file as text, and a
-// time zone held for one scope.
+// Helpers shared by the ce and toolkit tests: a whole file as text, a time
+// zone held for one scope, and text put on the clipboard.
 #pragma once
 
 #include <cstdlib>
+#include <cwchar>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
+
+#include "windows.h"
 
 namespace vorna::test {
 
@@ -39,5 +42,22 @@ class ZoneScope {
  private:
   std::optional<std::string> saved_;
 };
+
+// The copy sequence of the library's copy bubble: open, empty, a moveable
+// LocalAlloc block written through directly, set, close. An empty text only
+// clears the clipboard.
+inline bool CopyText(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HLOCAL block = LocalAlloc(LMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  bool set = false;
+  if (block && !text.empty()) {
+    std::wmemcpy(static_cast<wchar_t*>(block), text.c_str(), text.size() + 1);
+    set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+  } else {
+    LocalFree(block);
+  }
+  return CloseClipboard() && (set || text.empty());
+}
 
 }  // namespace vorna::test

@@ -2,17 +2,14 @@
 // limit, paste and clear, Enter, focus switching and the change notices.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <tuple>
 #include <utility>
 
-#include "ce/clipboard.h"
-#include "window_fixture.h"
-#include "pixels.h"
+#include "../ce/test_helpers.h"
 #include "qzfc/FontHelper.h"
 #include "qzfc/UiEdit.h"
 #include "qzfc/UiSearchBox.h"
-#include "qzfc/UiSingleLineEdit.h"
+#include "window_fixture.h"
 
 namespace qzfc::test {
 namespace {
@@ -22,15 +19,6 @@ class EditTest : public TwoFieldsTest {
   void SetUp() override {
     TwoFieldsTest::SetUp();
     fields[0].SetFocus(TRUE);
-  }
-  void Copy(const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HLOCAL block = LocalAlloc(0, bytes);
-    std::memcpy(block, text.c_str(), bytes);
-    ASSERT_NE(SetClipboardData(CF_UNICODETEXT, block), nullptr);
-    CloseClipboard();
   }
 };
 
@@ -56,7 +44,7 @@ TEST_F(EditTest, TheCharacterLimitHoldsForEveryWayIn) {
   fields[0].SetText(L"abcdef");
   EXPECT_STREQ(fields[0].GetText(), L"abc");
   fields[0].SetText(L"a");
-  Copy(L"xy\r\nzw");
+  ASSERT_TRUE(vorna::test::CopyText(L"xy\r\nzw"));
   robot.Char(22);  // Ctrl+V: the line break is dropped and the rest cut to fit
   EXPECT_STREQ(fields[0].GetText(), L"axy");
   EXPECT_EQ(wnd.changes.back(), (Change{2, 3, 0}));
@@ -79,7 +67,7 @@ TEST_F(EditTest, EnterAndEscapeAndControlCharacters) {
   robot.Char(27);  // already empty
   EXPECT_EQ(wnd.changes.size(), 3u);
   // Nothing to paste: no change.
-  Copy(L"");
+  ASSERT_TRUE(vorna::test::CopyText(L""));
   robot.Char(22);
   EXPECT_EQ(wnd.changes.size(), 3u);
 }
