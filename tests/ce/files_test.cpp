@@ -117,7 +117,7 @@ TEST_F(Files, HostilePathsAreRefusedAndLeaveNothingBehind) {
   EXPECT_EQ(EntriesUnderRoot(), before);
 }
 
-TEST_F(Files, CreationDispositions) {
+TEST_F(Files, CreationDispositionsAndReadWriteAndSeekThroughTheHandle) {
   EXPECT_TRUE(Write(L"\\a.txt", "first", CREATE_NEW));
   EXPECT_FALSE(Write(L"\\A.TXT", "second", CREATE_NEW));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_EXISTS));
@@ -138,9 +138,8 @@ TEST_F(Files, CreationDispositions) {
   fs::create_directories(root.path() / "dir");
   EXPECT_FALSE(Write(L"\\DIR", "x"));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-}
 
-TEST_F(Files, ReadWriteAndSeekHonourTheHandle) {
+  // Reads, writes and seeks honour the handle.
   HANDLE file = CreateFileW(L"\\f.bin", GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   DWORD done = 0;
@@ -269,7 +268,8 @@ TEST_F(Files, AFreshDeviceGetsItsRootOnFirstWriteAndResetHooksRun) {
   EXPECT_TRUE(CreateDirectoryW(L"\\tmpvcard", nullptr));
   EXPECT_TRUE(fs::is_directory(root.path() / "tmpvcard"));
 
-  ce::OnDeviceRootReset([] { ++g_resets; });
+  static const bool hooked = (ce::OnDeviceRootReset([] { ++g_resets; }), true);  // once per process
+  ASSERT_TRUE(hooked);
   int before = g_resets;
   ce::SetDeviceRoot(root.path() / "a" / ".." / "b");
   EXPECT_EQ(g_resets, before + 1);

@@ -13,7 +13,7 @@ struct Thing {
   int* released;
 };
 
-TEST(Handles, CloseReleasesTheObjectOnceAndStaleOrBogusHandlesAreRefused) {
+TEST(Handles, CloseReleasesTheObjectOnceUnlessInUseAndStaleOrBogusHandlesAreRefused) {
   int released = 0;
   HANDLE handle = ce::OpenHandle(kThing, std::make_shared<Thing>(&released));
   ASSERT_NE(handle, nullptr);
@@ -35,11 +35,10 @@ TEST(Handles, CloseReleasesTheObjectOnceAndStaleOrBogusHandlesAreRefused) {
   EXPECT_FALSE(CloseHandle(nullptr));
   EXPECT_FALSE(CloseHandle(INVALID_HANDLE_VALUE));
   EXPECT_FALSE(CloseHandle(reinterpret_cast<HANDLE>(uintptr_t{0x1234567890})));
-}
 
-TEST(Handles, AnObjectInUseOutlivesItsHandle) {
-  int released = 0;
-  HANDLE handle = ce::OpenHandle(kThing, std::make_shared<Thing>(&released));
+  // An object in use outlives its handle.
+  released = 0;
+  handle = ce::OpenHandle(kThing, std::make_shared<Thing>(&released));
   std::shared_ptr<Thing> inUse = ce::FindHandleAs<Thing>(handle, kThing);
   CloseHandle(handle);
   EXPECT_EQ(released, 0);

@@ -65,31 +65,7 @@ TEST_F(MsgQueueTest, FullQueueRefusesAtOnceAndKeepsOrder) {
   EXPECT_TRUE(CloseMsgQueue(reader));
 }
 
-TEST_F(MsgQueueTest, OversizedMessagesAndSmallBuffersLoseNothing) {
-  HANDLE writer = OpenShellQueue(FALSE);
-  HANDLE reader = OpenShellQueue(TRUE);
-  uint8_t big[13] = {};
-  EXPECT_FALSE(WriteMsgQueue(writer, big, sizeof big, 0, 0));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  ASSERT_TRUE(WriteMsgQueue(writer, big, 5, 0, MSGQUEUE_MSGALERT));
-  ASSERT_TRUE(Write(writer, {1, 2, 3}));
-
-  uint8_t small[4];
-  DWORD bytes = 0, flags = 0;
-  EXPECT_FALSE(ReadMsgQueue(reader, small, sizeof small, &bytes, 0, &flags));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  uint8_t enough[12];
-  ASSERT_TRUE(ReadMsgQueue(reader, enough, sizeof enough, &bytes, 0, &flags)) << "the message stayed";
-  EXPECT_EQ(bytes, 5u);
-  EXPECT_EQ(flags, static_cast<DWORD>(MSGQUEUE_MSGALERT));
-  Record next{};
-  ASSERT_TRUE(ReadMsgQueue(reader, next.data(), sizeof next, &bytes, 0, nullptr));
-  EXPECT_EQ(next, (Record{1, 2, 3}));
-  CloseMsgQueue(writer);
-  CloseMsgQueue(reader);
-}
-
-TEST_F(MsgQueueTest, BadArgumentsFailAtOnce) {
+TEST_F(MsgQueueTest, BadArgumentsFailAtOnceAndOversizedMessagesOrSmallBuffersLoseNothing) {
   MSGQUEUEOPTIONS good{20, 0, 16, 12, FALSE};
   EXPECT_EQ(CreateMsgQueue(kShellQueue, nullptr), nullptr);
   EXPECT_EQ(CreateMsgQueue(nullptr, &good), nullptr);
@@ -113,6 +89,25 @@ TEST_F(MsgQueueTest, BadArgumentsFailAtOnce) {
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
   EXPECT_FALSE(Write(reader, record));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+
+  // Oversized messages and small buffers lose nothing.
+  uint8_t big[13] = {};
+  EXPECT_FALSE(WriteMsgQueue(writer, big, sizeof big, 0, 0));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  ASSERT_TRUE(WriteMsgQueue(writer, big, 5, 0, MSGQUEUE_MSGALERT));
+  ASSERT_TRUE(Write(writer, {1, 2, 3}));
+
+  uint8_t small[4];
+  DWORD flags = 0;
+  EXPECT_FALSE(ReadMsgQueue(reader, small, sizeof small, &bytes, 0, &flags));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  uint8_t enough[12];
+  ASSERT_TRUE(ReadMsgQueue(reader, enough, sizeof enough, &bytes, 0, &flags)) << "the message stayed";
+  EXPECT_EQ(bytes, 5u);
+  EXPECT_EQ(flags, static_cast<DWORD>(MSGQUEUE_MSGALERT));
+  Record next{};
+  ASSERT_TRUE(ReadMsgQueue(reader, next.data(), sizeof next, &bytes, 0, nullptr));
+  EXPECT_EQ(next, (Record{1, 2, 3}));
   EXPECT_TRUE(CloseMsgQueue(writer));
   EXPECT_FALSE(CloseMsgQueue(writer)) << "closed twice";
   EXPECT_FALSE(Write(writer, record));

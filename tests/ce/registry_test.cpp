@@ -127,7 +127,7 @@ TEST_F(Registry, ReadingCreatesNothingBadValuesAreRefusedAndStringsAreAlwaysTerm
   RegCloseKey(key);
 }
 
-TEST_F(Registry, SharedWithOtherProcessesAndKeptAcrossRestarts) {
+TEST_F(Registry, SharedWithOtherProcessesKeptAcrossRestartsAndConcurrentWritesLoseNothing) {
   ASSERT_EQ(RunCorePeer({"reg-set", "ControlPanel\\Volume", "Key", "65536"}), 0);
   HKEY key = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"controlpanel\\volume", 0, KEY_READ, &key), ERROR_SUCCESS);
@@ -139,17 +139,16 @@ TEST_F(Registry, SharedWithOtherProcessesAndKeptAcrossRestarts) {
   RegCloseKey(key);
   EXPECT_EQ(RunCorePeer({"reg-check", "CONTROLPANEL\\VOLUME", "key", "3"}), 0);
   EXPECT_EQ(RunCorePeer({"reg-check", "ControlPanel\\Volume", "Other", "3"}), 2);
-}
 
-TEST_F(Registry, TwoProcessesWritingAtOnceLoseNothing) {
+  // Two processes writing at once lose nothing.
   vorna::test::PeerProcess peer("ce_core_peer", {"reg-fill", "Load", "peer", "200"});
-  HKEY key = Create(L"Load");
+  key = Create(L"Load");
   for (DWORD i = 0; i < 200; ++i) ASSERT_EQ(SetNumber(key, (L"self" + std::to_wstring(i)).c_str(), i), ERROR_SUCCESS);
   ASSERT_EQ(peer.Wait(), 0);
   for (DWORD i = 0; i < 200; i += 37) {
     for (const wchar_t* prefix : {L"self", L"peer"}) {
-      DWORD value = 0;
-      DWORD size = sizeof value;
+      value = 0;
+      size = sizeof value;
       std::wstring name = prefix + std::to_wstring(i);
       EXPECT_EQ(RegQueryValueExW(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size),
                 ERROR_SUCCESS);

@@ -44,7 +44,7 @@ class ShellTest : public ::testing::Test {
   vorna::test::TempDeviceRoot root;
 };
 
-TEST_F(ShellTest, RegisteredAppletGetsTheParametersAndIsJournaled) {
+TEST_F(ShellTest, LaunchesOfAppletsAndUnknownProgramsAreJournaled) {
   std::wstring received;
   ce::RegisterApplet(L"\\windows\\calldesk.exe", [&](const std::wstring& parameters) {
     received = parameters;
@@ -65,25 +65,25 @@ TEST_F(ShellTest, RegisteredAppletGetsTheParametersAndIsJournaled) {
   EXPECT_EQ(journal[0].time.size(), 24u);
   EXPECT_EQ(journal[0].time.back(), 'Z');
   EXPECT_EQ(journal[1].program, L"calldesk.exe");
-}
 
-TEST_F(ShellTest, UnknownProgramFailsButIsJournaled) {
-  SHELLEXECUTEINFO info = Open(L"\\windows\\msgdesk.exe", L"-n 10086");
+  // An unknown program fails but is journaled too.
+  info = Open(L"\\windows\\msgdesk.exe", L"-n 10086");
   EXPECT_FALSE(ShellExecuteEx(&info));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
   EXPECT_LE(reinterpret_cast<uintptr_t>(info.hInstApp), 32u);
   EXPECT_FALSE(Launch(L"\\..\\..\\etc\\passwd", L""));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
 
-  EXPECT_EQ(Outcomes(), (std::vector<std::string>{"launch not-found", "launch failed"}));
-  EXPECT_EQ(ce::ReadLaunchJournal()[0].details, L"-n 10086");
+  EXPECT_EQ(Outcomes(), (std::vector<std::string>{"launch applet", "launch applet", "launch not-found",
+                                                    "launch failed"}));
+  EXPECT_EQ(ce::ReadLaunchJournal()[2].details, L"-n 10086");
 
   EXPECT_FALSE(ShellExecuteEx(nullptr));
   SHELLEXECUTEINFO small = Open(L"\\windows\\msgdesk.exe", L"");
   small.cbSize = 12;
   EXPECT_FALSE(ShellExecuteEx(&small));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-  EXPECT_EQ(Outcomes().size(), 2u) << "nothing to journal without a program";
+  EXPECT_EQ(Outcomes().size(), 4u) << "nothing to journal without a program";
 }
 
 TEST_F(ShellTest, ExecutableUnderTheRootIsStartedWithTheParameters) {

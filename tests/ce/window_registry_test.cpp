@@ -155,7 +155,7 @@ TEST_F(WindowRegistryTest, FindsTopLevelWindowsByClassAndTitleAndPostsLocallyThr
   EXPECT_FALSE(PostMessageW(hwnd, 1, 0, 0));
 }
 
-TEST_F(WindowRegistryTest, PostsToAnotherProcessArriveInOrder) {
+TEST_F(WindowRegistryTest, PostsArriveInOrderInBothDirectionsBetweenProcesses) {
   vorna::test::PeerProcess peer("ce_ipc_peer", {"serve", "PeerWnd"});
   uintptr_t theirs = std::stoul(peer.ReadLine());
   HWND mine = ce::RegisterWindow(L"MineWnd", ce::WindowScope::TopLevel, nullptr);
@@ -177,16 +177,15 @@ TEST_F(WindowRegistryTest, PostsToAnotherProcessArriveInOrder) {
   EXPECT_EQ(FindWindowW(L"PeerWnd", nullptr), nullptr);
   EXPECT_FALSE(PostMessageW(found, WM_USER, 0, 0));
   ce::UnregisterWindow(mine);
-}
 
-TEST_F(WindowRegistryTest, AnotherProcessFindsAndPostsToThisOne) {
+  // Another process finds this one's window and posts to it.
   vorna::test::PeerProcess early("ce_ipc_peer", {"post", "CTelhubWnd", "0x404", "1"});
   EXPECT_EQ(early.Wait(), 1) << "no window of the class yet";
   HWND host = ce::RegisterWindow(L"CTelhubWnd", ce::WindowScope::TopLevel, nullptr);
   ASSERT_GE(ce::ForeignMessageFd(), 0);
-  vorna::test::PeerProcess peer("ce_ipc_peer", {"post", "CTelhubWnd", "0x404", "50"});
+  vorna::test::PeerProcess poster("ce_ipc_peer", {"post", "CTelhubWnd", "0x404", "50"});
   PumpUntilClose();
-  EXPECT_EQ(peer.Wait(), 0);
+  EXPECT_EQ(poster.Wait(), 0);
   ASSERT_EQ(posted.size(), 51u);
   for (int i = 0; i < 50; ++i) {
     EXPECT_EQ(posted[i].hwnd, host);

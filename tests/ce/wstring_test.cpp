@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(WideString, WtolReadsLeadingDigitsOnly) {
+TEST(WideString, WtolReadsLeadingDigitsOnlyAndComparisonsIgnoreCase) {
   struct Case {
     const wchar_t* text;
     LONG expected;
@@ -18,9 +18,8 @@ TEST(WideString, WtolReadsLeadingDigitsOnly) {
   for (const Case& c : cases) EXPECT_EQ(_wtol(c.text), c.expected) << c.text;
   EXPECT_EQ(_wtol(nullptr), 0);
   EXPECT_EQ(_wtoi(L"42x"), 42);
-}
 
-TEST(WideString, CaseInsensitiveComparisons) {
+  // Case-insensitive comparisons.
   EXPECT_EQ(_wcsicmp(L"Windows", L"wINDOWS"), 0);
   EXPECT_EQ(_wcsicmp(L"ÄÖ", L"äö"), 0);
   EXPECT_LT(_wcsicmp(L"abc", L"ABD"), 0);

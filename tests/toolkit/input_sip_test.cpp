@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "window_fixture.h"
 #include "qzfc/Sip.h"
@@ -15,10 +16,13 @@ namespace {
 
 class SipTest : public TwoFieldsTest {
  protected:
-  void TapKey(const std::wstring& label) {
-    RECT r = Sip::Instance().KeyRect(label);
-    ASSERT_LT(r.left, r.right) << "no key";
-    robot.Tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  // Taps the keys with these labels, in order.
+  void TapKeys(std::initializer_list<const wchar_t*> labels) {
+    for (const wchar_t* label : labels) {
+      RECT r = Sip::Instance().KeyRect(label);
+      ASSERT_LT(r.left, r.right) << "no key";
+      robot.Tap((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    }
   }
   UiSingleLineEdit& field = fields[0];
   UiSingleLineEdit& other = fields[1];
@@ -35,10 +39,7 @@ TEST_F(SipTest, ComesUpWithTheFocusAndTakesTheBottom300Pixels) {
   EXPECT_EQ(wnd.changes, (std::vector<Change>{{2, 5, 1}}));
   SaveGalleryShot(robot, "input_sip_digits");
 
-  TapKey(L"1");
-  TapKey(L"+");
-  TapKey(L"#");
-  TapKey(L"⌫");
+  TapKeys({L"1", L"+", L"#", L"⌫"});
   EXPECT_STREQ(field.GetText(), L"1+");
   // Focus to a field without a mode: the keyboard goes.
   other.SetFocus(TRUE);
@@ -70,15 +71,12 @@ TEST_F(SipTest, LayoutsFollowTheMode) {
 
   other.SetSipMode(3, 0xFFFFFFFF);
   other.SetFocus(TRUE);
-  TapKey(L"a");
-  TapKey(L"@");
-  TapKey(L"b");
-  TapKey(L".");
+  TapKeys({L"a", L"@", L"b", L"."});
   EXPECT_STREQ(other.GetText(), L"a@b.");
   SaveGalleryShot(robot, "input_sip_email");
   other.SetSipMode(4, 0xFFFFFFFF);  // changing the mode of the focused field changes the layout
   EXPECT_EQ(Sip::Instance().Layout(), SipLayout::Web);
-  TapKey(L".com");
+  TapKeys({L".com"});
   EXPECT_STREQ(other.GetText(), L"a@b..com");
 }
 
@@ -87,11 +85,11 @@ TEST_F(SipTest, ShiftTypesOneCapitalOrLocksCapitals) {
   field.SetFocus(TRUE);
   ASSERT_EQ(Sip::Instance().Layout(), SipLayout::Latin);
   // Shift once: one capital, then small letters again.
-  for (const wchar_t* k : {L"⇧", L"H", L"i"}) TapKey(k);
+  TapKeys({L"⇧", L"H", L"i"});
   EXPECT_STREQ(field.GetText(), L"Hi");
   EXPECT_EQ(Sip::Instance().KeyRect(L"Q").right, 0) << "the letters are small again";
   // Twice: capitals until shift is tapped a third time.
-  for (const wchar_t* k : {L"⇧", L"⇧", L"O", L"K", L"⇪", L"s"}) TapKey(k);
+  TapKeys({L"⇧", L"⇧", L"O", L"K", L"⇪", L"s"});
   EXPECT_STREQ(field.GetText(), L"HiOKs");
   EXPECT_GT(Sip::Instance().KeyRect(L"⇧").right, 0);
   // Shift is no letter: typing nothing by itself, and the keys still fit the screen.
@@ -102,40 +100,35 @@ TEST_F(SipTest, ShiftTypesOneCapitalOrLocksCapitals) {
 TEST_F(SipTest, PinyinComposesCharactersUntilACapital) {
   field.SetSipMode(1, 0xFFFFFFFF);
   field.SetFocus(TRUE);
-  for (const wchar_t* k : {L"z", L"h", L"o", L"n", L"g"}) TapKey(k);
+  TapKeys({L"z", L"h", L"o", L"n", L"g"});
   EXPECT_EQ(Sip::Instance().Composition(), L"zhong");
   EXPECT_STREQ(field.GetText(), L"");  // nothing typed while composing
   std::wstring candidates = Sip::Instance().Candidates();
   EXPECT_NE(candidates.find(L'中'), std::wstring::npos);
   SaveGalleryShot(robot, "input_sip_pinyin");
-  TapKey(L"中");
+  TapKeys({L"中"});
   EXPECT_STREQ(field.GetText(), L"中");
   EXPECT_EQ(Sip::Instance().Composition(), L"");
   // Backspace takes letters from the composition first, then the field.
-  TapKey(L"w");
-  TapKey(L"⌫");
+  TapKeys({L"w", L"⌫"});
   EXPECT_STREQ(field.GetText(), L"中");
-  TapKey(L"⌫");
+  TapKeys({L"⌫"});
   EXPECT_STREQ(field.GetText(), L"");
   // Enter types the letters themselves; the toggle switches to plain letters.
-  TapKey(L"q");
-  TapKey(L"↵");
-  TapKey(L"英");
-  TapKey(L"x");
+  TapKeys({L"q", L"↵", L"英", L"x"});
   EXPECT_STREQ(field.GetText(), L"qx");
   // Prefixes offer the characters of longer syllables; nonsense offers none.
-  TapKey(L"中");
-  for (const wchar_t* k : {L"z", L"h"}) TapKey(k);
+  TapKeys({L"中", L"z", L"h"});
   EXPECT_FALSE(Sip::Instance().Candidates().empty());
-  for (const wchar_t* k : {L"q", L"q", L"q"}) TapKey(k);
+  TapKeys({L"q", L"q", L"q"});
   EXPECT_TRUE(Sip::Instance().Candidates().empty());
-  TapKey(L"␣");  // no candidate: space does nothing
+  TapKeys({L"␣"});  // no candidate: space does nothing
   EXPECT_EQ(Sip::Instance().Composition(), L"zhqqq");
 
   // A capital ends a composition.
-  TapKey(L"↵");
+  TapKeys({L"↵"});
   field.SetText(L"");
-  for (const wchar_t* k : {L"z", L"h", L"o", L"n", L"g", L"⇧", L"A"}) TapKey(k);
+  TapKeys({L"z", L"h", L"o", L"n", L"g", L"⇧", L"A"});
   EXPECT_EQ(Sip::Instance().Composition(), L"");
   ASSERT_EQ(field.GetTextLength(), 2);
   EXPECT_EQ(field.GetText()[1], L'A');

@@ -52,12 +52,6 @@ class RecordingWnd : public CQzWndEx {
     if (!CQzWndEx::OnInitDialog()) return FALSE;
     return initResult;
   }
-  // The names of the recorded events, in order.
-  std::vector<std::string> Names() const {
-    std::vector<std::string> n;
-    for (auto& e : events) n.push_back(e.what);
-    return n;
-  }
   // The recorded events named `what`, as (wParam, lParam) pairs.
   std::vector<std::pair<WPARAM, LPARAM>> Params(const std::string& what) const {
     std::vector<std::pair<WPARAM, LPARAM>> p;
