@@ -66,16 +66,4 @@ TEST_F(Seed, FillsEveryKindOfDataAndRepeatsItself) {
   EXPECT_NE(AllContacts(), contacts);
 }
 
-TEST_F(Seed, RefusesBadArguments) {
-  auto run = [&](std::vector<std::string> args) {
-    args.insert(args.begin(), {"--root", root_.path().string(), "seed"});
-    return vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "vornactl", args);
-  };
-  EXPECT_EQ(run({"--contacts", "10"}), 2);
-  EXPECT_EQ(run({"--contacts", "-1", "--calls", "1"}), 2);
-  EXPECT_EQ(run({"--contacts", "x", "--calls", "1"}), 2);
-  EXPECT_EQ(run({"--contacts", "1", "--calls", "1", "--bogus"}), 2);
-  EXPECT_TRUE(AllContacts().empty());
-}
-
 }  // namespace

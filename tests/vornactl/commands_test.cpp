@@ -66,8 +66,18 @@ TEST_F(VornactlCommands, UsageErrorsExitWithTwoAndTheRootOptionChoosesTheDeviceR
   EXPECT_EQ(Vornactl({"--help"}).status, 0);
   EXPECT_EQ(Vornactl({"--version"}).status, 0);
   const std::vector<std::vector<std::string>> misused = {
-      {}, {"no-such-command"}, {"--root"}, {"--bogus", "root"}, {"root", "extra"}};
+      {},
+      {"no-such-command"},
+      {"--root"},
+      {"--bogus", "root"},
+      {"root", "extra"},
+      {"seed", "--contacts", "10"},
+      {"seed", "--contacts", "-1", "--calls", "1"},
+      {"seed", "--contacts", "x", "--calls", "1"},
+      {"seed", "--contacts", "1", "--calls", "1", "--bogus"},
+  };
   for (const auto& args : misused) EXPECT_EQ(Vornactl(args).status, 2) << args.size() << " arguments";
+  EXPECT_EQ(Vornactl({"contacts"}).status, 1) << "a refused seed stores nothing";
   const std::string elsewhere = (root_.path() / "elsewhere").string();
   EXPECT_EQ(Vornactl({"--root", elsewhere, "--json", "root"}).out, "{\"root\":\"" + elsewhere + "\"}\n");
 }

@@ -33,6 +33,14 @@ void ForEachOwner(const std::vector<uint32_t>& starts, Find&& find, Hit&& hit) {
   }
 }
 
+// The entries that hold a hit of `find`.
+template <typename Find>
+std::vector<uint32_t> OwnersOfHits(const std::vector<uint32_t>& starts, Find&& find) {
+  std::vector<uint32_t> owners;
+  ForEachOwner(starts, find, [&](size_t owner, size_t) { owners.push_back(static_cast<uint32_t>(owner)); });
+  return owners;
+}
+
 }  // namespace
 
 FuzzyIndex::FuzzyIndex(const ContactSnapshot::Contacts& contacts) : texts_(contacts) {
@@ -98,34 +106,22 @@ void FuzzyIndex::Match(const FuzzyKey& key, std::vector<FuzzyHit>& hits) const {
 }
 
 std::vector<uint32_t> FuzzyIndex::ByName(std::wstring_view key) const {
-  std::vector<uint32_t> found;
   std::wstring_view names(names_);
-  ForEachOwner(
-      nameStarts_, [&](size_t from) { return names.find(key, from); },
-      [&](size_t owner, size_t) { found.push_back(static_cast<uint32_t>(owner)); });
-  return found;
+  return OwnersOfHits(nameStarts_, [&](size_t from) { return names.find(key, from); });
 }
 
 std::vector<uint32_t> FuzzyIndex::ByInitials(std::string_view letters) const {
-  std::vector<uint32_t> found;
   std::string_view initials(initials_);
-  ForEachOwner(
-      initialStarts_, [&](size_t from) { return initials.find(letters, from); },
-      [&](size_t owner, size_t) { found.push_back(static_cast<uint32_t>(owner)); });
-  return found;
+  return OwnersOfHits(initialStarts_, [&](size_t from) { return initials.find(letters, from); });
 }
 
 std::vector<uint32_t> FuzzyIndex::ByReading(std::string_view letters) const {
-  std::vector<uint32_t> found;
   std::string_view readings(readings_);
-  auto find = [&](size_t from) {
+  return OwnersOfHits(readingStarts_, [&](size_t from) {
     size_t at = readings.find(letters, from);
     while (at != kNone && !syllableStarts_[at]) at = readings.find(letters, at + 1);
     return at;
-  };
-  ForEachOwner(readingStarts_, find,
-               [&](size_t owner, size_t) { found.push_back(static_cast<uint32_t>(owner)); });
-  return found;
+  });
 }
 
 std::vector<FuzzyHit> FuzzyIndex::ByDigits(std::string_view digits) const {
