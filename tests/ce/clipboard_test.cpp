@@ -73,7 +73,7 @@ TEST(ClipboardTest, CopiedTextIsPublishedForOtherProcesses) {
   EXPECT_EQ(RunCorePeer({"clip-check", ""}), 2);
 }
 
-TEST(ClipboardTest, CallsOutsideAnOpenClipboardFail) {
+TEST(ClipboardTest, CallsOutsideAnOpenClipboardFailAndUnterminatedTextEndsWithItsBlock) {
   vorna::test::TempDeviceRoot root;
   HLOCAL block = LocalAlloc(LPTR, 8);
   EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), nullptr);
@@ -88,15 +88,12 @@ TEST(ClipboardTest, CallsOutsideAnOpenClipboardFail) {
   EXPECT_TRUE(CloseClipboard());
   LocalFree(block);
   EXPECT_FALSE(std::filesystem::exists(root.path() / "clipboard.txt"));
-}
 
-TEST(ClipboardTest, UnterminatedTextEndsWithItsBlock) {
-  vorna::test::TempDeviceRoot root;
   ASSERT_TRUE(OpenClipboard(nullptr));
-  HLOCAL block = LocalAlloc(LMEM_FIXED, 2 * sizeof(wchar_t));
-  static_cast<wchar_t*>(block)[0] = L'o';
-  static_cast<wchar_t*>(block)[1] = L'k';
-  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), block);
+  HLOCAL bare = LocalAlloc(LMEM_FIXED, 2 * sizeof(wchar_t));
+  static_cast<wchar_t*>(bare)[0] = L'o';
+  static_cast<wchar_t*>(bare)[1] = L'k';
+  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, bare), bare);
   EXPECT_TRUE(CloseClipboard());
   EXPECT_EQ(ReadWhole(root.path() / "clipboard.txt"), "ok");
 }

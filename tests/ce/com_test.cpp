@@ -56,7 +56,7 @@ class ComTest : public ::testing::Test {
   }
 };
 
-TEST_F(ComTest, CreatesRegisteredClassesWithTheWantedInterface) {
+TEST_F(ComTest, CreatesRegisteredClassesWithTheWantedInterfaceAndFailsCleanly) {
   IComposer* composer = nullptr;
   ASSERT_EQ(CoCreateInstance(kComposerClass, nullptr, CLSCTX_INPROC_SERVER, kComposerInterface,
                              reinterpret_cast<void**>(&composer)),
@@ -66,9 +66,8 @@ TEST_F(ComTest, CreatesRegisteredClassesWithTheWantedInterface) {
   EXPECT_EQ(composer->AddRef(), 2u) << "the caller holds exactly one reference";
   composer->Release();
   EXPECT_EQ(composer->Release(), 0u);
-}
 
-TEST_F(ComTest, FailuresLeaveNothingBehind) {
+  // Failures leave nothing behind.
   void* out = reinterpret_cast<void*>(uintptr_t{1});
   EXPECT_EQ(CoCreateInstance(kComposerClass, nullptr, CLSCTX_INPROC_SERVER, kShowInterface, &out), E_NOINTERFACE);
   EXPECT_EQ(out, nullptr);

@@ -262,15 +262,13 @@ TEST_F(Files, AWriteThatFailsHalfwayIsTakenBack) {
   EXPECT_EQ(Get("card.vcf"), "headtail");
 }
 
-TEST_F(Files, AFreshDeviceGetsItsRootOnFirstWrite) {
+int g_resets = 0;
+
+TEST_F(Files, AFreshDeviceGetsItsRootOnFirstWriteAndResetHooksRun) {
   fs::remove_all(root.path());
   EXPECT_TRUE(CreateDirectoryW(L"\\tmpvcard", nullptr));
   EXPECT_TRUE(fs::is_directory(root.path() / "tmpvcard"));
-}
 
-int g_resets = 0;
-
-TEST_F(Files, SettingTheRootRunsTheResetHooksAndNormalises) {
   ce::OnDeviceRootReset([] { ++g_resets; });
   int before = g_resets;
   ce::SetDeviceRoot(root.path() / "a" / ".." / "b");

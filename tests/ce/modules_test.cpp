@@ -36,7 +36,7 @@ class ModulesTest : public ::testing::Test {
   vorna::test::TempDeviceRoot root;
 };
 
-TEST_F(ModulesTest, DataModuleFromWindowsFolderGivesStringsAndPictures) {
+TEST_F(ModulesTest, DataModulesFromTheWindowsFolderOrThisProgramGiveStringsAndPictures) {
   WriteFile(root.path() / "Windows" / "Vornalib.dll.0409.MUI", SampleModule());
   HMODULE module = LoadLibraryExW(L"vornalib.DLL.0409.mui", nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_NE(module, nullptr);
@@ -66,6 +66,14 @@ TEST_F(ModulesTest, DataModuleFromWindowsFolderGivesStringsAndPictures) {
   EXPECT_TRUE(FreeLibrary(module));
   EXPECT_EQ(LoadStringW(module, 600, buffer, 16), 0);
   EXPECT_FALSE(FreeLibrary(module));
+
+  // Modules compiled into the program load by name.
+  auto bytes = SampleModule();
+  HMODULE own = ce::RegisterResourceModule(L"Vornalib.dll", bytes);
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(LoadLibraryExW(L"VORNALIB.DLL", nullptr, 2), own);
+  EXPECT_EQ(LoadStringW(own, 601, buffer, 16), 8);
+  EXPECT_EQ(ce::RegisterResourceModule(L"junk.dll", Bytes("not a module")), nullptr);
 }
 
 TEST_F(ModulesTest, MissingOrHostileModulesAreRefused) {
@@ -130,16 +138,6 @@ TEST_F(ModulesTest, InProcessLibrariesResolveByNameWithoutCase) {
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
   ce::UnregisterInProcessLibrary(L"BtLinkCPL.dll");
   EXPECT_EQ(LoadLibraryW(L"BtLinkCPL.dll"), nullptr);
-}
-
-TEST_F(ModulesTest, ModulesCompiledIntoTheProgramLoadByName) {
-  auto bytes = SampleModule();
-  HMODULE own = ce::RegisterResourceModule(L"Vornalib.dll", bytes);
-  ASSERT_NE(own, nullptr);
-  EXPECT_EQ(LoadLibraryExW(L"VORNALIB.DLL", nullptr, 2), own);
-  wchar_t buffer[16];
-  EXPECT_EQ(LoadStringW(own, 601, buffer, 16), 8);
-  EXPECT_EQ(ce::RegisterResourceModule(L"junk.dll", Bytes("not a module")), nullptr);
 }
 
 TEST_F(ModulesTest, ResourceCompilerPacksTablesAndPictures) {

@@ -119,7 +119,7 @@ TEST_F(MsgQueueTest, BadArgumentsFailAtOnce) {
   CloseMsgQueue(reader);
 }
 
-TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReader) {
+TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReaderAndAQueueNobodyHoldsStartsEmpty) {
   HANDLE writer = OpenShellQueue(FALSE, 0);
   ASSERT_NE(writer, nullptr);
   EXPECT_FALSE(Write(writer, {1, 1, 1}));
@@ -129,14 +129,12 @@ TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReader) {
   CloseMsgQueue(reader);
   EXPECT_FALSE(Write(writer, {1, 1, 1})) << "the reader is gone again";
   CloseMsgQueue(writer);
-}
 
-TEST_F(MsgQueueTest, AQueueNobodyHoldsStartsEmpty) {
-  HANDLE writer = OpenShellQueue(FALSE);
+  writer = OpenShellQueue(FALSE);
   ASSERT_TRUE(Write(writer, {1, 1, 1}));
   CloseMsgQueue(writer);
   MSGQUEUEOPTIONS other{20, MSGQUEUE_ALLOW_BROKEN, 4, 8, TRUE};
-  HANDLE reader = CreateMsgQueue(kShellQueue, &other);
+  reader = CreateMsgQueue(kShellQueue, &other);
   ASSERT_NE(reader, nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
   MSGQUEUEINFO info{};

@@ -68,26 +68,6 @@ TEST_F(Registry, ValuesRoundTripWithSizeQueriesAndShortBuffers) {
   EXPECT_EQ(RegCloseKey(key), ERROR_INVALID_HANDLE);
 }
 
-TEST_F(Registry, BadValuesAreRefusedAndStringsAreAlwaysTerminated) {
-  HKEY key = Create(L"Test");
-  WORD shortNumber = 1;
-  EXPECT_EQ(RegSetValueExW(key, L"N", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&shortNumber), 2),
-            ERROR_INVALID_PARAMETER);
-  EXPECT_EQ(RegSetValueExW(key, L"N", 0, REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER);
-  EXPECT_EQ(RegSetValueExW(key, L"N", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"ab"), 5), ERROR_INVALID_PARAMETER);
-  DWORD size = 0;
-  EXPECT_EQ(RegQueryValueExW(key, L"N", nullptr, nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
-
-  ASSERT_EQ(SetText(key, L"Bare", L"abc", false), ERROR_SUCCESS);
-  EXPECT_EQ(RegQueryValueExW(key, L"Bare", nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
-  EXPECT_EQ(size, 4 * sizeof(wchar_t));
-  ASSERT_EQ(SetText(key, nullptr, L"default"), ERROR_SUCCESS);  // the key's unnamed value
-  EXPECT_EQ(RegQueryValueExW(key, L"", nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
-  EXPECT_EQ(RegQueryValueExW(reinterpret_cast<HKEY>(uintptr_t{0x4444}), L"", nullptr, nullptr, nullptr, &size),
-            ERROR_INVALID_HANDLE);
-  RegCloseKey(key);
-}
-
 TEST_F(Registry, KeysAreCaseInsensitiveAndDeletedWithTheirSubkeys) {
   DWORD disposition = 0;
   HKEY first = Create(L"Software\\Vorna\\Dialer", &disposition);
@@ -122,12 +102,29 @@ TEST_F(Registry, KeysAreCaseInsensitiveAndDeletedWithTheirSubkeys) {
   for (HKEY key : {first, again, sibling}) RegCloseKey(key);
 }
 
-TEST_F(Registry, ReadingAnUnwrittenRegistryCreatesNothing) {
+TEST_F(Registry, ReadingCreatesNothingBadValuesAreRefusedAndStringsAreAlwaysTerminated) {
   HKEY key = nullptr;
   EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"MUI", 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
   DWORD size = 0;
   EXPECT_EQ(RegQueryValueExW(HKEY_CURRENT_USER, L"x", nullptr, nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
   EXPECT_FALSE(std::filesystem::exists(root.path() / "registry.db"));
+
+  key = Create(L"Test");
+  WORD shortNumber = 1;
+  EXPECT_EQ(RegSetValueExW(key, L"N", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&shortNumber), 2),
+            ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(RegSetValueExW(key, L"N", 0, REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(RegSetValueExW(key, L"N", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"ab"), 5), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(RegQueryValueExW(key, L"N", nullptr, nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
+
+  ASSERT_EQ(SetText(key, L"Bare", L"abc", false), ERROR_SUCCESS);
+  EXPECT_EQ(RegQueryValueExW(key, L"Bare", nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
+  EXPECT_EQ(size, 4 * sizeof(wchar_t));
+  ASSERT_EQ(SetText(key, nullptr, L"default"), ERROR_SUCCESS);  // the key's unnamed value
+  EXPECT_EQ(RegQueryValueExW(key, L"", nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
+  EXPECT_EQ(RegQueryValueExW(reinterpret_cast<HKEY>(uintptr_t{0x4444}), L"", nullptr, nullptr, nullptr, &size),
+            ERROR_INVALID_HANDLE);
+  RegCloseKey(key);
 }
 
 TEST_F(Registry, SharedWithOtherProcessesAndKeptAcrossRestarts) {

@@ -18,7 +18,7 @@ uint64_t Ticks(const FILETIME& f) { return (static_cast<uint64_t>(f.dwHighDateTi
 
 using vorna::test::ZoneScope;
 
-TEST(Time, SystemTimeAndFileTimeConvertBothWays) {
+TEST(Time, SystemTimeAndFileTimeConvertBothWaysAndRefuseInvalidTimes) {
   struct Case {
     SYSTEMTIME time;
     uint64_t ticks;
@@ -43,9 +43,8 @@ TEST(Time, SystemTimeAndFileTimeConvertBothWays) {
   EXPECT_EQ(CompareFileTime(&early, &late), -1);
   EXPECT_EQ(CompareFileTime(&late, &early), 1);
   EXPECT_EQ(CompareFileTime(&late, &late), 0);
-}
 
-TEST(Time, InvalidTimesAreRefused) {
+  // Invalid times are refused and leave the output untouched.
   SYSTEMTIME bad[] = {
       Make(1600, 12, 31), Make(2023, 2, 29), Make(2024, 4, 31), Make(2024, 13, 1), Make(2024, 0, 1),
       Make(2024, 1, 0),   Make(2024, 1, 1, 24), Make(2024, 1, 1, 0, 60), Make(2024, 1, 1, 0, 0, 60),

@@ -155,7 +155,7 @@ TEST_F(ScrollWinTest, AFlingGoesOnAfterTheFingerAndAPressStopsIt) {
   EXPECT_FALSE(page.IsScrolling());
 }
 
-TEST_F(ScrollWinTest, EnsureVisibleAndRemovalKeepContentCoordinates) {
+TEST_F(ScrollWinTest, EnsureVisibleRemovalAndFocusKeepToThePage) {
   page.EnsureVisible(&buttons[5]);
   EXPECT_EQ(page.GetScrollPos(), 595 - 400);
   page.EnsureVisible(&buttons[0]);
@@ -174,9 +174,8 @@ TEST_F(ScrollWinTest, EnsureVisibleAndRemovalKeepContentCoordinates) {
   EXPECT_EQ(page.GetScrollPos(), 0);
   Drag(240, 350, 240, 250);
   EXPECT_EQ(page.GetScrollPos(), 0);
-}
 
-TEST_F(ScrollWinTest, TakingTheFocusFromThePageTakesItFromItsChild) {
+  // Taking the focus from the page takes it from its child.
   buttons[2].SetFocus(TRUE);
   EXPECT_TRUE(page.HasFocus());
   page.SetFocus(FALSE);

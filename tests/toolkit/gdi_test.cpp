@@ -107,6 +107,7 @@ TEST(Gdi, DrawTextMeasuresWrapsCutsAndCentres) {
       DrawTextW(c, L"one two three four five six seven", -1, &wrap, DT_WORDBREAK | DT_EDITCONTROL | DT_CALCRECT);
   EXPECT_GE(wrapped, 3 * h - 6);
   EXPECT_EQ(wrap.right, 150);
+  EXPECT_EQ(wrap.bottom, wrapped);
 
   // End ellipsis keeps the text inside the rectangle.
   FillSolid(c, RECT{0, 0, 480, 200}, RGB(255, 255, 255));

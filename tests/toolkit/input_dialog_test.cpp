@@ -44,7 +44,7 @@ class DialogTest : public ControlsTest {
   UiList backdrop;
 };
 
-TEST_F(DialogTest, MenuReturnsTheChosenCommandOrZeroOnCancelOrASlideOff) {
+TEST_F(DialogTest, MenuReturnsTheChosenCommandOrZeroOnCancelOrASlideOffAndKeepsCancelOnScreen) {
   QzPopupMenu menu;
   EXPECT_TRUE(menu.AppendMenuItem(100, L"添加为新联系人", 0));
   EXPECT_TRUE(menu.AppendMenuItem(2, L"添加到现有联系人", 0));
@@ -69,11 +69,10 @@ TEST_F(DialogTest, MenuReturnsTheChosenCommandOrZeroOnCancelOrASlideOff) {
   robot.WhenModalWaits([this] { robot.Drag(240, 800 - 80 - 12 - 40, 240, 300); });
   TapWhenWaiting(QzPopupMenu::kFirstItemId + 1);
   EXPECT_EQ(one.QzTrackPopupMenu(wnd.GetHwnd(), 1, nullptr, 0), 0u);
-}
 
-TEST_F(DialogTest, LongMenusKeepTheCancelEntryOnScreen) {
-  QzPopupMenu menu;
-  for (UINT i = 0; i < 20; ++i) menu.AppendMenuItem(i + 10, L"项", 0);
+  // Long menus keep the cancel entry on screen.
+  QzPopupMenu many;
+  for (UINT i = 0; i < 20; ++i) many.AppendMenuItem(i + 10, L"项", 0);
   robot.WhenModalWaits([this] {
     UiWin* cancel = robot.FindControl(QzPopupMenu::kFirstItemId + 20);
     ASSERT_NE(cancel, nullptr);
@@ -81,7 +80,7 @@ TEST_F(DialogTest, LongMenusKeepTheCancelEntryOnScreen) {
     EXPECT_EQ(robot.FindControl(QzPopupMenu::kFirstItemId + 19), nullptr);  // did not fit
   });
   TapWhenWaiting(QzPopupMenu::kFirstItemId);
-  EXPECT_EQ(menu.QzTrackPopupMenu(wnd.GetHwnd(), 1, L"取消", 0), 10u);
+  EXPECT_EQ(many.QzTrackPopupMenu(wnd.GetHwnd(), 1, L"取消", 0), 10u);
 }
 
 // A band of one colour in the window behind the dialogs.

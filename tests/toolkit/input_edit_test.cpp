@@ -210,7 +210,7 @@ TEST_F(MultiLineEditTest, EnterStartsALineAndChangesComeAsTheirOwnMessage) {
   EXPECT_EQ(note.GetScrollOffset(), 0);
 }
 
-TEST_F(MultiLineEditTest, TheCaretGoesAnywhereAndTypingFollowsIt) {
+TEST_F(MultiLineEditTest, TheCaretGoesAnywhereTypingFollowsItAndWrappedLinesBreakAfterASpace) {
   note.SetText(L"first line\nsecond");
   note.SetFocus(TRUE);
   robot.Settle();
@@ -233,9 +233,7 @@ TEST_F(MultiLineEditTest, TheCaretGoesAnywhereAndTypingFollowsIt) {
   robot.Char(8);  // joins the lines
   EXPECT_STREQ(note.GetText(), L"first linesecond");
   EXPECT_EQ(note.GetCursePos(), 10);
-}
 
-TEST_F(MultiLineEditTest, WrappedLinesBreakAfterASpaceAndTapsFindThem) {
   // Wider than the field: wraps after a space, or inside a long run.
   note.SetText(L"alpha beta gamma delta epsilon zeta eta theta");
   note.SetFocus(TRUE);

@@ -5,6 +5,7 @@
 
 #include "ce/msgqueue.h"
 #include "pixels.h"
+#include "qzfc/QzDraw.h"
 #include "qzfc/UiButton.h"
 #include "window_fixture.h"
 
@@ -127,7 +128,7 @@ class HalfRedWnd : public RecordingWnd {
   }
 };
 
-TEST_F(WindowTest, WindowBitmapHoldsTheWindowContent) {
+TEST_F(WindowTest, WindowBitmapAndScreenSnapshotHoldTheWindowContent) {
   HalfRedWnd wnd;
   Open(wnd);
   HBITMAP whole = wnd.GetWindowBitmap();
@@ -142,8 +143,14 @@ TEST_F(WindowTest, WindowBitmapHoldsTheWindowContent) {
   GetObjectW(part, sizeof bm, &bm);
   EXPECT_EQ(bm.bmWidth, 240);
   EXPECT_EQ(BitmapPixel(part, 0, 0), 0xFFFFFFu);
-  DeleteObject(whole);
-  DeleteObject(part);
+  // A snapshot of the screen's work area shows the same.
+  HBITMAP snap = ScreenSnapshot(QzGetWorkArea());
+  ASSERT_TRUE(snap);
+  GetObjectW(snap, sizeof bm, &bm);
+  EXPECT_EQ(std::pair(bm.bmWidth, bm.bmHeight), std::pair(480, 720));
+  EXPECT_EQ(BitmapPixel(snap, 239, 10), 0xFF0000u);
+  EXPECT_EQ(BitmapPixel(snap, 240, 10), 0xFFFFFFu);
+  for (HBITMAP bitmap : {whole, part, snap}) DeleteObject(bitmap);
 }
 
 TEST_F(WindowTest, TitleShowsInTheShellBarOfTheForegroundWindow) {
