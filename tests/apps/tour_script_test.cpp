@@ -39,7 +39,7 @@ TEST(TourScript, ReadsEveryStepKind) {
   EXPECT_EQ(script.steps[11].shot, "dial_1.png");
 }
 
-TEST(TourScript, RefusesBadLinesAndKeepsNoSteps) {
+TEST(TourScript, RefusesBadLinesAndScriptsBeyondItsLimitsAndKeepsNoSteps) {
   const struct {
     const char* text;
     int line;
@@ -68,9 +68,7 @@ TEST(TourScript, RefusesBadLinesAndKeepsNoSteps) {
     EXPECT_EQ(script.errorLine, c.line) << c.text;
     EXPECT_TRUE(script.steps.empty()) << c.text;
   }
-}
-
-TEST(TourScript, RefusesScriptsBeyondItsLimits) {
+  // Scripts beyond its limits.
   std::string many;
   for (size_t i = 0; i <= telhub::kMaxSteps; ++i) many += "mkey\n";
   EXPECT_FALSE(ParseTourScript(many).ok());

@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(GroupNames, OnlyTheExactStoredNameOfASpecialGroupIsTranslated) {
+TEST(GroupNames, OnlyTheExactNameOfTheBlacklistIsTranslatedEitherWay) {
   struct Case {
     const wchar_t* stored;
     const wchar_t* shown;
@@ -27,9 +27,7 @@ TEST(GroupNames, OnlyTheExactStoredNameOfASpecialGroupIsTranslated) {
       {L"同事", L"同事"},
   };
   for (const Case& c : cases) EXPECT_EQ(GetGroupDisplayName(c.stored), c.shown) << '"' << c.stored << '"';
-}
-
-TEST(GroupNames, TheLocalizedBlacklistNameIsStoredUnderItsKey) {
+  // The other way, only the localized blacklist name itself has a key.
   EXPECT_EQ(GetGroupStoreName(L"黑名单"), L"_$!<Blacklist>!$_");
   EXPECT_EQ(GetGroupStoreName(L"黑名单 "), L"黑名单 ");
   EXPECT_EQ(GetGroupStoreName(L"朋友"), L"朋友");

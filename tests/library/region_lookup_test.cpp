@@ -48,7 +48,7 @@ class RegionLookup : public contactdata_test::StoreTest {
   }
 };
 
-TEST_F(RegionLookup, TextsForMobilesAreaCodesAndTheFixedCases) {
+TEST_F(RegionLookup, TextsForMobilesAreaCodesAndTheFixedCasesUnderNationalCode86OrNone) {
   struct Case {
     const wchar_t* number;
     const wchar_t* region;
@@ -64,9 +64,8 @@ TEST_F(RegionLookup, TextsForMobilesAreaCodesAndTheFixedCases) {
   const std::wstring huge(10000, L'9');
   EXPECT_EQ(Region(huge.c_str()), L"本地固话");
   EXPECT_FALSE(GetPNRegionInfo(L"13800138000", nullptr));
-}
 
-TEST_F(RegionLookup, OnlyTheNationalCode86OrNoneReadsNumbers) {
+  // Only the national code 86, or none, reads numbers.
   ASSERT_TRUE(settings()->SetNationalCode(L"44"));
   EXPECT_EQ(Region(L"13800138000"), L"(false)");
   EXPECT_EQ(Region(L"88881234"), L"(false)");

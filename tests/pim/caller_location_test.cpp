@@ -24,7 +24,7 @@ std::wstring Location(int key) {
   return std::wstring(province.view()) + L"/" + std::wstring(city.view());
 }
 
-TEST(CallerLocation, NamesOfMobileSegmentsAndAreaCodesInTheInterfaceLanguage) {
+TEST(CallerLocation, NamesOfSegmentsAndAreaCodesInTheInterfaceLanguageAndNoneForUnknownKeys) {
   struct Case {
     const char* language;
     int key;
@@ -39,11 +39,9 @@ TEST(CallerLocation, NamesOfMobileSegmentsAndAreaCodesInTheInterfaceLanguage) {
     UiLanguage language(c.language);
     EXPECT_EQ(Location(c.key), c.location) << c.language << " " << c.key;
   }
-}
-
-TEST(CallerLocation, UnknownKeysLeaveBothTextsUntouched) {
+  // Unknown keys leave both texts untouched: 0, negative, not an area code, a
+  // segment placed only in the whole country.
   UiLanguage chinese("0804");
-  // 0, negative, not an area code, a segment placed only in the whole country.
   for (int key : {0, -755, 7, 100, 250, 1000, 1701234, 2000000})
     EXPECT_EQ(Location(key), L"(none)") << key;
 }

@@ -1,7 +1,8 @@
 // The contact list that a process keeps in memory follows every change: a
 // list read after changes equals the same list read afresh from the file.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
+
+#include <cstdlib>
 
 #include "ce/device.h"
 #include "qzpam/StoreBatch.h"
@@ -31,20 +32,6 @@ class ContactListChanges : public pimtest::StoreTest {
     std::vector<std::wstring> names;
     for (const ListRow& row : AllContacts()) names.push_back(row.name);
     return names;
-  }
-
-  int LogEntries() {
-    sqlite3* raw = nullptr;
-    int count = -1;
-    if (sqlite3_open_v2((root_.path() / "pim" / "contacts.db").c_str(), &raw, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-      sqlite3_stmt* stmt = nullptr;
-      sqlite3_prepare_v2(raw, "SELECT count(*) FROM contact_log", -1, &stmt, nullptr);
-      if (sqlite3_step(stmt) == SQLITE_ROW) count = sqlite3_column_int(stmt, 0);
-      sqlite3_finalize(stmt);
-    }
-    sqlite3_close(raw);
-    return count;
   }
 };
 
@@ -101,7 +88,7 @@ TEST_F(ContactListChanges, ManyChangesAtOnceAndTheLogStaysBounded) {
   }
   EXPECT_EQ(AllContacts().size(), 1201u);
   ExpectSameAsReadAfresh("a large batch");
-  int entries = LogEntries();
+  const int entries = std::atoi(pimtest::QueryStoreFile(root_.path(), "SELECT count(*) FROM contact_log").c_str());
   EXPECT_GT(entries, 0);
   EXPECT_LE(entries, qzpam::kContactLogKept);
 }

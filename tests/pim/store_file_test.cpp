@@ -10,6 +10,7 @@
 #include "qzpam/CContactsDbIf.h"
 #include "qzpam/PhoneSettingsDbIf.h"
 #include "store/Schema.h"
+#include "store_helpers.h"
 #include "temp_root.h"
 
 namespace {
@@ -100,14 +101,7 @@ TEST_F(StoreFile, FirstVersionIsUpgradedKeepingItsContacts) {
   EXPECT_EQ(detail, L"13800000001");
 
   Reopen();
-  sqlite3* raw = nullptr;
-  ASSERT_EQ(sqlite3_open_v2(file().c_str(), &raw, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-  sqlite3_stmt* version = nullptr;
-  sqlite3_prepare_v2(raw, "PRAGMA user_version", -1, &version, nullptr);
-  ASSERT_EQ(sqlite3_step(version), SQLITE_ROW);
-  EXPECT_EQ(sqlite3_column_int(version, 0), qzpam::kSchemaVersion);
-  sqlite3_finalize(version);
-  sqlite3_close(raw);
+  EXPECT_EQ(pimtest::QueryStoreFile(root_.path(), "PRAGMA user_version"), std::to_string(qzpam::kSchemaVersion));
 }
 
 TEST_F(StoreFile, NewerSchemaIsRefused) {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -21,6 +23,21 @@ struct ListRow {
   wchar_t letter;
   bool operator==(const ListRow&) const = default;
 };
+
+// The first value that `sql` gives on the store's file under `root`, read
+// beside the store as another program would ("" when it gives none).
+inline std::string QueryStoreFile(const std::filesystem::path& root, const char* sql) {
+  sqlite3* raw = nullptr;
+  sqlite3_stmt* stmt = nullptr;
+  std::string value;
+  if (sqlite3_open_v2((root / "pim" / "contacts.db").c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+      sqlite3_prepare_v2(raw, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW &&
+      sqlite3_column_text(stmt, 0))
+    value = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+  sqlite3_finalize(stmt);
+  sqlite3_close(raw);
+  return value;
+}
 
 class StoreTest : public ::testing::Test {
  protected:

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -113,14 +112,7 @@ TEST_F(StoreProcesses, KilledWriterLeavesASoundStoreWithEveryAcknowledgedWrite) 
   EXPECT_GE(kept.size(), acked.size());
 
   ce::SetDeviceRoot(root_.path());  // this process opens the store afresh
-  sqlite3* raw = nullptr;
-  ASSERT_EQ(sqlite3_open((root_.path() / "pim" / "contacts.db").c_str(), &raw), SQLITE_OK);
-  sqlite3_stmt* check = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(raw, "PRAGMA integrity_check", -1, &check, nullptr), SQLITE_OK);
-  ASSERT_EQ(sqlite3_step(check), SQLITE_ROW);
-  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(check, 0)), "ok");
-  sqlite3_finalize(check);
-  sqlite3_close(raw);
+  EXPECT_EQ(pimtest::QueryStoreFile(root_.path(), "PRAGMA integrity_check"), "ok");
 
   EXPECT_EQ(AllContacts(), kept);  // the list kept up to date equals the one read afresh
   std::set<int> stored;

@@ -103,11 +103,12 @@ TEST_P(ImageFolder, EveryImageParsesAndHasItsDocumentedSize) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Res, ImageFolder, testing::Values("vornares", "qzres", "qzres/type10"), [](const auto& folder) {
-  std::string name = folder.param;
-  std::replace(name.begin(), name.end(), '/', '_');
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(Res, ImageFolder, testing::Values("vornares", "qzres", "qzres/type10"),
+                         [](const auto& folder) {
+                           std::string name = folder.param;
+                           std::replace(name.begin(), name.end(), '/', '_');
+                           return name;
+                         });
 
 // Sizes that other code lays out against: keys, pad, tool bar, rows.
 TEST(ImageSizes, MatchTheirPlacesOnScreen) {

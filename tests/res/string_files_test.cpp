@@ -41,7 +41,7 @@ TEST(StringFiles, FormatConversionsAgreeBetweenLanguages) {
   }
 }
 
-TEST(StringTableReader, DecodesEscapesAndToleratesCrLfAndBlankLines) {
+TEST(StringTableReader, DecodesEscapesToleratesCrLfAndRefusesMalformedLines) {
   const StringTableResult t = ParseStringTable("1\ta\\nb\r\n\n2\tx\\ty\\\\z\n3\t\n");
   ASSERT_TRUE(t.ok()) << t.error;
   ASSERT_EQ(t.entries.size(), 3u);
@@ -49,9 +49,8 @@ TEST(StringTableReader, DecodesEscapesAndToleratesCrLfAndBlankLines) {
   EXPECT_EQ(t.entries[1].text, "x\ty\\z");
   EXPECT_EQ(t.entries[2].id, 3);
   EXPECT_EQ(t.entries[2].text, "");
-}
 
-TEST(StringTableReader, RejectsMalformedLinesWithTheirLineNumber) {
+  // Malformed lines are refused with their line number, and nothing is kept.
   struct Case {
     const char* data;
     std::size_t line;
@@ -70,10 +69,10 @@ TEST(StringTableReader, RejectsMalformedLinesWithTheirLineNumber) {
       {"1\t\xED\xA0\x80\n", 1},        // UTF-16 surrogate
   };
   for (const Case& c : cases) {
-    const StringTableResult t = ParseStringTable(c.data);
-    EXPECT_FALSE(t.ok()) << c.data;
-    EXPECT_EQ(t.error_line, c.line) << c.data;
-    EXPECT_TRUE(t.entries.empty()) << c.data;
+    const StringTableResult refused = ParseStringTable(c.data);
+    EXPECT_FALSE(refused.ok()) << c.data;
+    EXPECT_EQ(refused.error_line, c.line) << c.data;
+    EXPECT_TRUE(refused.entries.empty()) << c.data;
   }
   EXPECT_FALSE(LoadStringTable("/nonexistent/strings.tsv").ok());
 }

@@ -1,6 +1,6 @@
 // The slide bar, the alphabet bar and the bottom tool bar through the robot:
 // taps and slides, and the commands they post.
-#include "controls_fixture.h"
+#include "window_fixture.h"
 #include "qzfc/UiAlphabetBar.h"
 #include "qzfc/UiSlideBar.h"
 #include "qzfc/UiToolBarPro.h"

@@ -2,8 +2,7 @@
 // is checked for the parts a user must see.
 
 #include "ce/modules.h"
-#include "controls_fixture.h"
-#include "gallery.h"
+#include "window_fixture.h"
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/QzResources.h"
 #include "qzfc/UiAlphabetBar.h"

@@ -3,7 +3,6 @@
 #include <string>
 #include <tuple>
 
-#include "controls_fixture.h"
 #include "ce/modules.h"
 #include "qzfc/ImagingHelper.h"
 #include "qzfc/QzResources.h"
@@ -11,6 +10,8 @@
 #include "qzfc/UiPicture.h"
 #include "qzfc/UiPicture2.h"
 #include "qzfc/UiScrollWin.h"
+#include "test_images.h"
+#include "window_fixture.h"
 
 namespace qzfc::test {
 namespace {
@@ -25,7 +26,7 @@ std::unique_ptr<ImagingHelper> FramePicture() {
   return image;
 }
 
-TEST_F(ControlsTest, EdgesKeepTheirWidthWhenAPictureStretches) {
+TEST_F(ControlsTest, PicturesKeepTheirEdgesWhenStretchedAndShowThePressedPicture) {
   auto frame = FramePicture();
   UiPicture picture;
   picture.SetPos(10, 40, 460, 160);
@@ -44,6 +45,20 @@ TEST_F(ControlsTest, EdgesKeepTheirWidthWhenAPictureStretches) {
   picture.SetPaintMode(PICTURE_PAINT_STRETCH);
   wnd.Invalidate(nullptr);
   EXPECT_TRUE(Near(At(10 + 40, y), 0xFF0000));
+
+  // UiPicture2 fills its rectangle and shows its pressed picture while pressed.
+  ImagingHelper blue;
+  std::string svg = vorna::test::MakeSvg(4, 4, "#0000FF", "#0000FF");
+  ASSERT_TRUE(blue.LoadSvg(svg.data(), static_cast<UINT>(svg.size())));
+  UiPicture2 second;
+  second.SetPos(0, 300, 96, 96);
+  second.SetImage(frame.get(), &blue);
+  Add(second);
+  EXPECT_TRUE(Near(At(6, 306), 0xFF0000));
+  robot.Press(48, 348 + top);
+  EXPECT_TRUE(Near(At(6, 306), 0x0000FF));
+  robot.Release(48, 348 + top);
+  EXPECT_TRUE(Near(At(6, 306), 0xFF0000));
 }
 
 TEST_F(ControlsTest, LoadImageTakesPicturesFromAModuleByTypeAndId) {
@@ -60,22 +75,6 @@ TEST_F(ControlsTest, LoadImageTakesPicturesFromAModuleByTypeAndId) {
   EXPECT_FALSE(picture.LoadImageW(module, 10, 4242, FALSE));
   EXPECT_EQ(picture.GetImage(), nullptr);
   EXPECT_FALSE(picture.LoadImageW(nullptr, 10, 109, TRUE));
-}
-
-TEST_F(ControlsTest, Picture2FillsItsRectangleAndShowsItsPressedPicture) {
-  auto frame = FramePicture();
-  ImagingHelper blue;
-  std::string svg = "<svg xmlns='http://www.w3.org/2000/svg' width='4' height='4'><rect width='4' height='4' fill='#0000FF'/></svg>";
-  ASSERT_TRUE(blue.LoadSvg(svg.data(), static_cast<UINT>(svg.size())));
-  UiPicture2 picture;
-  picture.SetPos(0, 0, 96, 96);
-  picture.SetImage(frame.get(), &blue);
-  Add(picture);
-  EXPECT_TRUE(Near(At(6, 6), 0xFF0000));
-  robot.Press(48, 48 + top);
-  EXPECT_TRUE(Near(At(6, 6), 0x0000FF));
-  robot.Release(48, 48 + top);
-  EXPECT_TRUE(Near(At(6, 6), 0xFF0000));
 }
 
 class ScrollWinTest : public ControlsTest {

@@ -1,48 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <ctime>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "../ce/test_helpers.h"
 #include "qzfc/QzDateTime.h"
 
 namespace {
 
-// Sets TZ for one test and restores it afterwards.
-class TimeZone {
- public:
-  explicit TimeZone(const char* zone) {
-    if (const char* old = getenv("TZ")) old_ = old, hadOld_ = true;
-    setenv("TZ", zone, 1);
-    tzset();
-  }
-  ~TimeZone() {
-    if (hadOld_)
-      setenv("TZ", old_.c_str(), 1);
-    else
-      unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  std::string old_;
-  bool hadOld_ = false;
-};
+using vorna::test::ZoneScope;
 
 SYSTEMTIME Time(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-  SYSTEMTIME t{};
-  t.wYear = static_cast<WORD>(y);
-  t.wMonth = static_cast<WORD>(mo);
-  t.wDay = static_cast<WORD>(d);
-  t.wHour = static_cast<WORD>(h);
-  t.wMinute = static_cast<WORD>(mi);
-  t.wSecond = static_cast<WORD>(s);
-  return t;
+  auto w = [](int v) { return static_cast<WORD>(v); };
+  return SYSTEMTIME{w(y), w(mo), 0, w(d), w(h), w(mi), w(s), 0};
 }
 
-TEST(DateTime, UnixToLocalFollowsTz) {
-  TimeZone zone("Asia/Shanghai");
+TEST(DateTime, ConversionsBothWaysAreUtcOrFollowTheZone) {
+  ZoneScope zone("Asia/Shanghai");
   SYSTEMTIME t{};
   ASSERT_TRUE(UnixTimetoLocalSystemTime(1764987330, &t));  // 2025-12-06 02:15:30 UTC
   // Saturday, 10:15:30 in Shanghai.
@@ -56,10 +32,7 @@ TEST(DateTime, UnixToLocalFollowsTz) {
   EXPECT_EQ((std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wDayOfWeek}),
             (std::vector<int>{2025, 12, 6, 2, 15, 30, 6}));
   EXPECT_FALSE(UnixTimetoSystemTime(-20000000000LL, t));
-}
 
-TEST(DateTime, SystemTimeToUnixIsUtcAndLocalUsesTheZone) {
-  TimeZone zone("Asia/Shanghai");
   EXPECT_EQ(SystemTimetoUnixTime(Time(2025, 12, 6, 2, 15, 30)), 1764987330);
   EXPECT_EQ(LocalSystemTimetoUnixTime(Time(2025, 12, 6, 10, 15, 30)), 1764987330);
   EXPECT_EQ(SystemTimetoUnixTime(Time(2038, 1, 19, 3, 14, 8)), 2147483648LL);  // past 32 bits
@@ -73,7 +46,7 @@ TEST(DateTime, SystemTimeToUnixIsUtcAndLocalUsesTheZone) {
 }
 
 TEST(DateTime, LocalRoundTripAcrossDaylightSaving) {
-  TimeZone zone("America/New_York");
+  ZoneScope zone("America/New_York");
   // Every hour of 2025, both daylight-saving changes included.
   for (LONGLONG t = 1735707600; t < 1767243600; t += 3600) {
     SYSTEMTIME local{};
@@ -89,32 +62,22 @@ TEST(DateTime, LocalRoundTripAcrossDaylightSaving) {
   }
 }
 
-TEST(DateTime, MaxDaysInMonth) {
-  EXPECT_EQ(MaxDaysInMonth(1, 2025), 31);
-  EXPECT_EQ(MaxDaysInMonth(4, 2025), 30);
-  EXPECT_EQ(MaxDaysInMonth(2, 2023), 28);
-  EXPECT_EQ(MaxDaysInMonth(2, 2024), 29);
-  EXPECT_EQ(MaxDaysInMonth(2, 1900), 28);
-  EXPECT_EQ(MaxDaysInMonth(2, 2000), 29);
-  EXPECT_EQ(MaxDaysInMonth(0, 2025), 0);
-  EXPECT_EQ(MaxDaysInMonth(13, 2025), 0);
-}
+TEST(DateTime, MaxDaysInMonthAndTextFormats) {
+  // (month, year, days): leap years by the four, hundred and four hundred rules.
+  for (auto [month, year, days] : {std::tuple{1, 2025, 31}, {4, 2025, 30}, {2, 2023, 28}, {2, 2024, 29}, {2, 1900, 28},
+                                   {2, 2000, 29}, {0, 2025, 0}, {13, 2025, 0}})
+    EXPECT_EQ(MaxDaysInMonth(month, year), days) << month << "/" << year;
 
-TEST(DateTime, TextFormats) {
   SYSTEMTIME now = Time(2025, 12, 6, 18, 0);
   auto text = [&](SYSTEMTIME t, DWORD format) { return std::wstring(GetDateTimeStringAt(t, format, now)); };
-  EXPECT_EQ(text(Time(2025, 12, 6, 10, 15), 6), L"12-06 10:15");
-  EXPECT_EQ(text(Time(2025, 12, 6, 10, 15), 7), L"10:15");
-  EXPECT_EQ(text(Time(2025, 12, 5, 9, 5), 7), L"12-05 09:05");
-  EXPECT_EQ(text(Time(2024, 12, 6, 10, 15), 7), L"2024-12-06");
-  EXPECT_EQ(text(Time(2025, 3, 1), 11), L"2025");
-  EXPECT_EQ(text(Time(1990, 5, 17), 14), L"1990-05-17");
-  EXPECT_EQ(text(Time(2025, 12, 6, 10, 15), 0), L"2025-12-06 10:15");
   // Birthdays come from stored text; what does not make a date shows nothing.
-  EXPECT_EQ(text(Time(0, 0, 0), 14), L"");
-  EXPECT_EQ(text(Time(1990, 2, 30), 14), L"");
-  EXPECT_EQ(text(Time(2025, 12, 6, 25, 0), 6), L"");
-  EXPECT_EQ(text(Time(0, 1, 1), 11), L"");
+  for (auto [time, format, expected] :
+       {std::tuple{Time(2025, 12, 6, 10, 15), 6, L"12-06 10:15"}, {Time(2025, 12, 6, 10, 15), 7, L"10:15"},
+        {Time(2025, 12, 5, 9, 5), 7, L"12-05 09:05"}, {Time(2024, 12, 6, 10, 15), 7, L"2024-12-06"},
+        {Time(2025, 3, 1), 11, L"2025"}, {Time(1990, 5, 17), 14, L"1990-05-17"},
+        {Time(2025, 12, 6, 10, 15), 0, L"2025-12-06 10:15"}, {Time(0, 0, 0), 14, L""}, {Time(1990, 2, 30), 14, L""},
+        {Time(2025, 12, 6, 25, 0), 6, L""}, {Time(0, 1, 1), 11, L""}})
+    EXPECT_EQ(text(time, static_cast<DWORD>(format)), expected) << "format " << format;
   EXPECT_EQ(GetDateTimeString(static_cast<const SYSTEMTIME*>(nullptr), 6), L"");
 }
 

@@ -90,7 +90,7 @@ TEST(Gdi, BadHandlesAndSizesFailCleanly) {
   EXPECT_EQ(ce::GdiObjectCount(), before);
 }
 
-TEST(Gdi, DrawTextMeasuresSingleLineWrappedAndEllipsis) {
+TEST(Gdi, DrawTextMeasuresWrapsCutsAndCentres) {
   MemoryDC c(480, 200);
   SelectObject(c, FontHelper::GetFont(27, 400, 0, 0, 0, 0));
   RECT calc{0, 0, 1000, 0};
@@ -116,29 +116,23 @@ TEST(Gdi, DrawTextMeasuresSingleLineWrappedAndEllipsis) {
   DrawTextW(c, L"13800138000", -1, &box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
   EXPECT_GT(CountNot(c, box, 0xFFFFFF), 20);
   EXPECT_EQ(CountNot(c, RECT{box.right, 0, 480, 200}, 0xFFFFFF), 0);
-}
 
-TEST(Gdi, DrawTextCentresVerticallyAndHorizontally) {
-  MemoryDC c(200, 100);
-  FillSolid(c, RECT{0, 0, 200, 100}, RGB(255, 255, 255));
+  // Centred both ways, and centred when laid out for wrapping: ink only in
+  // the middle band, none near the edges.
   SelectObject(c, FontHelper::GetFont(20, 400, 0, 0, 0, 0));
-  SetBkMode(c, TRANSPARENT);
-  RECT rc{0, 0, 200, 100};
-  DrawTextW(c, L"MMM", -1, &rc, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
-  // Ink only in the middle band, none near the edges.
-  EXPECT_EQ(CountNot(c, RECT{0, 0, 200, 30}, 0xFFFFFF), 0);
-  EXPECT_EQ(CountNot(c, RECT{0, 70, 200, 100}, 0xFFFFFF), 0);
-  EXPECT_EQ(CountNot(c, RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
-  EXPECT_EQ(CountNot(c, RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
-  EXPECT_GT(CountNot(c, RECT{60, 30, 140, 70}, 0xFFFFFF), 30);
-
-  // Text laid out for wrapping is centred as well.
-  FillSolid(c, RECT{0, 0, 200, 100}, RGB(255, 255, 255));
-  RECT wrapped{0, 0, 200, 100};
-  DrawTextW(c, L"MMM", -1, &wrapped, DT_WORDBREAK | DT_CENTER);
-  EXPECT_EQ(CountNot(c, RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
-  EXPECT_EQ(CountNot(c, RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
-  EXPECT_GT(CountNot(c, RECT{60, 0, 140, 100}, 0xFFFFFF), 30);
+  for (bool wordBreak : {false, true}) {
+    SCOPED_TRACE(wordBreak ? "wrapped" : "single line");
+    FillSolid(c, RECT{0, 0, 480, 200}, RGB(255, 255, 255));
+    RECT rc{0, 0, 200, 100};
+    DrawTextW(c, L"MMM", -1, &rc, wordBreak ? DT_WORDBREAK | DT_CENTER : DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    EXPECT_EQ(CountNot(c, RECT{0, 0, 60, 100}, 0xFFFFFF), 0);
+    EXPECT_EQ(CountNot(c, RECT{140, 0, 200, 100}, 0xFFFFFF), 0);
+    EXPECT_GT(CountNot(c, RECT{60, wordBreak ? 0 : 30, 140, wordBreak ? 100 : 70}, 0xFFFFFF), 30);
+    if (!wordBreak) {
+      EXPECT_EQ(CountNot(c, RECT{0, 0, 200, 30}, 0xFFFFFF), 0);
+      EXPECT_EQ(CountNot(c, RECT{0, 70, 200, 100}, 0xFFFFFF), 0);
+    }
+  }
 }
 
 TEST(Gdi, TextKeepsAmpersandsAndSurvivesBadCodePoints) {

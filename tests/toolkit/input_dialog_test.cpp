@@ -1,21 +1,24 @@
-// The modal menu and message box, driven by the robot while they wait.
+// The modal menu, message box and date picker, driven by the robot while
+// they wait.
 #include <gtest/gtest.h>
 
-#include "input_fixture.h"
+#include "window_fixture.h"
 #include "pixels.h"
+#include "qzfc/QzDateTime.h"
 #include "qzfc/QzMessageBox.h"
 #include "qzfc/QzPopupMenu.h"
+#include "qzfc/QzSetDaily.h"
 #include "qzfc/QzWnd.h"
 #include "qzfc/UiList.h"
 
 namespace qzfc::test {
 namespace {
 
-class DialogTest : public ToolkitTest {
+class DialogTest : public ControlsTest {
  protected:
   // The window behind the dialogs shows a list, as the windows that open them do.
   void SetUp() override {
-    Open(wnd);
+    ControlsTest::SetUp();
     for (const wchar_t* name : {L"张三", L"李四", L"王芳", L"Ann Lee", L"Li Lei", L"赵六", L"孙七", L"周八"})
       backdrop.AddItem(name);
     backdrop.SetPos(0, 0, 480, 720);
@@ -38,7 +41,6 @@ class DialogTest : public ToolkitTest {
       robot.Tap(at.left + (r.left + r.right) / 2, at.top + (r.top + r.bottom) / 2);
     });
   }
-  RecordingWnd wnd;
   UiList backdrop;
 };
 
@@ -119,6 +121,81 @@ TEST_F(DialogTest, MessageBoxConfirmCancelAndOk) {
   TapWhenWaiting(QZ_MB_CONFIRM_ID);
   EXPECT_EQ(QzMessageBoxV2(wnd.GetHwnd(), L"北京", 1, 0), 1);
   EXPECT_EQ(robot.Foreground(), &wnd);
+}
+
+
+// The date picker as the contact editor runs it for a birthday.
+class DailyTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    backdrop.SetVisible(FALSE);
+  }
+  // The picker for a date, set up like the birthday editor does.
+  void Prepare(QzSetDaily& picker, int year, int month, int day) {
+    ASSERT_TRUE(picker.SetColumn(0, 140, L"年", 177, year - 1923));
+    ASSERT_TRUE(picker.SetColumn(1, 140, L"月", 12, month - 1));
+    ASSERT_TRUE(picker.SetColumn(2, 140, L"日", MaxDaysInMonth(month, year), day - 1));
+    picker.EnableYearDisplay(TRUE);
+    picker.EnableItemDataChange(TRUE);
+    RECT wa = QzGetWorkArea();
+    ASSERT_TRUE(picker.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, wnd.GetHwnd(), 0, WS_POPUP, 0));
+    picker.SetAnimateType_Show(15);
+    picker.SetAnimateType_Hide(15);
+  }
+  // Screen point of control `id` of the picker, `dy` pixels below its middle.
+  POINT At(QzSetDaily& picker, int id, int dy = 0) {
+    RECT r = picker.GetUiWin(id)->GetWinRect();
+    RECT at = picker.GetWindowRect();
+    return POINT{at.left + (r.left + r.right) / 2, at.top + (r.top + r.bottom) / 2 + dy};
+  }
+  void Tap(POINT p) { robot.Tap(p.x, p.y); }
+};
+
+TEST_F(DailyTest, ConfirmGivesTheChosenDate) {
+  QzSetDaily picker;
+  Prepare(picker, 1985, 3, 31);
+  EXPECT_EQ(picker.GetItemCount(0), 177);
+  robot.WhenModalWaits([&] {
+    SaveGalleryShot(robot, "input_date_picker");
+    // Drag the year wheel up by two rows: two years later.
+    POINT y = At(picker, QzSetDaily::kFirstColumnId);
+    robot.Drag(y.x, y.y, y.x, y.y - 2 * 70 - 10, 300, 20);
+    // A tap above the month band: one month earlier (February).
+    Tap(At(picker, QzSetDaily::kFirstColumnId + 1, -100));
+  });
+  robot.WhenModalWaits([&] { Tap(At(picker, QZ_DAILY_CONFIRM_ID)); });
+  EXPECT_EQ(picker.DoModal(TRUE), 1);
+  EXPECT_EQ(picker.GetYear(), 1987);
+  EXPECT_EQ(picker.GetMonth(), 2);
+  // 31 does not exist in February 1987: the day follows the month.
+  EXPECT_EQ(picker.GetItemCount(2), 28);
+  EXPECT_EQ(picker.GetDay(), 28);
+}
+
+TEST_F(DailyTest, LeapYearsAndBoundsAndCancel) {
+  QzSetDaily picker;
+  Prepare(picker, 2000, 2, 29);
+  EXPECT_EQ(picker.GetItemCount(2), 29);
+  robot.WhenModalWaits([&] {
+    // Taps below the year band step forward; the day column follows to 2001.
+    Tap(At(picker, QzSetDaily::kFirstColumnId, 100));
+    EXPECT_EQ(picker.GetItemCount(2), 28);
+    // The wheels stop at their ends.
+    POINT m = At(picker, QzSetDaily::kFirstColumnId + 1);
+    robot.Drag(m.x, m.y, m.x, m.y + 400, 300, 20);
+    EXPECT_EQ(picker.GetMonth(), 1);
+    // Two quick taps are two steps.
+    Tap(At(picker, QzSetDaily::kFirstColumnId + 1, 100));
+    Tap(At(picker, QzSetDaily::kFirstColumnId + 1, 100));
+    EXPECT_EQ(picker.GetMonth(), 3);
+    Tap(At(picker, QZ_DAILY_CANCEL_ID));
+  });
+  EXPECT_EQ(picker.DoModal(TRUE), 2);
+  EXPECT_EQ(picker.GetYear(), 2001);
+  EXPECT_EQ(picker.GetItemCount(2), 31);
+  EXPECT_FALSE(picker.SetColumn(3, 140, L"", 1, 0));
+  EXPECT_FALSE(picker.SetColumn(0, 140, L"", 0, 0));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "ce/clipboard.h"
-#include "input_fixture.h"
+#include "window_fixture.h"
 #include "pixels.h"
 #include "qzfc/FontHelper.h"
 #include "qzfc/UiEdit.h"

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "input_fixture.h"
+#include "window_fixture.h"
 #include "qzfc/Sip.h"
 #include "qzfc/UiSingleLineEdit.h"
 #include "qzfc/WinApi.h"
@@ -99,7 +99,7 @@ TEST_F(SipTest, ShiftTypesOneCapitalOrLocksCapitals) {
   EXPECT_EQ(wnd.changes.size(), 1u + 5u);  // the keyboard coming up, then five characters
 }
 
-TEST_F(SipTest, PinyinComposesCharacters) {
+TEST_F(SipTest, PinyinComposesCharactersUntilACapital) {
   field.SetSipMode(1, 0xFFFFFFFF);
   field.SetFocus(TRUE);
   for (const wchar_t* k : {L"z", L"h", L"o", L"n", L"g"}) TapKey(k);
@@ -131,11 +131,10 @@ TEST_F(SipTest, PinyinComposesCharacters) {
   EXPECT_TRUE(Sip::Instance().Candidates().empty());
   TapKey(L"␣");  // no candidate: space does nothing
   EXPECT_EQ(Sip::Instance().Composition(), L"zhqqq");
-}
 
-TEST_F(SipTest, ACapitalEndsAPinyinComposition) {
-  field.SetSipMode(1, 0xFFFFFFFF);
-  field.SetFocus(TRUE);
+  // A capital ends a composition.
+  TapKey(L"↵");
+  field.SetText(L"");
   for (const wchar_t* k : {L"z", L"h", L"o", L"n", L"g", L"⇧", L"A"}) TapKey(k);
   EXPECT_EQ(Sip::Instance().Composition(), L"");
   ASSERT_EQ(field.GetTextLength(), 2);

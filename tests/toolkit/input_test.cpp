@@ -9,10 +9,10 @@
 namespace qzfc::test {
 namespace {
 
-class InputTest : public ToolkitTest {
+class InputTest : public ControlsTest {
  protected:
   void SetUp() override {
-    Open(wnd);
+    ControlsTest::SetUp();
     // Two controls in the window (client coordinates; the window starts at y = 80).
     a.SetID(11);
     a.SetPos(0, 0, 240, 100);
@@ -22,9 +22,7 @@ class InputTest : public ToolkitTest {
       c->EnableNotifyMessage(TRUE);
       wnd.AddUiWin(c);
     }
-    wnd.events.clear();
   }
-  RecordingWnd wnd;
   RecordingControl a, b;
 };
 
@@ -79,16 +77,16 @@ TEST_F(InputTest, CaptureKeepsTheTouchUntilReleased) {
   EXPECT_EQ(b.log, (std::vector<std::string>{"up"}));
 }
 
-TEST_F(InputTest, PressAndHoldFiresAt500msWithCode6UnlessLiftedOrMoved) {
+TEST_F(InputTest, PressAndHoldFiresAt500msWithCode6AndNotificationsNeedTheSetting) {
   a.EnablePressedHoldSupport(TRUE, 500);
   robot.Hold(100, 130, 499);
   EXPECT_EQ(a.log, (std::vector<std::string>{"down"}));
   robot.Advance(1);
   EXPECT_EQ(a.log, (std::vector<std::string>{"down", "hold"}));
   robot.Release(100, 130);
-  EXPECT_EQ(wnd.Params("button"), (std::vector<std::pair<WPARAM, LPARAM>>{{MAKEWPARAM(11, QZ_BN_PRESSED), 0},
-                                                                          {MAKEWPARAM(11, QZ_BN_HELD), 0},
-                                                                          {MAKEWPARAM(11, QZ_BN_RELEASED), 0}}));
+  EXPECT_EQ(wnd.Params("button"), (Commands{{MAKEWPARAM(11, QZ_BN_PRESSED), 0},
+                                            {MAKEWPARAM(11, QZ_BN_HELD), 0},
+                                            {MAKEWPARAM(11, QZ_BN_RELEASED), 0}}));
 
   // Lifted early, moved away, or without hold support: no hold.
   a.log.clear();
@@ -104,6 +102,14 @@ TEST_F(InputTest, PressAndHoldFiresAt500msWithCode6UnlessLiftedOrMoved) {
   robot.Release(300, 130);
   for (auto& entry : a.log) EXPECT_NE(entry, "hold");
   EXPECT_EQ(b.log, (std::vector<std::string>{"down", "up"}));
+
+  // Commands reach OnQzCommand only with notifications on.
+  EXPECT_TRUE(a.PostCommandMessage(11, 5, MAKELPARAM(3, 4)));
+  robot.Settle();
+  a.EnableNotifyMessage(FALSE);
+  EXPECT_FALSE(a.PostCommandMessage(11, 0, 0));
+  robot.Settle();
+  EXPECT_EQ(TakeCommands(), (Commands{{MAKEWPARAM(11, 5), MAKELPARAM(3, 4)}}));
 }
 
 TEST_F(InputTest, QuickSecondPressIsADoubleClick) {
@@ -141,16 +147,6 @@ TEST_F(InputTest, CharactersGoToTheFocusedControl) {
   b.SetFocus(FALSE);
   robot.Type(L"5");
   EXPECT_EQ(b.typed, L"\b+");
-}
-
-TEST_F(InputTest, CommandsReachOnQzCommandOnlyWithNotificationsOn) {
-  EXPECT_TRUE(a.PostCommandMessage(11, 5, MAKELPARAM(3, 4)));
-  robot.Settle();
-  a.EnableNotifyMessage(FALSE);
-  EXPECT_FALSE(a.PostCommandMessage(11, 0, 0));
-  robot.Settle();
-  EXPECT_EQ(wnd.Params("command"),
-            (std::vector<std::pair<WPARAM, LPARAM>>{{MAKEWPARAM(11, 5), MAKELPARAM(3, 4)}}));
 }
 
 // A list that records its timers, as lists that animate a deleted row do.

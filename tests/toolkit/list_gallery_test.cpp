@@ -4,7 +4,7 @@
 // gallery (docs/images), otherwise to the temporary folder.
 #include <gtest/gtest.h>
 
-#include "gallery.h"
+#include "window_fixture.h"
 #include "list_rows.h"
 
 namespace qzfc::test {

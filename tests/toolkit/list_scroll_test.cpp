@@ -3,6 +3,8 @@
 // tap and hold notifications.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "list_rows.h"
 #include "qzfc/UiList.h"
 
@@ -21,13 +23,16 @@ class ListScrollTest : public ListTest<UiList> {
   }
 };
 
-TEST_F(ListScrollTest, GeometryOfFixedRows) {
+class TallFirstRow : public UiList {
+ public:
+  int CalcItemHeight(int index) override { return index == 0 ? 186 : 82; }
+};
+
+TEST_F(ListScrollTest, GeometryOfFixedVaryingAndCollapsingRows) {
   EXPECT_EQ(list.CalcContentHeight(), kRows * 82);
-  EXPECT_EQ(list.CalcIndexOfPos(10, 0), 0);
-  EXPECT_EQ(list.CalcIndexOfPos(10, 81), 0);
-  EXPECT_EQ(list.CalcIndexOfPos(10, 82), 1);
-  EXPECT_EQ(list.CalcIndexOfPos(10, kListHeight), -1);  // below the list
-  EXPECT_EQ(list.CalcIndexOfPos(500, 10), -1);          // beside it
+  // (x, y, row): below the list and beside it, no row.
+  for (auto [x, y, row] : {std::tuple{10, 0, 0}, {10, 81, 0}, {10, 82, 1}, {10, kListHeight, -1}, {500, 10, -1}})
+    EXPECT_EQ(list.CalcIndexOfPos(x, y), row) << x << ", " << y;
   list.SetTopPos(-100);
   EXPECT_EQ(list.CalcIndexOfPos(10, 0), 1);
   EXPECT_EQ(list.CalcItemTopPos(0), -100);
@@ -40,14 +45,7 @@ TEST_F(ListScrollTest, GeometryOfFixedRows) {
   EXPECT_EQ(list.GetTopPos(), kMinTop);
   list.SetTopPos(40);
   EXPECT_EQ(list.GetTopPos(), 0);
-}
 
-class TallFirstRow : public UiList {
- public:
-  int CalcItemHeight(int index) override { return index == 0 ? 186 : 82; }
-};
-
-TEST_F(ListScrollTest, VaryingAndCollapsingRows) {
   TallFirstRow tall;
   tall.EnableVaryItemHeight(TRUE);
   tall.SetPos(0, 0, 480, 400);
@@ -128,7 +126,7 @@ TEST_F(ListScrollTest, FlingCarriesOnAndSlowsDown) {
   EXPECT_EQ(list.GetTopPos(), kMinTop);
 }
 
-TEST_F(ListScrollTest, APressStopsAFlingWithoutTapping) {
+TEST_F(ListScrollTest, APressOrScrollStopHaltsTheMotionWhereItIs) {
   robot.Swipe(240, kScreenTop + 500, 240, kScreenTop + 350);
   robot.Advance(50);
   ASSERT_TRUE(list.IsScrolling());
@@ -141,6 +139,28 @@ TEST_F(ListScrollTest, APressStopsAFlingWithoutTapping) {
   Rest();
   EXPECT_EQ(list.GetTopPos(), stopped);
   EXPECT_TRUE(wnd.notes.empty());
+
+  // ScrollStop leaves the list where it is.
+  list.SetTopPos(0);
+  list.ScrollTo(LIST_SCROLL_TO_TOPPOS, -800, TRUE);
+  robot.Advance(100);
+  list.ScrollStop();
+  stopped = list.GetTopPos();
+  EXPECT_LT(stopped, 0);
+  EXPECT_GT(stopped, -800);
+  Rest();
+  EXPECT_EQ(list.GetTopPos(), stopped);
+
+  // Stopped while springing back from beyond the top, the window puts it at 0.
+  list.SetTopPos(0);
+  robot.Press(240, kScreenTop + 100);
+  for (int y = 120; y <= 400; y += 20) robot.MoveTo(240, kScreenTop + y);
+  robot.Release(240, kScreenTop + 400);
+  robot.Advance(50);
+  list.ScrollStop();
+  EXPECT_GT(list.GetTopPos(), 0);
+  list.SetTopPos(0);
+  EXPECT_EQ(list.GetTopPos(), 0);
 }
 
 TEST_F(ListScrollTest, ScrollToModes) {
@@ -170,28 +190,6 @@ TEST_F(ListScrollTest, ScrollToModes) {
   Rest();
   EXPECT_EQ(list.CalcItemTopPos(5), 55);
   EXPECT_FALSE(list.IsScrolling());
-}
-
-TEST_F(ListScrollTest, ScrollStopLeavesTheListWhereItIs) {
-  list.ScrollTo(LIST_SCROLL_TO_TOPPOS, -800, TRUE);
-  robot.Advance(100);
-  list.ScrollStop();
-  int stopped = list.GetTopPos();
-  EXPECT_LT(stopped, 0);
-  EXPECT_GT(stopped, -800);
-  Rest();
-  EXPECT_EQ(list.GetTopPos(), stopped);
-
-  // Stopped while springing back from beyond the top, the window puts it at 0.
-  list.SetTopPos(0);
-  robot.Press(240, kScreenTop + 100);
-  for (int y = 120; y <= 400; y += 20) robot.MoveTo(240, kScreenTop + y);
-  robot.Release(240, kScreenTop + 400);
-  robot.Advance(50);
-  list.ScrollStop();
-  EXPECT_GT(list.GetTopPos(), 0);
-  list.SetTopPos(0);
-  EXPECT_EQ(list.GetTopPos(), 0);
 }
 
 TEST_F(ListScrollTest, TapAndHoldNotifyTheWindow) {

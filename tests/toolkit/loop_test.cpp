@@ -32,12 +32,12 @@ TEST_F(LoopTest, PostsFromASecondProcessArriveInOrder) {
   ListeningWnd wnd;
   Open(wnd);
   wnd.events.clear();
-  auto helper = vorna::test::BuiltProgramsDir() / "toolkit_post_helper";
-  ASSERT_EQ(vorna::test::RunProgram(helper, {root.path().string(), "ForeignListener", "0x404", "5"}), 0);
+  auto peer = vorna::test::BuiltProgramsDir() / "ce_ipc_peer";
+  ASSERT_EQ(vorna::test::RunProgram(peer, {"post", "ForeignListener", "0x404", "5"}), 0);
   // The messages wait in the socket; the loop takes them in when it looks.
   for (int i = 0; i < 50 && wnd.events.size() < 5; ++i) robot.WaitForForeignMessage(100);
   EXPECT_EQ(wnd.Params("user"), (Params{{0x404, 0}, {0x404, 1}, {0x404, 2}, {0x404, 3}, {0x404, 4}}));
-  EXPECT_EQ(vorna::test::RunProgram(helper, {root.path().string(), "NoSuchWindow", "0x404", "1"}), 1);
+  EXPECT_EQ(vorna::test::RunProgram(peer, {"post", "NoSuchWindow", "0x404", "1"}), 1);
 }
 
 TEST_F(LoopTest, DestroyedWindowsTakeNoMessagesOrTimers) {
@@ -109,7 +109,19 @@ TEST_F(LoopTest, QuitEndsTheModalLoopAndReachesTheOuterLoop) {
   EXPECT_EQ(MessageLoop::Get().Run(), 7);
 }
 
-TEST_F(LoopTest, TimersFireInDueOrderOnTheVirtualClock) {
+// Kills its timer, and restarts it once with another period, from the handler.
+class SelfTimerWnd : public RecordingWnd {
+ public:
+  LRESULT OnTimer(UINT_PTR id) override {
+    times.push_back(Clock::Now());
+    if (times.size() == 1) ::SetTimer(GetHwnd(), id, 50, nullptr);
+    if (times.size() == 3) ::KillTimer(GetHwnd(), id);
+    return 0;
+  }
+  std::vector<DWORD> times;
+};
+
+TEST_F(LoopTest, TimersFireInDueOrderAndHandlersMayRestartOrKillThem) {
   RecordingWnd wnd;
   Open(wnd);
   wnd.events.clear();
@@ -126,28 +138,14 @@ TEST_F(LoopTest, TimersFireInDueOrderOnTheVirtualClock) {
   wnd.events.clear();
   robot.Advance(1000);
   EXPECT_EQ(wnd.events.size(), 3u);  // only timer 1, every 300 ms
-}
 
-// Kills its timer, and restarts it once with another period, from the handler.
-class SelfTimerWnd : public RecordingWnd {
- public:
-  LRESULT OnTimer(UINT_PTR id) override {
-    times.push_back(Clock::Now());
-    if (times.size() == 1) ::SetTimer(GetHwnd(), id, 50, nullptr);
-    if (times.size() == 3) ::KillTimer(GetHwnd(), id);
-    return 0;
-  }
-  std::vector<DWORD> times;
-};
-
-TEST_F(LoopTest, TimerHandlersMayRestartAndKillTheirTimer) {
-  SelfTimerWnd wnd;
-  Open(wnd);
+  SelfTimerWnd self;
+  Open(self);
   DWORD start = Clock::Now();
-  ::SetTimer(wnd.GetHwnd(), 5, 200, nullptr);
+  ::SetTimer(self.GetHwnd(), 5, 200, nullptr);
   robot.Advance(1000);
-  for (DWORD& t : wnd.times) t -= start;
-  EXPECT_EQ(wnd.times, (std::vector<DWORD>{200, 250, 300}));
+  for (DWORD& t : self.times) t -= start;
+  EXPECT_EQ(self.times, (std::vector<DWORD>{200, 250, 300}));
 }
 
 }  // namespace

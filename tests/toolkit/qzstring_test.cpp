@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(QzString, NullAndOutOfRangeArgumentsAreSafe) {
+TEST(QzString, NullOutOfRangeAndBufferAccessAreSafe) {
   EXPECT_TRUE(CQzStringW(nullptr).IsEmpty());
   EXPECT_TRUE(CQzStringW(L"abc", -1).IsEmpty());
   CQzStringW s(L"self");
@@ -20,9 +20,19 @@ TEST(QzString, NullAndOutOfRangeArgumentsAreSafe) {
   EXPECT_EQ(CQzStringW(L"0123456789").Mid(20, 2), L"");
   EXPECT_EQ(CQzStringW(L"0123456789").Right(99), L"0123456789");
   EXPECT_EQ(CQzStringW(L"abc").Find(L'a', 99), -1);
+
+  s.Empty();
+  wcscpy(s.GetBuffer(10), L"hello");
+  s.ReleaseBuffer();
+  EXPECT_EQ(s.GetLength(), 5);
+  s.GetBuffer(10);
+  s.ReleaseBuffer(2);
+  EXPECT_EQ(s, L"he");
+  s.ReleaseBuffer(50);  // longer than the buffer: unchanged
+  EXPECT_EQ(s, L"he");
 }
 
-TEST(QzString, FormatReadsPercentSAsWideText) {
+TEST(QzString, FormatReadsPercentSAsWideTextAndFailsClearly) {
   CQzStringW duration;
   duration.Format(L"%d%s", 1, L"分");
   duration.AppendFormat(L"%02d%s", 5, L"秒");
@@ -35,27 +45,13 @@ TEST(QzString, FormatReadsPercentSAsWideText) {
   CQzStringW large;
   large.Format(L"%s%s", std::wstring(3000, L'a').c_str(), L"b");
   EXPECT_EQ(large.GetLength(), 3001);
-}
 
-TEST(QzString, FormatFailureLeavesAClearResult) {
   CQzStringW s(L"old");
-  s.Format(nullptr);
+  s.Format(nullptr);  // failures leave a clear result
   EXPECT_TRUE(s.IsEmpty());
   s = L"old";
   s.AppendFormat(L"%S", "\xff\xfe not valid in the C locale");
   EXPECT_EQ(s, L"old");
-}
-
-TEST(QzString, BufferAccess) {
-  CQzStringW s;
-  wcscpy(s.GetBuffer(10), L"hello");
-  s.ReleaseBuffer();
-  EXPECT_EQ(s.GetLength(), 5);
-  s.GetBuffer(10);
-  s.ReleaseBuffer(2);
-  EXPECT_EQ(s, L"he");
-  s.ReleaseBuffer(50);  // longer than the buffer: unchanged
-  EXPECT_EQ(s, L"he");
 }
 
 TEST(QzString, ComparisonEditingAndConcatenation) {

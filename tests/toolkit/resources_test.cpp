@@ -53,7 +53,7 @@ TEST(QzLoadString, ReadsStringsByIdAndIsSafeWithoutAModule) {
   EXPECT_TRUE(QzLoadString(600, nullptr).IsEmpty());
 }
 
-TEST(ImageCache, SameModuleAndIdGiveTheSameObject) {
+TEST(ImageCache, SameModuleAndIdGiveTheSameObjectAndMissingPicturesAreEmptyObjects) {
   HMODULE module = TestModule();
   ImagingHelper* arrow = ImagingHelper::GetImageObject(module, 101, TRUE);
   ASSERT_NE(arrow, nullptr);
@@ -74,10 +74,8 @@ TEST(ImageCache, SameModuleAndIdGiveTheSameObject) {
   std::unique_ptr<ImagingHelper> own(ImagingHelper::GetImageObject(module, 101, FALSE));
   EXPECT_NE(own.get(), arrow);
   EXPECT_EQ(own->GetWidth(), 24);
-}
 
-TEST(ImageCache, MissingPicturesAreEmptyObjectsNotNull) {
-  HMODULE module = TestModule();
+  // Missing pictures are empty objects, not null.
   struct Case {
     const char* name;
     HMODULE module;

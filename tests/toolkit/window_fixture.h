@@ -1,16 +1,21 @@
-// Small windows and controls that record what reaches them, and a robot that
-// reports stalls as test failures.
+// Small windows and controls that record what reaches them, a robot that
+// reports stalls as test failures, the fixtures built on them, and where the
+// README's gallery pictures go.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "pixels.h"
 #include "qzfc/QzWndEx.h"
 #include "qzfc/Robot.h"
+#include "qzfc/UiSingleLineEdit.h"
 #include "qzfc/UiWin.h"
 #include "qzfc/WinApi.h"
 #include "temp_root.h"
@@ -119,5 +124,100 @@ class ToolkitTest : public ::testing::Test {
   vorna::test::TempDeviceRoot root;
   Robot robot;
 };
+
+// A window over the work area for controls: touches at its client
+// coordinates, the commands it received, the pixels it shows.
+class ControlsTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    Open(wnd);
+    wnd.events.clear();
+    top = QzGetWorkArea().top;
+  }
+  // Adds a control to the window and repaints.
+  void Add(UiWin& ui) {
+    wnd.AddUiWin(&ui);
+    wnd.Invalidate(nullptr);
+    robot.Settle();
+  }
+  // Touches at client coordinates of the window.
+  void Tap(int x, int y) { robot.Tap(x, y + top); }
+  void Drag(int x0, int y0, int x1, int y1, DWORD ms = 300, int steps = 10) {
+    robot.Drag(x0, y0 + top, x1, y1 + top, ms, steps);
+  }
+  // The commands received since the last call: (wParam, lParam) pairs.
+  std::vector<std::pair<WPARAM, LPARAM>> TakeCommands() {
+    auto out = wnd.Params("command");
+    wnd.events.clear();
+    return out;
+  }
+  // The settled screen's pixel at client coordinates, and how many pixels of
+  // a client rectangle are near `colour`.
+  uint32_t At(int x, int y) {
+    robot.Settle();
+    return ScreenPixel(x, y + top);
+  }
+  int Ink(RECT rc, uint32_t colour) {
+    robot.Settle();
+    rc.top += top;
+    rc.bottom += top;
+    return ScreenInk(rc, colour);
+  }
+  using Commands = std::vector<std::pair<WPARAM, LPARAM>>;
+  RecordingWnd wnd;
+  int top = 0;
+};
+
+struct Change {
+  WPARAM id;
+  UINT code;
+  UINT extra;
+  bool operator==(const Change&) const = default;
+};
+
+// Records the edit notifications (`message`) as changes.
+class EditWnd : public RecordingWnd {
+ public:
+  explicit EditWnd(UINT message = 0xFFF10045u) : message_(message) {}
+  LRESULT QzDefWndProc(UINT msg, WPARAM w, LPARAM l) override {
+    if (msg == message_) {
+      changes.push_back({w, LOWORD(l), HIWORD(l)});
+      return 0;
+    }
+    return RecordingWnd::QzDefWndProc(msg, w, l);
+  }
+  std::vector<Change> changes;
+
+ private:
+  UINT message_;
+};
+
+// Single-line fields 2 and 3, one above the other, in an EditWnd.
+class TwoFieldsTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    Open(wnd);
+    for (int i = 0; i < 2; ++i) {
+      fields[i].SetID(2 + i);
+      fields[i].SetPos(12, 15 + i * 80, 456, 64);
+      wnd.AddUiWin(&fields[i]);
+    }
+  }
+  EditWnd wnd;
+  UiSingleLineEdit fields[2];
+};
+
+// A gallery picture `name` (with its extension): in docs/images when
+// VORNA_UPDATE_GALLERY is set (to refresh the gallery), in the test's
+// temporary folder otherwise.
+inline std::filesystem::path GalleryFile(const std::string& name) {
+  if (std::getenv("VORNA_UPDATE_GALLERY")) return std::filesystem::path(VORNA_SOURCE_DIR) / "docs/images" / name;
+  return std::filesystem::path(::testing::TempDir()) / name;
+}
+
+// Saves the screen as gallery picture `name`.png.
+inline void SaveGalleryShot(Robot& robot, const std::string& name) {
+  EXPECT_TRUE(robot.SaveScreenshot(GalleryFile(name + ".png")));
+}
 
 }  // namespace qzfc::test

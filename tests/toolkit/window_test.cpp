@@ -1,7 +1,9 @@
 // Windows: the work area, creation, showing and activation, modal results,
-// window bitmaps and the title.
+// window bitmaps, the title, and the shell's notifications: subscriptions
+// read from its named queue, taskbar taps and the M key.
 #include <gtest/gtest.h>
 
+#include "ce/msgqueue.h"
 #include "pixels.h"
 #include "qzfc/UiButton.h"
 #include "window_fixture.h"
@@ -18,22 +20,24 @@ std::vector<std::string> Trace(const RecordingWnd& wnd) {
   return t;
 }
 
-TEST_F(WindowTest, WorkAreaIsTheScreenBelowTheShellBar) {
+TEST_F(WindowTest, WorkAreaIsTheScreenBelowTheShellBarWhoseTouchesReachNoWindow) {
   EXPECT_EQ(EdgesOf(QzGetWorkArea()), (Edges{0, 80, 480, 800}));
   RECT spi{};
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &spi, 0));
   EXPECT_EQ(EdgesOf(spi), (Edges{0, 80, 480, 800}));
   EXPECT_FALSE(SystemParametersInfoW(SPI_GETWORKAREA, 0, nullptr, 0));
   EXPECT_FALSE(SystemParametersInfoW(0x1234, 0, &spi, 0));
-}
 
-TEST_F(WindowTest, FailedInitDialogLeavesNoWindow) {
   RecordingWnd wnd;
-  wnd.initResult = FALSE;
-  EXPECT_FALSE(wnd.Create(0, 80, 480, 720, nullptr, 0, WS_POPUP));
-  EXPECT_EQ(wnd.GetHwnd(), nullptr);
-  EXPECT_EQ(wnd.DoModal(), 0);  // returns at once instead of waiting forever
-  EXPECT_FALSE(wnd.IsWindowVisible());
+  Open(wnd);
+  RecordingControl c;
+  c.SetPos(0, 0, 480, 720);
+  wnd.AddUiWin(&c);
+  robot.Tap(240, 40);
+  robot.Tap(240, 79);
+  EXPECT_TRUE(c.log.empty());
+  robot.Tap(240, 80);
+  EXPECT_EQ(c.log.size(), 2u);
 }
 
 TEST_F(WindowTest, ShowAndHideSendShowWindowAndActivation) {
@@ -89,7 +93,7 @@ class DialogWnd : public RecordingWnd {
   UiButton ok;
 };
 
-TEST_F(WindowTest, DoModalReturnsWhatEndModalGot) {
+TEST_F(WindowTest, DoModalReturnsWhatEndModalGotAndNothingWithoutAWindow) {
   RecordingWnd host;
   Open(host);
   for (auto [y, expected] : {std::pair{750, 1}, std::pair{300, 2}}) {
@@ -104,6 +108,14 @@ TEST_F(WindowTest, DoModalReturnsWhatEndModalGot) {
   }
   EXPECT_EQ(robot.PendingModalSteps(), 0u);
   EXPECT_EQ(robot.Foreground(), &host);
+
+  // A failed OnInitDialog leaves no window, and DoModal returns at once.
+  RecordingWnd wnd;
+  wnd.initResult = FALSE;
+  EXPECT_FALSE(wnd.Create(0, 80, 480, 720, nullptr, 0, WS_POPUP));
+  EXPECT_EQ(wnd.GetHwnd(), nullptr);
+  EXPECT_EQ(wnd.DoModal(), 0);  // returns at once instead of waiting forever
+  EXPECT_FALSE(wnd.IsWindowVisible());
 }
 
 // Paints its left half red, the rest white.
@@ -142,6 +154,57 @@ TEST_F(WindowTest, TitleShowsInTheShellBarOfTheForegroundWindow) {
   wnd.SetWindowText(L"Recent calls");
   EXPECT_STREQ(wnd.GetWindowText(), L"Recent calls");
   EXPECT_TRUE(Screen::Get().NeedsPaint());  // the bar repaints with the title
+}
+
+// Writes the 12-byte subscription record the way the library does.
+bool Subscribe(HWND hwnd, uint32_t event) {
+  MSGQUEUEOPTIONS options{20, MSGQUEUE_ALLOW_BROKEN, 16, 12, FALSE};
+  HANDLE q = CreateMsgQueue(L"QueueNameOfShellNotifyMessage", &options);
+  if (!q) return false;
+  uint32_t record[3] = {1, static_cast<uint32_t>(reinterpret_cast<uintptr_t>(hwnd)), event};
+  BOOL ok = WriteMsgQueue(q, record, sizeof record, 0, 0);
+  CloseMsgQueue(q);
+  return ok;
+}
+
+class SubscribingWnd : public RecordingWnd {
+ public:
+  explicit SubscribingWnd(std::vector<uint32_t> events) : events_(std::move(events)) {}
+  BOOL OnInitDialog() override {
+    for (uint32_t e : events_) EXPECT_TRUE(Subscribe(GetHwnd(), e));
+    return RecordingWnd::OnInitDialog();
+  }
+  std::vector<uint32_t> events_;
+};
+
+TEST_F(WindowTest, TaskbarTapsAndTheMKeyReachTheirSubscribers) {
+  SubscribingWnd both({2, 1}), mkeyOnly({1}), none({});
+  both.registered = mkeyOnly.registered = none.registered = RegisterWindowMessageW(L"ShellNotifyMsg/ClickTaskbar");
+  Open(both);
+  Open(mkeyOnly);
+  Open(none);
+  auto heard = [&] {
+    return std::vector<size_t>{both.Params("registered").size(), mkeyOnly.Params("registered").size(),
+                               none.Params("registered").size()};
+  };
+  robot.TapShellBar();
+  EXPECT_EQ(heard(), (std::vector<size_t>{1, 0, 0}));
+
+  both.registered = mkeyOnly.registered = none.registered = RegisterWindowMessageW(L"ShellNotifyMsg/ClickMKey");
+  robot.PressMKey();
+  robot.PressMKey();
+  EXPECT_EQ(heard(), (std::vector<size_t>{3, 2, 0}));
+
+  // Many windows subscribing never fill the queue.
+  std::vector<std::unique_ptr<SubscribingWnd>> windows;
+  for (int i = 0; i < 40; ++i) {
+    windows.push_back(std::make_unique<SubscribingWnd>(std::vector<uint32_t>{1}));
+    Open(*windows.back());
+  }
+  windows.back()->registered = both.registered;
+  robot.PressMKey();
+  EXPECT_EQ(windows.back()->Params("registered").size(), 1u);
+  EXPECT_EQ(heard(), (std::vector<size_t>{4, 3, 0}));
 }
 
 }  // namespace
