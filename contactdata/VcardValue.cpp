@@ -38,8 +38,7 @@ bool ToCodePage(UINT codePage, std::wstring_view text, std::string& bytes) {
   return read == static_cast<int>(text.size()) && std::wstring_view(back) == text;
 }
 
-}  // namespace
-
+// The CHARSET name of a code page ("GBK" for 936).
 const char* CharsetName(UINT codePage) {
   switch (codePage) {
     case 936:
@@ -50,6 +49,8 @@ const char* CharsetName(UINT codePage) {
       return "UTF-8";
   }
 }
+
+}  // namespace
 
 VcardValue::VcardValue(std::wstring_view text, Encoding encoding)
     : quotedPrintable_(encoding == Encoding::QUOTED_PRINTABLE) {

@@ -35,6 +35,3 @@ class VcardValue {
   const char* charset_ = nullptr;  // null for ASCII
   bool quotedPrintable_ = false;
 };
-
-// The CHARSET name of a code page ("GBK" for 936).
-const char* CharsetName(UINT codePage);

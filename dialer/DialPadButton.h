@@ -30,16 +30,11 @@ class DialPadButton : public UiButton {
 
   // Post the command on button-down (and double-click) instead of on release.
   void SetActOnPress(bool on) { m_actOnPress = on; }
-  bool IsActOnPress() const { return m_actOnPress; }
   // While the key is held past the press-and-hold time, post its command
   // again and again, each interval half the one before down to about 12 ms.
   void SetAutoRepeat(bool on) { m_autoRepeat = on; }
-  bool IsAutoRepeat() const { return m_autoRepeat; }
   // The next release leaves the key unredrawn (a long press has already acted).
   void SetSkipReleaseRedraw(bool skip) { m_skipReleaseRedraw = skip; }
-  bool IsSkipReleaseRedraw() const { return m_skipReleaseRedraw; }
-  // The interval of the next repeat, in milliseconds.
-  int GetRepeatPeriod() const { return m_repeatPeriod; }
 
  private:
   void PostKeyCommand(UINT code, LPARAM point);

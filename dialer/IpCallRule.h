@@ -22,7 +22,6 @@ class IpCallRule {
   static IpCallRule FromSettings();
 
   bool InUse() const { return !m_prefix.empty(); }
-  const qzu::string& Prefix() const { return m_prefix; }
 
   // What is dialled for `number`: prefix + number, or the number itself when
   // it already begins with the prefix. The number alone when none is in use.

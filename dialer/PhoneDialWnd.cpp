@@ -53,8 +53,6 @@ constexpr UINT kStrAddAsNew = 850, kStrAddToExisting = 706;
 constexpr UINT kMenuAddAsNew = 100, kMenuAddToExisting = 2;
 constexpr int kPhoneNumberKind = 256;
 
-constexpr UINT kButtonPressed = 1, kButtonReleased = 2, kButtonHeld = 6;
-constexpr UINT kEditChanged = 0xFFF10045u;
 constexpr const wchar_t* kImeiCode = L"*#06#";
 
 ImagingHelper* Image(UINT id) { return ImagingHelper::GetImageObject(GetImageModule(), id, TRUE); }
@@ -328,14 +326,14 @@ LRESULT PhoneDialWnd::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == QZ_WM_BUTTON_NOTIFY) {
     int id = LOWORD(wParam);
     UINT code = HIWORD(wParam);
-    if (code == kButtonHeld) {
+    if (code == QZ_BN_HELD) {
       OnKeyHeld(id);
-    } else if (code == kButtonPressed && id == kFirstKeyId + kCallKey) {
+    } else if (code == QZ_BN_PRESSED && id == kFirstKeyId + kCallKey) {
       // The hold-call flag swallows the command of the press that placed the
       // IP call. The toolkit fires no command for a key released that way,
       // so a new press ends the flag; otherwise it would swallow this one.
       m_holdCall = false;
-    } else if (code == kButtonReleased && id == kFirstKeyId + kHashKey &&
+    } else if (code == QZ_BN_RELEASED && id == kFirstKeyId + kHashKey &&
                CQzStringW(m_dialField.GetText()) == kImeiCode) {
       // The code goes to the in-call screen like a number; ending in "#",
       // it is not remembered for redial.
@@ -344,10 +342,11 @@ LRESULT PhoneDialWnd::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     return 0;
   }
-  if (msg == kEditChanged) {
+  if (msg == QZ_WM_EDIT_CHANGE) {
     // Every change of the text, deletions included, refreshes the owner's name.
     UINT code = LOWORD(lParam);
-    if (wParam == static_cast<WPARAM>(kDialFieldId) && (code == 1 || code == 2 || code == 3 || code == 6))
+    if (wParam == static_cast<WPARAM>(kDialFieldId) &&
+        (code == QZ_EN_CHAR || code == QZ_EN_DELETE || code == QZ_EN_PASTE || code == QZ_EN_CLEAR))
       UpdatePNInfo();
     return 0;
   }

@@ -1,6 +1,9 @@
 // The vCard writer's bytes, line by line, and the plain-text card.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -172,6 +175,24 @@ TEST_F(VcardFile, WritesANewFileAndNeverOverwrites) {
   EXPECT_FALSE(MakeVcard(contact, L"\\no\\such\\folder.vcf"));
   EXPECT_FALSE(MakeVcard(contact, static_cast<const wchar_t*>(nullptr)));
   EXPECT_FALSE(MakeVcard(contact, L""));
+}
+
+// A card cut short (here by a file size limit of 100 bytes) must not stay
+// behind to be sent or imported as if it were whole.
+TEST_F(VcardFile, AWriteCutShortLeavesNoFile) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  std::filesystem::create_directories(root_.path() / "tmpvcard");
+  CContactInfo contact;
+  contact.UpdateNameInfo(L"", L"Long", L"");
+  contact.UpdateRemark(std::wstring(2000, L'x').c_str());
+  auto writeUnderTheLimit = [&] {
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{100, 100};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    bool written = MakeVcard(contact, L"\\tmpvcard\\long.vcf");
+    std::exit(!written && !std::filesystem::exists(root_.path() / "tmpvcard/long.vcf") ? 0 : 1);
+  };
+  EXPECT_EXIT(writeUnderTheLimit(), testing::ExitedWithCode(0), "");
 }
 
 TEST(VcardContent, OneLabelledLinePerFieldAppendedToTheText) {

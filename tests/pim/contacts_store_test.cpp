@@ -236,6 +236,7 @@ TEST_F(ContactsStore, FuzzySearchMatchesNamesPinyinInitialsAndDigits) {
 TEST_F(ContactsStore, FuzzySearchMatchesWithinOneContactOnly) {
   Add(L"", L"Al", {L"13800000012"});
   Add(L"", L"Bo");  // no number between the numbers of its neighbours
+  Add(L"", L"Cy", {L"341223"});  // every digit and neighbouring pair of "1234", yet not "1234"
   Add(L"", L"Ex", {L"3411112222", L"13966667777"});
   Add(L"张", L"安");  // "an" inside "zhang", and as a syllable of its own
   EXPECT_EQ(Fuzzy(L"1234"), (std::vector<std::wstring>{}));

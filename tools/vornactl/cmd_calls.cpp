@@ -37,8 +37,7 @@ struct Printer {
     const bool talked = type == 1 || type == 2;
     if (json) {
       JsonObject row;
-      if (!number.empty() || contact >= 0) row.Text("number", number);
-      row.Number("time", time).Text("type", TypeName(type)).Number(talked ? "seconds" : "rings", value);
+      row.Text("number", number).Number("time", time).Text("type", TypeName(type)).Number(talked ? "seconds" : "rings", value);
       if (contact > 0) row.Text("name", name).Number("contact", contact);
       items.push_back(row.str());
     } else {

@@ -29,7 +29,9 @@ bool WriteNewFile(const std::string& path, const std::string& bytes, std::string
     if (n <= 0) break;
     done += static_cast<std::size_t>(n);
   }
-  const bool complete = done == bytes.size() && close(fd) == 0;
+  // Closing can report a write that failed late; the descriptor goes either way.
+  const bool closed = close(fd) == 0;
+  const bool complete = done == bytes.size() && closed;
   if (!complete) {
     unlink(path.c_str());
     error = "cannot write " + path;

@@ -1,7 +1,5 @@
 #include "contacts/FuzzyIndex.h"
 
-#include <string.h>
-
 #include <algorithm>
 #include <iterator>
 
@@ -9,15 +7,6 @@ namespace qzpam {
 namespace {
 
 constexpr size_t kNone = std::string_view::npos;
-
-// std::string_view::find stops at every occurrence of the key's first
-// character, which in strings of digits is nearly everywhere (every mobile
-// number begins with 1); glibc's memmem does not.
-size_t FindDigits(std::string_view text, std::string_view part, size_t from) {
-  if (from > text.size()) return kNone;
-  const void* found = memmem(text.data() + from, text.size() - from, part.data(), part.size());
-  return found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : kNone;
-}
 
 // Runs `find(from)` through a packed string whose entries start at
 // `starts`, and calls `hit(owner, at)` once per entry that holds a hit:
@@ -57,16 +46,14 @@ FuzzyIndex::FuzzyIndex(const ContactSnapshot::Contacts& contacts) : texts_(conta
     for (uint16_t start : contact.syllableStarts) syllableStarts_[readings_.size() + start] = true;
     readings_ += contact.pinyin;
     readings_ += '\0';
-    digitStarts_.push_back(static_cast<uint32_t>(digits_.size()));
     numberStarts_.push_back(static_cast<uint32_t>(digitSets_.size()));
     for (const SnapshotNumber& number : contact.numbers) {
+      digitStarts_.push_back(static_cast<uint32_t>(digits_.size()));
       digits_ += number.digits;
-      digits_ += '\0';
-      uint16_t set = 0;
-      for (char digit : number.digits) set = static_cast<uint16_t>(set | 1u << (digit - '0'));
-      digitSets_.push_back(set);
+      digitSets_.emplace_back(number.digits);
     }
   }
+  digitStarts_.push_back(static_cast<uint32_t>(digits_.size()));
   numberStarts_.push_back(static_cast<uint32_t>(digitSets_.size()));
 }
 
@@ -85,11 +72,7 @@ void FuzzyIndex::Match(const FuzzyKey& key, std::vector<FuzzyHit>& hits) const {
       byText.swap(both);
     }
   }
-  std::vector<FuzzyHit> byDigits;
-  if (key.digits().size() == 1)
-    byDigits = ByOneDigit(key.digits()[0]);
-  else if (!key.digits().empty())
-    byDigits = ByDigits(key.digits());
+  std::vector<FuzzyHit> byDigits = key.digits().empty() ? std::vector<FuzzyHit>() : ByDigits(key.digits());
   if (byText.empty()) {
     hits.swap(byDigits);
     return;
@@ -124,28 +107,18 @@ std::vector<uint32_t> FuzzyIndex::ByReading(std::string_view letters) const {
   });
 }
 
-std::vector<FuzzyHit> FuzzyIndex::ByDigits(std::string_view digits) const {
+std::vector<FuzzyHit> FuzzyIndex::ByDigits(std::string_view key) const {
   std::vector<FuzzyHit> found;
+  found.reserve(size());  // a short key matches nearly every contact; untouched room costs nothing
+  const DigitSet wanted(key);
   std::string_view all(digits_);
-  ForEachOwner(
-      digitStarts_, [&](size_t from) { return FindDigits(all, digits, from); },
-      [&](size_t owner, size_t at) {
-        // Which of the owner's numbers: count the zeros that close the ones before.
-        auto number = std::count(all.begin() + digitStarts_[owner], all.begin() + static_cast<long>(at), '\0');
-        found.push_back({static_cast<uint32_t>(owner), static_cast<int32_t>(number)});
-      });
-  return found;
-}
-
-std::vector<FuzzyHit> FuzzyIndex::ByOneDigit(char digit) const {
-  std::vector<FuzzyHit> found;
-  const auto wanted = static_cast<uint16_t>(1u << (digit - '0'));
   for (size_t contact = 0; contact < size(); ++contact) {
     for (uint32_t number = numberStarts_[contact]; number < numberStarts_[contact + 1]; ++number) {
-      if (digitSets_[number] & wanted) {
-        found.push_back({static_cast<uint32_t>(contact), static_cast<int32_t>(number - numberStarts_[contact])});
-        break;
-      }
+      if (!digitSets_[number].Holds(wanted)) continue;
+      std::string_view digits = all.substr(digitStarts_[number], digitStarts_[number + 1] - digitStarts_[number]);
+      if (key.size() > 2 && digits.find(key) == std::string_view::npos) continue;
+      found.push_back({static_cast<uint32_t>(contact), static_cast<int32_t>(number - numberStarts_[contact])});
+      break;
     }
   }
   return found;

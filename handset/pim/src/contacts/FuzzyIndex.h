@@ -13,6 +13,7 @@
 
 #include "contacts/ContactSnapshot.h"
 #include "contacts/ContactTexts.h"
+#include "contacts/DigitSet.h"
 #include "contacts/FuzzyKey.h"
 
 namespace qzpam {
@@ -45,7 +46,6 @@ class FuzzyIndex {
   std::vector<uint32_t> ByInitials(std::string_view letters) const;
   std::vector<uint32_t> ByReading(std::string_view letters) const;
   std::vector<FuzzyHit> ByDigits(std::string_view digits) const;
-  std::vector<FuzzyHit> ByOneDigit(char digit) const;
 
   ContactTexts texts_;
   std::wstring names_;
@@ -55,13 +55,14 @@ class FuzzyIndex {
   std::string readings_;
   std::vector<uint32_t> readingStarts_;
   std::vector<bool> syllableStarts_;  // per character of readings_
-  std::string digits_;                 // each number closed by a zero
+  // The digits of every number, one after the other; where each number's
+  // digits start in it (one entry more than there are numbers); where each
+  // contact's numbers start among them (one entry more than contacts); and
+  // each number's DigitSet.
+  std::string digits_;
   std::vector<uint32_t> digitStarts_;
-  // Which digits each number holds (bit d for digit d), and where each
-  // contact's numbers start in it: a one-digit key, whose result is the
-  // longest, is answered from these without a string search.
-  std::vector<uint16_t> digitSets_;
   std::vector<uint32_t> numberStarts_;
+  std::vector<DigitSet> digitSets_;
 };
 
 }  // namespace qzpam

@@ -1,0 +1,34 @@
+// The digits a number holds and the pairs of neighbouring digits in it, as
+// one 128-bit set: bit 10a+b for the pair "ab", bit 100+d for the digit d.
+// A number can only contain a key whose set is part of its own; for keys
+// of one or two digits that test is exact, so the fuzzy search answers the
+// keys with the longest results without a string search.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace qzpam {
+
+class DigitSet {
+ public:
+  DigitSet() = default;
+  // Of a text of the digits '0' to '9'.
+  explicit DigitSet(std::string_view digits) {
+    for (size_t i = 0; i < digits.size(); ++i) {
+      unsigned digit = static_cast<unsigned>(digits[i] - '0');
+      Add(100 + digit);
+      if (i > 0) Add(10 * static_cast<unsigned>(digits[i - 1] - '0') + digit);
+    }
+  }
+
+  bool Holds(const DigitSet& part) const { return (low_ & part.low_) == part.low_ && (high_ & part.high_) == part.high_; }
+
+ private:
+  void Add(unsigned bit) { (bit < 64 ? low_ : high_) |= uint64_t{1} << (bit % 64); }
+
+  uint64_t low_ = 0;
+  uint64_t high_ = 0;
+};
+
+}  // namespace qzpam
