@@ -92,7 +92,7 @@ class LineReader {
     if (name == "back") code = 8;
     else if (name == "enter") code = 13;
     else if (name == "escape") code = 27;
-    else if (!ParseNumber(name, 1, 0xFFFF, code)) return false;
+    else if (!ParseNumber(name, 1, 0xFFFF, code) || (code >= 0xD800 && code <= 0xDFFF)) return false;
     step_.key = static_cast<wchar_t>(code);
     return true;
   }
@@ -113,6 +113,8 @@ constexpr KindName kKinds[] = {
     {"wait", StepKind::Wait}, {"shot", StepKind::Shot},
 };
 
+constexpr const char* kTooLarge = "the script is larger than 1 MiB";
+
 }  // namespace
 
 TourScript ParseTourScript(std::string_view text) {
@@ -123,7 +125,7 @@ TourScript ParseTourScript(std::string_view text) {
     script.errorLine = line;
     return script;
   };
-  if (text.size() > kMaxScriptBytes) return fail(0, "the script is larger than 1 MiB");
+  if (text.size() > kMaxScriptBytes) return fail(0, kTooLarge);
   int lineNo = 0;
   while (!text.empty()) {
     size_t end = text.find('\n');
@@ -147,6 +149,22 @@ TourScript ParseTourScript(std::string_view text) {
     script.steps.push_back(std::move(step));
   }
   return script;
+}
+
+TourScript ReadTourScript(std::istream& in) {
+  std::string text(kMaxScriptBytes + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  TourScript script;
+  if (in.bad()) {
+    script.error = "the script cannot be read";
+    return script;
+  }
+  if (static_cast<size_t>(in.gcount()) > kMaxScriptBytes) {
+    script.error = kTooLarge;
+    return script;
+  }
+  text.resize(static_cast<size_t>(in.gcount()));
+  return ParseTourScript(text);
 }
 
 }  // namespace telhub

@@ -10,7 +10,8 @@
 //   press X Y / release X Y  finger down or up (a hold across other steps)
 //   drag X0 Y0 X1 Y1 MS      press, move over MS, lift
 //   type TEXT                each character of TEXT (UTF-8, to the end of the line)
-//   key NAME                 one key: back, enter, escape, or a code 1 to 65535
+//   key NAME                 one key: back, enter, escape, or a character code
+//                            1 to 65535 (not a UTF-16 surrogate)
 //   mkey                     the handset's M key
 //   wait MS                  let MS pass
 //   shot NAME.png            save the screen as DIR/NAME.png
@@ -20,6 +21,7 @@
 #pragma once
 
 #include <cstddef>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,5 +55,10 @@ inline constexpr unsigned kMaxStepMs = 10 * 60 * 1000;
 // Reads a whole script. On the first bad line it stops and reports it; no
 // steps are returned then, so a broken script replays nothing.
 TourScript ParseTourScript(std::string_view text);
+
+// Reads a script from a file or stream: no more than the size limit is ever
+// taken from it, so an endless source (a pipe, /dev/zero) is refused rather
+// than read into memory.
+TourScript ReadTourScript(std::istream& in);
 
 }  // namespace telhub

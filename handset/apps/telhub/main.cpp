@@ -19,9 +19,9 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "DialParameters.h"
 #include "HostApp.h"
 #include "TourPlayer.h"
 #include "TourScript.h"
@@ -51,20 +51,12 @@ bool HasDisplay() {
   return false;
 }
 
-bool ReadFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  text = buffer.str();
-  return true;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   bool headless = false;
-  std::string script, shots = ".", dial;
+  std::string script, shots = ".";
+  std::wstring dial;
   telhub::DemoStore demo = telhub::DemoStore::SeedWhenEmpty;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -74,15 +66,17 @@ int main(int argc, char** argv) {
     } else if (arg == "--no-demo") {
       demo = telhub::DemoStore::Never;
     } else if (arg == "--root" && hasValue) {
-      ce::SetDeviceRoot(argv[++i]);
+      std::string root = argv[++i];
+      if (root.empty()) return Usage("--root needs a folder");
+      ce::SetDeviceRoot(root);
     } else if (arg == "--script" && hasValue) {
       script = argv[++i];
     } else if (arg == "--shots" && hasValue) {
       shots = argv[++i];
     } else if (arg == "-k" && hasValue) {
-      dial = argv[++i];
+      dial = telhub::ParseDialParameters(L"-k " + ce::FromUtf8(argv[++i]));
     } else if (arg.rfind("-k ", 0) == 0) {
-      dial = arg.substr(3);  // the launcher passes "-k NUMBER" as one argument
+      dial = telhub::ParseDialParameters(ce::FromUtf8(arg));  // the launcher passes "-k NUMBER" as one argument
     } else if (arg == "--help" || arg == "-h") {
       Usage(nullptr);
       return 0;
@@ -94,9 +88,10 @@ int main(int argc, char** argv) {
 
   telhub::TourScript tour;
   if (headless) {
-    std::string text;
-    if (!ReadFile(script, text)) return Usage(("cannot read " + script).c_str());
-    tour = telhub::ParseTourScript(text);
+    std::error_code error;
+    std::ifstream in(script, std::ios::binary);
+    if (!in || std::filesystem::is_directory(script, error)) return Usage(("cannot read " + script).c_str());
+    tour = telhub::ReadTourScript(in);
     if (!tour.ok()) {
       std::fprintf(stderr, "telhub: %s:%d: %s\n", script.c_str(), tour.errorLine, tour.error.c_str());
       return 1;
@@ -112,11 +107,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "telhub: the phone window could not be created\n");
     return 3;
   }
-  if (!dial.empty()) app.Dial(ce::FromUtf8(dial));
+  if (!dial.empty()) app.Dial(dial);
   if (!headless) return qzfc::MessageLoop::Get().Run();
 
-  std::error_code error;
-  std::filesystem::create_directories(shots, error);  // a failure shows at the first screenshot
+  std::error_code ignored;
+  std::filesystem::create_directories(shots, ignored);  // a failure shows at the first screenshot
   telhub::TourPlayer player(std::move(tour.steps), shots);
   if (!player.Play()) {
     std::fprintf(stderr, "telhub: %s\n", player.error().c_str());
