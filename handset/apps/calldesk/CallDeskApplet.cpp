@@ -46,7 +46,9 @@ void RegisterCallDeskApplet() { ce::RegisterApplet(kCallDeskProgram, &OpenCallDe
 
 void UnregisterCallDeskApplet() {
   ce::UnregisterApplet(kCallDeskProgram);
-  if (ActiveCallDesk()) RadioBridge::Get().CallEnded();
+  // A call still up when the host goes ends there and then: it is recorded
+  // like any other, and the radio layer hears that it ended.
+  if (CallDeskWnd* call = ActiveCallDesk()) call->HangUp();
   g_call.reset();
 }
 

@@ -65,7 +65,10 @@ int CallDeskWnd::Seconds() const { return static_cast<int>((qzfc::Clock::Now() -
 void CallDeskWnd::ShowDuration() {
   int seconds = Seconds();
   wchar_t text[32];
-  std::swprintf(text, 32, L"%02d:%02d", seconds / 60, seconds % 60);
+  if (seconds < 3600)
+    std::swprintf(text, 32, L"%02d:%02d", seconds / 60, seconds % 60);
+  else
+    std::swprintf(text, 32, L"%d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
   duration_.SetText(text);
 }
 
@@ -75,6 +78,14 @@ LRESULT CallDeskWnd::OnTimer(UINT_PTR timerId) {
     return 0;
   }
   return CQzWndEx::OnTimer(timerId);
+}
+
+LRESULT CallDeskWnd::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_CLOSE) {
+    HangUp();
+    return 0;
+  }
+  return CQzWndEx::QzDefWndProc(msg, wParam, lParam);
 }
 
 LRESULT CallDeskWnd::OnQzCommand(WPARAM wParam, LPARAM) {

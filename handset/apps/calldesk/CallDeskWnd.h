@@ -2,7 +2,8 @@
 // the contact it belongs to, the time the call has lasted, and a hang-up
 // button. Hanging up records the outgoing call with its length in seconds
 // (by the toolkit's clock) and closes the screen, which brings back the
-// window below it.
+// window below it. A request to close the screen (WM_CLOSE) hangs up too:
+// the screen never goes while its call goes on.
 #pragma once
 
 #include <ctime>
@@ -26,6 +27,7 @@ class CallDeskWnd : public CQzWndEx {
   BOOL OnInitDialog() override;
   LRESULT OnQzCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT OnTimer(UINT_PTR timerId) override;
+  LRESULT QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   const std::wstring& Number() const { return number_; }
   void HangUp();
