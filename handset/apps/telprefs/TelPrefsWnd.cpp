@@ -138,7 +138,12 @@ void TelPrefsWnd::Save() {
     QzMessageBoxV2(GetHwnd(), problem.c_str(), 1, 0);
     return;
   }
-  SavePhoneSettings(values_, stored_);
+  // A write that failed keeps the screen open with the user's values, so
+  // that saving again retries what is still unstored.
+  if (!SavePhoneSettings(values_, stored_)) {
+    QzMessageBoxV2(GetHwnd(), Text(L"设置未能保存", L"The settings could not be saved"), 1, 0);
+    return;
+  }
   stored_ = values_;
   if (closed_) closed_();
 }

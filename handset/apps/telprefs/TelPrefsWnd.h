@@ -1,7 +1,8 @@
 // The phone settings screen: the IP-call prefix, the national code,
 // rejecting numbers not in the contacts, key clicks, and the nine speed-dial
 // entries (a tap opens an entry's dialog). Save stores what changed and
-// closes; cancel closes without storing.
+// closes, or says so and stays when a value could not be stored; cancel
+// closes without storing.
 #pragma once
 
 #include <array>
