@@ -80,6 +80,14 @@ TEST_F(VornactlCommands, UsageErrorsExitWithTwoAndTheRootOptionChoosesTheDeviceR
   EXPECT_EQ(Vornactl({"contacts"}).status, 1) << "a refused seed stores nothing";
   const std::string elsewhere = (root_.path() / "elsewhere").string();
   EXPECT_EQ(Vornactl({"--root", elsewhere, "--json", "root"}).out, "{\"root\":\"" + elsewhere + "\"}\n");
+  // A folder name that is not UTF-8 still gives valid JSON.
+  EXPECT_EQ(Vornactl({"--root", elsewhere + "\xff", "--json", "root"}).out,
+            "{\"root\":\"" + elsewhere + "\xEF\xBF\xBD\"}\n");  // U+FFFD
+
+  // A command's own help is its usage line.
+  const Result help = Vornactl({"identify", "--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("vornactl [--root DIR] [--json] identify NUMBER"), std::string::npos) << help.out;
 }
 
 TEST_F(VornactlCommands, ImportReportsWhatWasStoredAndWhatWasRefused) {

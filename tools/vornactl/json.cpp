@@ -2,9 +2,15 @@
 
 #include <cstdio>
 
+#include "ce/utf8.h"
+
 namespace vornactl {
 
-std::string JsonString(std::string_view utf8) {
+std::string JsonString(std::string_view text) {
+  bool valid = true;
+  std::wstring wide = ce::FromUtf8(text, &valid);
+  std::string repaired = valid ? std::string() : ce::ToUtf8(wide);
+  std::string_view utf8 = valid ? text : std::string_view(repaired);
   std::string out = "\"";
   for (unsigned char c : utf8) {
     switch (c) {

@@ -28,6 +28,16 @@ int UsageError(const std::string& message) {
 
 namespace {
 
+// "  USAGE   SUMMARY", the summary on a line of its own under a usage too
+// long for the column.
+void PrintCommand(std::FILE* out, const Command& c) {
+  constexpr int kColumn = 40;
+  if (std::strlen(c.usage) <= kColumn)
+    std::fprintf(out, "  %-*s %s\n", kColumn, c.usage, c.summary);
+  else
+    std::fprintf(out, "  %s\n  %-*s %s\n", c.usage, kColumn, "", c.summary);
+}
+
 void PrintHelp(std::FILE* out) {
   std::fprintf(out,
                "usage: vornactl [--root DIR] [--json] COMMAND [ARGS...]\n"
@@ -44,7 +54,7 @@ void PrintHelp(std::FILE* out) {
   std::sort(commands.begin(), commands.end(),
             [](const Command& a, const Command& b) { return std::strcmp(a.name, b.name) < 0; });
   if (!commands.empty()) std::fprintf(out, "\ncommands:\n");
-  for (const Command& c : commands) std::fprintf(out, "  %-40s %s\n", c.usage, c.summary);
+  for (const Command& c : commands) PrintCommand(out, c);
   std::fprintf(out,
                "\nexit status: 0 found or done, 1 not found, 2 usage error or bad input\n");
 }
@@ -62,6 +72,7 @@ int main(int argc, char** argv) {
   using namespace vornactl;
   Invocation inv;
   std::string commandName;
+  bool commandHelp = false;  // "COMMAND --help": that command's usage
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--root" || arg.rfind("--root=", 0) == 0) {
@@ -81,7 +92,7 @@ int main(int argc, char** argv) {
         PrintHelp(stdout);
         return kExitOk;
       }
-      inv.args.push_back(arg);
+      commandHelp = true;
     } else if (arg == "--version") {
       std::printf("vornactl %s\n", VORNA_VERSION);
       return kExitOk;
@@ -98,5 +109,9 @@ int main(int argc, char** argv) {
   }
   const Command* command = FindCommand(commandName);
   if (!command) return UsageError("unknown command '" + commandName + "' (see vornactl --help)");
+  if (commandHelp) {
+    std::printf("usage: vornactl [--root DIR] [--json] %s\n\n%s\n", command->usage, command->summary);
+    return kExitOk;
+  }
   return command->run(inv);
 }
