@@ -7,8 +7,6 @@
 
 namespace telhub {
 
-inline constexpr size_t kMaxDialledLength = 64;
-
 // The number, trimmed of blanks; nothing when the parameters are not of
 // that form, the number is empty or longer than 64 characters, or holds a
 // control character.

@@ -2,17 +2,10 @@
 
 #include <climits>
 
+#include "ArgText.h"
+
 namespace telhub {
 namespace {
-
-constexpr size_t kMaxNumberLength = 64;
-
-std::wstring Trim(std::wstring_view text) {
-  size_t start = text.find_first_not_of(L' ');
-  if (start == std::wstring_view::npos) return {};
-  size_t end = text.find_last_not_of(L' ');
-  return std::wstring(text.substr(start, end - start + 1));
-}
 
 // The part before the first separator, and the rest after it (if any).
 std::wstring_view Head(std::wstring_view text, std::optional<std::wstring_view>* rest) {
@@ -28,19 +21,17 @@ std::wstring_view Head(std::wstring_view text, std::optional<std::wstring_view>*
 bool SplitNumbers(std::wstring_view list, std::vector<std::wstring>& numbers) {
   while (!list.empty()) {
     size_t end = list.find_first_of(L";,");
-    std::wstring number = Trim(list.substr(0, end));
+    std::wstring number = TrimBlanks(list.substr(0, end));
     list = end == std::wstring_view::npos ? std::wstring_view{} : list.substr(end + 1);
     if (number.empty()) continue;
-    if (number.size() > kMaxNumberLength || numbers.size() >= kMaxRecipients) return false;
-    for (wchar_t c : number)
-      if (c < 0x20 || c == 0x7F) return false;
+    if (!IsPlainNumber(number) || numbers.size() >= kMaxRecipients) return false;
     numbers.push_back(std::move(number));
   }
   return true;
 }
 
 bool ParseGroupId(std::wstring_view text, int& id) {
-  std::wstring digits = Trim(text);
+  std::wstring digits = TrimBlanks(text);
   if (digits.empty() || digits.size() > 10) return false;
   long long value = 0;
   for (wchar_t c : digits) {

@@ -1,10 +1,14 @@
 #include "PlaceholderWnd.h"
 
+#include "TelhubWnd.h"
 #include "ce/modules.h"
 #include "qzfc/ImagingHelper.h"
 
 namespace telhub {
+namespace {
 
+// The tab buttons (3 call log, 4 contacts, 5 dialer) with the image
+// library's icons, `current` highlighted.
 void SetTabButtons(UiToolBarPro& toolBar, int current) {
   HMODULE images = LoadLibraryExW(L"vornares.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
   // Icons 100 to 102, their pressed faces 103 to 105.
@@ -13,6 +17,8 @@ void SetTabButtons(UiToolBarPro& toolBar, int current) {
                           ImagingHelper::GetImageObject(images, 100 + index, TRUE), nullptr);
   toolBar.SetMiddleButtonHighLight(current);
 }
+
+}  // namespace
 
 BOOL PlaceholderWnd::OnInitDialog() {
   if (!CQzWndEx::OnInitDialog()) return FALSE;
@@ -31,9 +37,9 @@ BOOL PlaceholderWnd::OnInitDialog() {
 }
 
 LRESULT PlaceholderWnd::OnQzCommand(WPARAM wParam, LPARAM lParam) {
-  if (LOWORD(wParam) == kToolBarId && lParam >= 3 && lParam <= 5 && lParam != tab_)
+  if (LOWORD(wParam) == kToolBarId && lParam >= TAB_CALL_LOG && lParam <= TAB_DIALER && lParam != tab_)
     if (CQzWnd* host = FromHandle(GetParent()))
-      host->SendMessageW(WM_USER + 1, reinterpret_cast<WPARAM>(this), lParam);
+      host->SendMessageW(kMsgSwitchTab, reinterpret_cast<WPARAM>(this), lParam);
   return 0;
 }
 

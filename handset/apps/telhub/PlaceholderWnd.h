@@ -27,8 +27,4 @@ class PlaceholderWnd : public CQzWndEx {
   UiToolBarPro toolBar_;
 };
 
-// Sets up the tab buttons (3 call log, 4 contacts, 5 dialer) of a tab
-// window's tool bar with the image library's icons, `current` highlighted.
-void SetTabButtons(UiToolBarPro& toolBar, int current);
-
 }  // namespace telhub

@@ -37,8 +37,6 @@ bool OpenTelPrefs(const std::wstring& parameters) {
   return true;
 }
 
-TelPrefsWnd* ActiveTelPrefs() { return g_prefs.get(); }
-
 void RegisterTelPrefsApplet() { ce::RegisterApplet(kTelPrefsProgram, &OpenTelPrefs); }
 
 void UnregisterTelPrefsApplet() {

@@ -6,14 +6,11 @@
 
 namespace telhub {
 
-class TelPrefsWnd;
-
 inline constexpr wchar_t kTelPrefsProgram[] = L"\\windows\\TelPrefs.exe";
 
 void RegisterTelPrefsApplet();
 void UnregisterTelPrefsApplet();
 
 bool OpenTelPrefs(const std::wstring& parameters);
-TelPrefsWnd* ActiveTelPrefs();
 
 }  // namespace telhub
