@@ -1,8 +1,16 @@
 #include "HostSetup.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
 #include "DemoStore.h"
 #include "DeviceFiles.h"
 #include "ce/debug.h"
+#include "ce/device.h"
 #include "ce/registry.h"
 #include "qzfc/QzRegKey.h"
 #include "qzpam/CContactsDbIf.h"
@@ -31,9 +39,37 @@ void MarkSeeded() {
   RegCloseKey(key);
 }
 
+// Hosts starting together on one device set it up one after the other:
+// the second finds the files in place and the store seeded, instead of
+// seeding a second demo store beside the first. Without the lock file the
+// setup runs unguarded, as it must still run.
+class SetupLock {
+ public:
+  SetupLock() {
+    std::filesystem::path dir = ce::DeviceRoot() / "run";
+    std::error_code error;
+    std::filesystem::create_directories(dir, error);
+    fd_ = ::open((dir / "telhub-setup.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0) return;
+    int result;
+    do {
+      result = ::flock(fd_, LOCK_EX);
+    } while (result != 0 && errno == EINTR);
+  }
+  ~SetupLock() {
+    if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+  }
+  SetupLock(const SetupLock&) = delete;
+  SetupLock& operator=(const SetupLock&) = delete;
+
+ private:
+  int fd_ = -1;
+};
+
 }  // namespace
 
 SetupReport SetUpDevice(DemoStore demo) {
+  SetupLock lock;
   SetupReport report;
   vorna::device::InstallReport files = vorna::device::InstallDeviceFiles();
   report.filesOk = files.ok;
