@@ -12,6 +12,7 @@
 #include "ce/shell.h"
 #include "qzfc/Robot.h"
 #include "qzfc/Sip.h"
+#include "qzfc/UiWin.h"
 #include "temp_root.h"
 
 namespace apps::test {
