@@ -40,7 +40,6 @@ enum Key {
 };
 
 constexpr int kKeyLeft = 13, kKeyTop = 163, kKeyWidth = 152, kKeyHeight = 87;
-constexpr int kToolBarHeight = 70;
 constexpr COLORREF kSpeedDialColor = 0x787878;
 constexpr int kSpeedDialTextSize = 19;
 
@@ -117,7 +116,7 @@ BOOL PhoneDialWnd::OnInitDialog() {
 
   for (int i = 0; i < kKeyCount; ++i) CreateKey(i);
 
-  m_toolBar.SetPos(0, height - kToolBarHeight, width, kToolBarHeight);
+  m_toolBar.SetPos(0, height - UiToolBarPro::kHeight, width, UiToolBarPro::kHeight);
   m_toolBar.SetID(kToolBarId);
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrAdd));
   m_toolBar.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, LoadResString(kStrSettings));

@@ -7,7 +7,6 @@ namespace {
 constexpr UINT kStrVoiceMailNumber = 840;  // "语音信箱号码"
 constexpr UINT kStrCancel = 611;
 constexpr UINT kStrSave = 604;
-constexpr int kToolBarHeight = 70;
 constexpr DWORD kDigitsKeyboard = 10;
 
 }  // namespace
@@ -27,7 +26,7 @@ BOOL VoiceMailNumberDlg::OnInitDialog() {
   m_area.SetPos(0, 0, width, height - 429);
   AddUiWin(&m_area);
 
-  m_toolBar.SetPos(0, height - kToolBarHeight, width, kToolBarHeight);
+  m_toolBar.SetPos(0, height - UiToolBarPro::kHeight, width, UiToolBarPro::kHeight);
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrCancel));
   m_toolBar.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, LoadResString(kStrSave));
   m_toolBar.SetID(kToolBarId);

@@ -9,7 +9,6 @@ namespace {
 constexpr int kScrolledRowTop = 55;
 // A band reaching into the tool bar (the window's last 70 pixels) is cut to
 // end just inside it.
-constexpr int kToolBarHeight = 70;
 constexpr int kClampedBandGap = 65;
 
 }  // namespace
@@ -25,7 +24,7 @@ COPY_BUBBLE_RESULT RunCopyBubble(CQzWndEx& window, UiList& list, bool& copyMode,
   // Row positions are the list's own; the bubble's band is in the window's.
   const int bandTop = list.GetTop() + top;
   int bandBottom = bandTop + list.CalcItemHeight(row);
-  if (bandBottom > window.GetHeight() - kToolBarHeight) bandBottom = window.GetHeight() - kClampedBandGap;
+  if (bandBottom > window.GetHeight() - UiToolBarPro::kHeight) bandBottom = window.GetHeight() - kClampedBandGap;
 
   RECT workArea{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);

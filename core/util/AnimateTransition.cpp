@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int kToolBarHeight = 70;
 constexpr int kFrames = 24;
 constexpr int kFrameMs = 32;
 
@@ -12,7 +11,7 @@ void PlaySlide(HBITMAP from, HBITMAP to, int type, HWND window) {
   CQzWnd* wnd = CQzWnd::FromHandle(window);
   if (!wnd) return;
   RECT area = wnd->GetWindowRect();
-  area.bottom -= kToolBarHeight;
+  area.bottom -= UiToolBarPro::kHeight;
   if (area.bottom <= area.top) return;
   HDC screen = GetDC(nullptr);
   if (!screen) return;
