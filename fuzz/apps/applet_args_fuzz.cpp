@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ArgText.h"
 #include "CallDeskArgs.h"
 #include "DialParameters.h"
 #include "MsgDeskArgs.h"
@@ -13,7 +14,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::wstring parameters = ce::FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
   if (auto number = telhub::ParseCallDeskArgs(parameters)) {
-    if (number->empty() || number->size() > telhub::kMaxDialledLength) std::abort();
+    if (number->empty() || number->size() > telhub::kMaxNumberLength) std::abort();
   }
   telhub::ParseDialParameters(parameters);
   telhub::ParseTelPrefsArgs(parameters);
