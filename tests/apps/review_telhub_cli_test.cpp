@@ -1,6 +1,7 @@
 // The phone host's command line and script reading on input it must refuse.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <istream>
