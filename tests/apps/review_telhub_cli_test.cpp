@@ -37,7 +37,7 @@ class CountingSource : public std::streambuf {
   size_t taken_ = 0;
 };
 
-TEST(TourScriptInput, AnOversizedSourceIsRefusedWithoutBeingReadWhole) {
+TEST(TourScriptInput, OversizedSourcesLongScriptsAndHalfCharactersAreRefused) {
   CountingSource source(8 * telhub::kMaxScriptBytes);
   std::istream in(&source);
   telhub::TourScript script = telhub::ReadTourScript(in);
@@ -47,6 +47,14 @@ TEST(TourScriptInput, AnOversizedSourceIsRefusedWithoutBeingReadWhole) {
   CountingSource small(4096);
   std::istream smallIn(&small);
   EXPECT_TRUE(telhub::ReadTourScript(smallIn).ok());
+
+  // A day of virtual time at most: a timer keeps firing all through it.
+  std::string day;
+  for (int i = 0; i < 144; ++i) day += "wait 600000\n";
+  EXPECT_TRUE(telhub::ParseTourScript(day).ok());
+  telhub::TourScript longer = telhub::ParseTourScript(day + "hold 1 1 1\n");
+  EXPECT_FALSE(longer.ok());
+  EXPECT_EQ(longer.errorLine, 145);
 
   // A key code that is half of a UTF-16 pair is not a character.
   for (const char* line : {"key 55296\n", "key 57343\n"}) EXPECT_FALSE(telhub::ParseTourScript(line).ok()) << line;

@@ -127,6 +127,7 @@ TourScript ParseTourScript(std::string_view text) {
   };
   if (text.size() > kMaxScriptBytes) return fail(0, kTooLarge);
   int lineNo = 0;
+  unsigned long long totalMs = 0;
   while (!text.empty()) {
     size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
@@ -146,6 +147,8 @@ TourScript ParseTourScript(std::string_view text) {
     step.line = lineNo;
     if (!LineReader(rest, step).Read(kind->kind))
       return fail(lineNo, "bad arguments for '" + std::string(word) + "'");
+    totalMs += step.ms;
+    if (totalMs > kMaxScriptMs) return fail(lineNo, "the script lasts longer than 24 hours");
     script.steps.push_back(std::move(step));
   }
   return script;

@@ -51,6 +51,9 @@ struct TourScript {
 inline constexpr size_t kMaxScriptBytes = 1 << 20;
 inline constexpr size_t kMaxSteps = 20000;
 inline constexpr unsigned kMaxStepMs = 10 * 60 * 1000;
+// The virtual time of the whole script: a running timer fires all through
+// it (the in-call screen's every second), so the time bounds the work too.
+inline constexpr unsigned long long kMaxScriptMs = 24ull * 60 * 60 * 1000;
 
 // Reads a whole script. On the first bad line it stops and reports it; no
 // steps are returned then, so a broken script replays nothing.
