@@ -271,7 +271,11 @@ TEST_F(Files, AFreshDeviceGetsItsRootOnFirstWriteAndResetHooksRun) {
   static const bool hooked = (ce::OnDeviceRootReset([] { ++g_resets; }), true);  // once per process
   ASSERT_TRUE(hooked);
   int before = g_resets;
-  ce::SetDeviceRoot(root.path() / "a" / ".." / "b");
+  EXPECT_TRUE(ce::SetDeviceRoot(root.path() / "a" / ".." / "b"));
+  EXPECT_EQ(g_resets, before + 1);
+  EXPECT_EQ(ce::DeviceRoot(), root.path() / "b");
+  // An empty root is refused and changes nothing.
+  EXPECT_FALSE(ce::SetDeviceRoot(""));
   EXPECT_EQ(g_resets, before + 1);
   EXPECT_EQ(ce::DeviceRoot(), root.path() / "b");
 }

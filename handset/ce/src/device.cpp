@@ -1,6 +1,7 @@
 #include "ce/device.h"
 
 #include <cstdlib>
+#include <system_error>
 #include <mutex>
 #include <vector>
 
@@ -36,16 +37,20 @@ const std::filesystem::path& DeviceRoot() {
   return g_root;
 }
 
-void SetDeviceRoot(const std::filesystem::path& root) {
+bool SetDeviceRoot(const std::filesystem::path& root) {
+  std::error_code error;
+  std::filesystem::path absolute = root.empty() ? root : std::filesystem::absolute(root, error);
+  if (absolute.empty() || error) return false;
   std::vector<RootResetHook> hooks;
   {
     std::lock_guard lock(g_mutex);
-    g_root = std::filesystem::absolute(root).lexically_normal();
+    g_root = absolute.lexically_normal();
     g_rootChosen = true;
     hooks = ResetHooks();
   }
   // Hooks run without the lock: they may ask for the new root.
   for (RootResetHook hook : hooks) hook();
+  return true;
 }
 
 void OnDeviceRootReset(RootResetHook hook) {

@@ -12,7 +12,8 @@ const std::filesystem::path& DeviceRoot();
 
 // Points this process at another root (the --root option, tests). Services
 // that cache state tied to the root register a reset hook and drop it here.
-void SetDeviceRoot(const std::filesystem::path& root);
+// An empty path changes nothing and gives false.
+bool SetDeviceRoot(const std::filesystem::path& root);
 
 // Called by SetDeviceRoot, in registration order. Used by services that keep
 // per-root state (open registry, sockets, store instances).
