@@ -133,6 +133,16 @@ TEST_F(InputTest, QuickSecondPressIsADoubleClick) {
   EXPECT_EQ(a.log, (std::vector<std::string>{"down", "up", "down", "up"}));
 }
 
+TEST_F(InputTest, QuickSecondPressOnAnotherControlIsAPlainPress) {
+  // Both presses land within the double-click distance, on either side of
+  // the border between the two controls.
+  robot.Tap(235, 130);
+  robot.Advance(100);
+  robot.Tap(245, 130);
+  EXPECT_EQ(b.log, (std::vector<std::string>{"down", "up"}));
+  EXPECT_FALSE(b.IsLButtonDblClk());
+}
+
 TEST_F(InputTest, CharactersGoToTheFocusedControl) {
   robot.Type(L"12");
   EXPECT_TRUE(a.typed.empty());

@@ -55,4 +55,5 @@ class CQzWndEx : public CQzWnd {
   UiWin* m_capture = nullptr;
   UiWin* m_focus = nullptr;
   UiWin* m_pressed = nullptr;  // the control the current touch went down on
+  UiWin* m_lastPressed = nullptr;  // the control the last touch went down on
 };

@@ -53,6 +53,7 @@ BOOL CQzWndEx::RemoveUiWin(UiWin* ui) {
   m_uiWins.erase(it);
   if (m_capture == ui) m_capture = nullptr;
   if (m_pressed == ui) m_pressed = nullptr;
+  if (m_lastPressed == ui) m_lastPressed = nullptr;
   if (m_focus == ui) m_focus = nullptr;
   ui->SetParentWnd(nullptr);
   return TRUE;
@@ -100,16 +101,17 @@ LRESULT CQzWndEx::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CQzWndEx::OnLButtonDown(UINT flags, int x, int y) {
   UiWin* ui = m_capture ? m_capture : UiWinFromPoint(x, y);
-  m_pressed = ui;
+  m_pressed = m_lastPressed = ui;
   return ui ? ui->OnLButtonDown(flags, x, y) : 0;
 }
 
 LRESULT CQzWndEx::OnLButtonDblClk(UINT flags, int x, int y) {
   UiWin* ui = m_capture ? m_capture : UiWinFromPoint(x, y);
-  m_pressed = ui;
+  bool sameControl = ui == m_lastPressed;
+  m_pressed = m_lastPressed = ui;
   if (!ui) return 0;
   // A quick second press on another control is a plain press there.
-  return ui->OnLButtonDblClk(flags, x, y);
+  return sameControl ? ui->OnLButtonDblClk(flags, x, y) : ui->OnLButtonDown(flags, x, y);
 }
 
 LRESULT CQzWndEx::OnMouseMove(UINT flags, int x, int y) {
