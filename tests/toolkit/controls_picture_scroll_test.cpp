@@ -187,5 +187,23 @@ TEST_F(ScrollWinTest, EnsureVisibleRemovalAndFocusKeepToThePage) {
   EXPECT_TRUE(TakeCommands().empty());
 }
 
+TEST_F(ScrollWinTest, AChildLeavingThePageLeavesTheWindowNoFocusOrCapture) {
+  buttons[1].SetFocus(TRUE);
+  ASSERT_TRUE(page.RemoveChild(&buttons[1]));
+  EXPECT_EQ(wnd.GetFocusUi(), nullptr) << "keys must not go to a control off the page";
+  {
+    // A destroyed control that still names the window as its owner.
+    UiButton gone;
+    page.AddChild(&gone);
+    ASSERT_TRUE(page.RemoveChild(&gone));
+    gone.SetFocus(TRUE);
+    gone.SetCapture();
+  }
+  EXPECT_EQ(wnd.GetFocusUi(), nullptr);
+  EXPECT_EQ(wnd.GetCaptureUi(), nullptr);
+  Tap(240, 250);
+  EXPECT_EQ(TakeCommands(), (Commands{{12, MAKELPARAM(240, 250)}}));
+}
+
 }  // namespace
 }  // namespace qzfc::test

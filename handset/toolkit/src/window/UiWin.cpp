@@ -37,7 +37,12 @@ void UiWin::CopyFrom(const UiWin& other) {
 
 UiWin::~UiWin() {
   CancelHoldTimer();
-  if (m_owner) m_owner->RemoveUiWin(this);
+  if (!m_owner) return;
+  // A scroll page's child is not in the window's list, yet it may hold the
+  // window's capture or focus: the window must not keep pointing at it.
+  if (HasCapture()) ReleaseCapture();
+  if (HasFocus()) m_owner->SetFocusUi(nullptr);
+  m_owner->RemoveUiWin(this);
 }
 
 LPCWSTR UiWin::GetUiClassName() const { return L"UiWin"; }

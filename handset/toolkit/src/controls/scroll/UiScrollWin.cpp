@@ -50,6 +50,9 @@ BOOL UiScrollWin::RemoveChild(UiWin* child) {
   auto it = std::find(m_children.begin(), m_children.end(), child);
   if (it == m_children.end()) return FALSE;
   if (m_touched == child) EndTouch();
+  // A child taken off the page no longer takes the page's touches or keys.
+  if (child->HasCapture()) child->ReleaseCapture();
+  if (child->HasFocus()) child->SetFocus(FALSE);
   m_children.erase(it);
   RECT rc = child->GetWinRect();
   child->SetPos(rc.left, rc.top + m_scroll, rc.right - rc.left, rc.bottom - rc.top);
