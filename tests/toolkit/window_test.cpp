@@ -72,6 +72,16 @@ TEST_F(WindowTest, ParentAndFromHandleFindTheOwner) {
   EXPECT_EQ(host.Params("user"), (std::vector<std::pair<WPARAM, LPARAM>>{{WM_USER + 1, 5}}));
 }
 
+TEST_F(WindowTest, MovingAWindowMovesItsWholeTree) {
+  RecordingWnd host, child, grandchild;
+  Open(host);
+  ASSERT_TRUE(child.Create(10, 20, 200, 200, host.GetHwnd(), 7, WS_CHILD));
+  ASSERT_TRUE(grandchild.Create(5, 5, 50, 50, child.GetHwnd(), 8, WS_CHILD));
+  host.MoveWindow(0, 100, 480, 700);
+  EXPECT_EQ(EdgesOf(child.GetWindowRect()), (Edges{10, 120, 210, 320}));
+  EXPECT_EQ(EdgesOf(grandchild.GetWindowRect()), (Edges{15, 125, 65, 175}));
+}
+
 // Ends with 1 when its button is tapped, with 2 on a tap anywhere else.
 class DialogWnd : public RecordingWnd {
  public:

@@ -199,8 +199,15 @@ void CQzWnd::MoveWindow(int x, int y, int width, int height) {
   if (!IsTopLevel())
     if (CQzWnd* parent = FromHandle(m_hParent))
       m_rcWindow = RectOffset(m_rcWindow, parent->m_rcWindow.left, parent->m_rcWindow.top);
+  // Window rectangles are screen coordinates: the whole tree moves along.
   int dx = m_rcWindow.left - old.left, dy = m_rcWindow.top - old.top;
-  for (CQzWnd* child : m_children) child->m_rcWindow = RectOffset(child->m_rcWindow, dx, dy);
+  auto shift = [dx, dy](auto& self, const std::vector<CQzWnd*>& children) -> void {
+    for (CQzWnd* child : children) {
+      child->m_rcWindow = RectOffset(child->m_rcWindow, dx, dy);
+      self(self, child->m_children);
+    }
+  };
+  shift(shift, m_children);
   Invalidate();
   Dispatch(WM_SIZE, 0, MAKELPARAM(width, height));
 }
