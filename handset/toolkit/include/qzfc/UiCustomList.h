@@ -85,6 +85,7 @@ class UiCustomList : public UiList {
   static constexpr int kCheckColumnWidth = 80;
 
  private:
+  bool IsRow(int index);
   bool IsItemPressed(int index);
   bool TogglesSelection(int index, int x);
   void CloseDeleteButton();

@@ -65,6 +65,10 @@ void UiCustomList::EnableDragModeH(BOOL enable) {
 
 // ---- drawing ----
 
+// The collection may have shrunk since a touch began: a pressed row is asked
+// about only while it still exists.
+bool UiCustomList::IsRow(int index) { return m_collection && index >= 0 && index < GetItemCount(); }
+
 bool UiCustomList::IsItemPressed(int index) {
   return index == GetSelectedIndex() && m_selectMode == LIST_SELECT_PLAIN;
 }
@@ -139,8 +143,7 @@ LRESULT UiCustomList::OnMouseMove(UINT flags, int x, int y) {
   int dy = y - down.y;
   int item = GetPressedItem();
   if (m_dragModeH && IsLButtonDown() && !IsDraggingV() && !m_tapConsumed && m_selectMode == LIST_SELECT_PLAIN &&
-      item >= 0 && std::abs(dx) > kMoveSlop && std::abs(dx) > std::abs(dy) && m_collection &&
-      m_collection->CanDeleteItem(item)) {
+      IsRow(item) && std::abs(dx) > kMoveSlop && std::abs(dx) > std::abs(dy) && m_collection->CanDeleteItem(item)) {
     m_selectMode = LIST_SELECT_SLIDING;
     SetSelectedIndex(item);
     m_slideOffset = std::clamp(-dx, 0, kDeleteButtonWidth);
@@ -182,7 +185,7 @@ LRESULT UiCustomList::OnLButtonUp(UINT flags, int x, int y) {
 void UiCustomList::OnPressedHoldTimeup() {
   if (m_tapConsumed || m_selectMode != LIST_SELECT_PLAIN) return;
   int item = GetPressedItem();
-  if (item < 0 || (m_collection && m_collection->IsItemDisabled(item))) return;
+  if (!IsRow(item) || m_collection->IsItemDisabled(item)) return;
   UiList::OnPressedHoldTimeup();
   if (IsHoldReported()) {
     InvalidateItem(GetSelectedIndex());
