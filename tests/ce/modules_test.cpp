@@ -106,6 +106,9 @@ TEST(ResourceModuleFormat, DamagedFilesAreRefused) {
   EXPECT_FALSE(damaged(12 + 8, 0xF0)) << "data offset past the end";
   EXPECT_FALSE(damaged(12 + 12, 0xFF)) << "data size past the end";
   EXPECT_FALSE(damaged(12 + 16 + 4, 0)) << "entries out of order";
+  // The second entry's data moved onto the first's: shared bytes would let a
+  // small file stand for a huge one once its strings are decoded.
+  EXPECT_FALSE(damaged(12 + 16 + 8, 60)) << "two entries sharing their bytes";
   EXPECT_FALSE(ce::ResourceModule::Parse({good.begin(), good.begin() + 11}));
   EXPECT_FALSE(ce::PackResourceModule({{RT_STRING, 1, {}}, {RT_STRING, 1, {}}})) << "duplicate ids";
   auto empty = ce::PackResourceModule({});

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "peer_process.h"
@@ -138,6 +140,34 @@ TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReaderAndAQueueNobodyHoldsSta
   EXPECT_EQ(info.dwCurrentMessages, 0u);
   EXPECT_EQ(info.dwMaxMessages, 4u) << "the new first opener's limits hold";
   CloseMsgQueue(reader);
+}
+
+// A read or write waiting on a queue without ALLOW_BROKEN ends as soon as
+// the last handle of the other end closes, instead of waiting out its time.
+TEST_F(MsgQueueTest, AWaitingEndLearnsThatTheOtherEndClosed) {
+  for (const bool readerWaits : {true, false}) {
+    SCOPED_TRACE(readerWaits ? "reader waits" : "writer waits");
+    HANDLE reader = OpenShellQueue(TRUE, 0);
+    HANDLE writer = OpenShellQueue(FALSE, 0);
+    ASSERT_NE(reader, nullptr);
+    ASSERT_NE(writer, nullptr);
+    for (uint32_t i = 0; !readerWaits && i < 16; ++i) ASSERT_TRUE(Write(writer, {1, i, 2}));
+    std::atomic<bool> waiting{false};
+    std::thread closer([&] {
+      while (!waiting) std::this_thread::yield();
+      CloseMsgQueue(readerWaits ? writer : reader);
+    });
+    Record got{};
+    DWORD bytes = 0;
+    waiting = true;
+    const BOOL done = readerWaits ? ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 10000, nullptr)
+                                  : Write(writer, {1, 99, 2}, 10000);
+    const DWORD error = GetLastError();
+    closer.join();
+    EXPECT_FALSE(done);
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_PIPE_NOT_CONNECTED));
+    CloseMsgQueue(readerWaits ? reader : writer);
+  }
 }
 
 TEST_F(MsgQueueTest, AnotherProcessWritesMoreThanTheQueueHolds) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace ce {
 namespace {
@@ -29,6 +30,19 @@ bool Before(const Entry& a, const Entry& b) {
   return a.type != b.type ? a.type < b.type : a.id < b.id;
 }
 
+// Whether two entries share data bytes. Every string is decoded when a
+// module loads, so shared bytes would let a small file stand for a huge one.
+bool DataOverlaps(const std::vector<ResourceModule::Index>& index) {
+  std::vector<std::pair<uint64_t, uint64_t>> ranges;
+  ranges.reserve(index.size());
+  for (const auto& entry : index)
+    if (entry.size > 0) ranges.emplace_back(entry.offset, static_cast<uint64_t>(entry.offset) + entry.size);
+  std::sort(ranges.begin(), ranges.end());
+  for (size_t i = 1; i < ranges.size(); ++i)
+    if (ranges[i].first < ranges[i - 1].second) return true;
+  return false;
+}
+
 }  // namespace
 
 std::optional<ResourceModule> ResourceModule::Parse(std::vector<std::byte> bytes) {
@@ -46,6 +60,7 @@ std::optional<ResourceModule> ResourceModule::Parse(std::vector<std::byte> bytes
     if (!module.index_.empty() && !Before(module.index_.back(), entry)) return std::nullopt;
     module.index_.push_back(entry);
   }
+  if (DataOverlaps(module.index_)) return std::nullopt;
   module.bytes_ = std::move(bytes);
   return module;
 }

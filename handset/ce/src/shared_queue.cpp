@@ -39,6 +39,8 @@ constexpr uint32_t kVersion = 1;
 constexpr size_t kSlotsOffset = (sizeof(QueueHeader) + 63) / 64 * 64;
 constexpr size_t kSlotHeader = 8;  // size and flags of the message in the slot
 constexpr size_t kMaxFileBytes = 16 * 1024 * 1024 + kSlotsOffset;
+// How often a waiting end looks whether the other end is still there.
+constexpr time_t kRecheckSeconds = 1;
 
 enum LockByte : off_t { kOpening = 0, kOpen = 1, kReaders = 2, kWriters = 3 };
 
@@ -70,6 +72,10 @@ bool HeldElsewhere(int fd, off_t byte) {
   probe.l_len = 1;
   if (::fcntl(fd, F_OFD_GETLK, &probe) != 0) return false;
   return probe.l_type != F_UNLCK;
+}
+
+bool Before(const timespec& a, const timespec& b) {
+  return a.tv_sec < b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec < b.tv_nsec);
 }
 
 void InitHeader(QueueHeader* header, const QueueLimits& limits) {
@@ -159,6 +165,9 @@ SharedQueue::SharedQueue(UniqueFd fd, void* map, size_t mapSize, bool readEnd)
       readEnd_(readEnd) {}
 
 SharedQueue::~SharedQueue() {
+  // Give up this end's presence before waking the other end's waiters, so
+  // that they find it gone.
+  LockRange(fd_.get(), readEnd_ ? kReaders : kWriters, F_UNLCK, false);
   if (Lock()) {
     uint32_t& ends = readEnd_ ? header_->readers : header_->writers;
     if (ends > 0) --ends;
@@ -201,17 +210,24 @@ bool SharedQueue::WaitUntil(void* cond, uint32_t timeoutMs, Ready ready) {
     deadline.tv_nsec -= 1000000000;
   }
   while (!ready()) {
-    if (timeoutMs == 0) return false;
-    int result = timeoutMs == 0xFFFFFFFF ? pthread_cond_wait(condition, &header_->mutex)
-                                         : pthread_cond_timedwait(condition, &header_->mutex, &deadline);
+    if (timeoutMs == 0 || Broken()) return false;
+    // A peer that dies wakes nobody, so the wait looks again every so often.
+    timespec until{};
+    clock_gettime(CLOCK_MONOTONIC, &until);
+    until.tv_sec += kRecheckSeconds;
+    const bool last = timeoutMs != 0xFFFFFFFF && !Before(until, deadline);
+    if (last) until = deadline;
+    int result = pthread_cond_timedwait(condition, &header_->mutex, &until);
     if (result == EOWNERDEAD) pthread_mutex_consistent(&header_->mutex);
-    if (result == ETIMEDOUT) return ready();
+    if (result == ETIMEDOUT && last) return ready();
   }
   return true;
 }
 
+bool SharedQueue::Broken() const { return !(limits_.flags & MSGQUEUE_ALLOW_BROKEN) && !OtherEndOpen(); }
+
 QueueStatus SharedQueue::BeginTransfer() {
-  if (!(limits_.flags & MSGQUEUE_ALLOW_BROKEN) && !OtherEndOpen()) return QueueStatus::Broken;
+  if (Broken()) return QueueStatus::Broken;
   if (!Lock()) return QueueStatus::Corrupt;
   if (header_->head < limits_.maxMessages && header_->count <= limits_.maxMessages) return QueueStatus::Ok;
   Unlock();
@@ -232,6 +248,8 @@ QueueStatus SharedQueue::Write(const void* data, uint32_t size, uint32_t flags, 
     ++h.count;
     h.peak = std::max(h.peak, h.count);
     pthread_cond_broadcast(&h.notEmpty);
+  } else if (Broken()) {
+    status = QueueStatus::Broken;
   }
   Unlock();
   return status;
@@ -258,6 +276,8 @@ QueueStatus SharedQueue::Read(void* buffer, uint32_t capacity, uint32_t* size, u
       --h.count;
       pthread_cond_broadcast(&h.notFull);
     }
+  } else if (Broken()) {
+    status = QueueStatus::Broken;
   }
   Unlock();
   return status;

@@ -57,13 +57,16 @@ class SharedQueue {
   uint8_t* Slot(uint32_t index) const;
   size_t SlotStride() const;
   bool OtherEndOpen() const;
+  // Whether the other end is gone from a queue that needs it.
+  bool Broken() const;
   // Takes the shared mutex for a read or write: Ok with the mutex held, else
   // the status to report (the other end gone, a damaged header) without it.
   QueueStatus BeginTransfer();
   // Locks the shared mutex, taking over from a holder that died.
   bool Lock();
   void Unlock();
-  // Waits on `cond` until `ready` or the deadline; false on timeout.
+  // Waits on `cond` until `ready`, the deadline, or the queue is broken;
+  // false unless ready.
   template <typename Ready>
   bool WaitUntil(void* cond, uint32_t timeoutMs, Ready ready);
 

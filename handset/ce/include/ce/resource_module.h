@@ -13,7 +13,8 @@
 // A string is an entry of type RT_STRING (6) holding the text as UTF-8,
 // without terminator. Any other type holds bytes as given (pictures: SVG).
 // A file is read whole and checked before use; anything out of bounds,
-// unsorted or of another version is refused.
+// unsorted, sharing data bytes with another entry or of another version
+// is refused.
 #pragma once
 
 #include <cstddef>
