@@ -37,6 +37,8 @@ class UiSlideBar : public UiWin {
 
  private:
   RECT ButtonRect(int index) const;
+  // The button whose column holds x (the nearest end one beyond the bar), or -1.
+  int ButtonAlong(int x) const;
   void MoveHighlight(int index);
 
   std::vector<std::wstring> m_texts;

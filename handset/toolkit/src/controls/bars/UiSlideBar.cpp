@@ -55,14 +55,14 @@ RECT UiSlideBar::ButtonRect(int index) const {
   return RECT{left, rc.top + kMargin, right, rc.bottom - kMargin};
 }
 
-int UiSlideBar::ButtonFromPoint(int x, int y) const {
-  if (!HitTest(x, y)) return -1;
+int UiSlideBar::ButtonAlong(int x) const {
   int count = GetButtonCount();
   int inner = GetWidth() - 2 * kMargin;
   if (count == 0 || inner <= 0) return -1;
-  int index = (x - GetLeft() - kMargin) * count / inner;
-  return std::clamp(index, 0, count - 1);
+  return std::clamp((x - GetLeft() - kMargin) * count / inner, 0, count - 1);
 }
+
+int UiSlideBar::ButtonFromPoint(int x, int y) const { return HitTest(x, y) ? ButtonAlong(x) : -1; }
 
 LRESULT UiSlideBar::OnLButtonDown(UINT flags, int x, int y) {
   UiWin::OnLButtonDown(flags, x, y);
@@ -78,9 +78,8 @@ LRESULT UiSlideBar::OnMouseMove(UINT flags, int x, int y) {
   UiWin::OnMouseMove(flags, x, y);
   if (!IsLButtonDown()) return 0;
   // The highlight follows the finger along the bar, even above or below it.
-  int count = GetButtonCount();
-  int inner = GetWidth() - 2 * kMargin;
-  if (count > 0 && inner > 0) MoveHighlight(std::clamp((x - GetLeft() - kMargin) * count / inner, 0, count - 1));
+  int index = ButtonAlong(x);
+  if (index >= 0) MoveHighlight(index);
   return 0;
 }
 
