@@ -58,6 +58,9 @@ TEST_F(DialogTest, MenuReturnsTheChosenCommandOrZeroOnCancelOrASlideOffAndKeepsC
   EXPECT_EQ(menu.QzTrackPopupMenu(wnd.GetHwnd(), 1, L"取消", 0), 100u);
   TapWhenWaiting(QzPopupMenu::kFirstItemId + 2, L"取消");
   EXPECT_EQ(menu.QzTrackPopupMenu(wnd.GetHwnd(), 1, L"取消", 0), 0u);
+  // Closed from outside, the menu chooses nothing (not the item whose command is 2).
+  robot.WhenModalWaits([this] { ::PostMessageW(robot.Foreground()->GetHwnd(), WM_CLOSE, 0, 0); });
+  EXPECT_EQ(menu.QzTrackPopupMenu(wnd.GetHwnd(), 1, L"取消", 0), 0u);
   // The menu is gone afterwards and the owner is in front again.
   EXPECT_EQ(robot.Foreground(), &wnd);
   EXPECT_EQ(robot.PendingModalSteps(), 0u);

@@ -60,6 +60,14 @@ void DialogWnd::PaintWin(HDC hdc, const RECT& rcUpdate) {
   for (const Entry& e : m_buttons) PaintUiWin(hdc, e.button.get(), rcUpdate);
 }
 
+LRESULT DialogWnd::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_CLOSE && IsInModalLoop()) {
+    EndModal(m_closeResult);
+    return 0;
+  }
+  return CQzWndEx::QzDefWndProc(msg, wParam, lParam);
+}
+
 LRESULT DialogWnd::OnQzCommand(WPARAM wParam, LPARAM) {
   const int id = LOWORD(wParam);
   for (const Entry& e : m_buttons)

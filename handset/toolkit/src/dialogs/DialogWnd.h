@@ -17,12 +17,16 @@ class DialogWnd : public CQzWndEx {
   explicit DialogWnd(LPCWSTR className) : m_className(className) {}
   LPCWSTR GetQzClassName() override { return m_className; }
   void PaintWin(HDC hdc, const RECT& rcUpdate) override;
+  LRESULT QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   LRESULT OnQzCommand(WPARAM wParam, LPARAM lParam) override;
 
   // Rectangles are in the dialog's client coordinates (the work area's).
   void SetPanel(const RECT& rc) { m_panel = rc; }
   void SetMessage(const std::wstring& text, const RECT& rc);
   void AddButton(int id, const RECT& rc, LPCWSTR text, int result, bool emphasis = false);
+  // The result when the dialog is closed (WM_CLOSE) rather than answered:
+  // its cancel result, 2 unless set.
+  void SetCloseResult(int result) { m_closeResult = result; }
   // Runs the dialog over the work area above `owner`; the result of the
   // tapped button, or 0 when the dialog could not run.
   int Run(HWND owner);
@@ -40,6 +44,7 @@ class DialogWnd : public CQzWndEx {
   std::wstring m_message;
   RECT m_messageRect{};
   std::vector<Entry> m_buttons;
+  int m_closeResult = 2;
 };
 
 }  // namespace qzfc

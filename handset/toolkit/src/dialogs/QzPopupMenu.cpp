@@ -28,6 +28,8 @@ UINT QzPopupMenu::QzTrackPopupMenu(HWND owner, int, LPCWSTR cancelText, UINT) {
 
   qzfc::DialogWnd wnd(L"QzPopupMenu");
   wnd.SetPanel(RECT{0, panelTop, width, height});
+  // Closed from outside, the menu was cancelled: 2 may be an item's command.
+  wnd.SetCloseResult(0);
   for (int i = 0; i < shown; ++i) {
     const int top = panelTop + i * kItemHeight;
     wnd.AddButton(kFirstItemId + i, RECT{kMargin, top, width - kMargin, top + kItemHeight}, m_items[i].text.c_str(),
