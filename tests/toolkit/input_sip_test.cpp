@@ -134,5 +134,29 @@ TEST_F(SipTest, PinyinComposesCharactersUntilACapital) {
   EXPECT_EQ(field.GetText()[1], L'A');
 }
 
+TEST_F(SipTest, MovingBetweenLayoutsKeepsNoOldKeyboardsAndEnterMayMoveOn) {
+  field.SetSipMode(2, 0xFFFFFFFF);
+  other.SetSipMode(9, 0xFFFFFFFF);
+  for (int i = 0; i < 10; ++i) {
+    field.SetFocus(TRUE);
+    other.SetFocus(TRUE);
+  }
+  robot.Settle();
+  EXPECT_EQ(wnd.GetChildren().size(), 1u) << "one keyboard window at a time";
+
+  // Enter in a field that passes the focus on brings up the other layout
+  // from within the old keyboard's key handler.
+  field.EnableSwitchFocus(TRUE);
+  other.EnableSwitchFocus(TRUE);
+  field.SetFocus(TRUE);
+  TapKeys({L"a", L"↵"});
+  EXPECT_TRUE(other.HasFocus());
+  EXPECT_EQ(Sip::Instance().Layout(), SipLayout::Digits);
+  TapKeys({L"5", L"↵", L"b"});
+  EXPECT_STREQ(field.GetText(), L"ab");
+  EXPECT_STREQ(other.GetText(), L"5");
+  EXPECT_LE(wnd.GetChildren().size(), 2u);
+}
+
 }  // namespace
 }  // namespace qzfc::test

@@ -46,6 +46,14 @@ TEST(QzString, FormatReadsPercentSAsWideTextAndFailsClearly) {
   large.Format(L"%s%s", std::wstring(3000, L'a').c_str(), L"b");
   EXPECT_EQ(large.GetLength(), 3001);
 
+  // The string's own text may be an argument, or the format itself.
+  CQzStringW name(L"Anna");
+  name.Format(L"%s (%d)", name.GetString(), 2);
+  EXPECT_EQ(name, L"Anna (2)");
+  CQzStringW pattern(L"%d%%");
+  pattern.Format(pattern, 40);
+  EXPECT_EQ(pattern, L"40%");
+
   CQzStringW s(L"old");
   s.Format(nullptr);  // failures leave a clear result
   EXPECT_TRUE(s.IsEmpty());

@@ -56,8 +56,11 @@ class Sip {
  private:
   Sip();
   ~Sip();
+  // Drops a replaced window, and those replaced before it, unless a key's
+  // handler is still running in it.
+  void Retire(std::unique_ptr<SipWnd> wnd);
   std::unique_ptr<SipWnd> wnd_;
-  // Replaced windows, kept until the field lets go (one may be mid-handler).
+  // Replaced windows that were running a key's handler.
   std::vector<std::unique_ptr<SipWnd>> retired_;
   UiWin* field_ = nullptr;
 };

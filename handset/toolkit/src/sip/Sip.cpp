@@ -51,7 +51,7 @@ bool Sip::ShowFor(UiWin* field, DWORD mode) {
     if (!wnd->Create(0, Screen::kHeight - kHeight - owned.top, owner->GetWidth(), kHeight, owner->GetHwnd(), 0,
                      WS_CHILD, 0))
       return false;
-    retired_.push_back(std::move(wnd_));
+    Retire(std::move(wnd_));
     wnd_ = std::move(wnd);
   }
   wnd_->Show(TRUE);
@@ -66,8 +66,15 @@ void Sip::Forget(UiWin* field) {
   if (!field || field != field_) return;
   Hide();
   field_ = nullptr;
-  wnd_.reset();
-  retired_.clear();
+  Retire(std::move(wnd_));
+}
+
+// Windows that no key's handler is running in go at once; the one a handler
+// runs in (it may have moved the focus to a field of another layout) waits
+// for the next replacement.
+void Sip::Retire(std::unique_ptr<SipWnd> wnd) {
+  std::erase_if(retired_, [](const std::unique_ptr<SipWnd>& old) { return !old->IsHandlingKey(); });
+  if (wnd && wnd->IsHandlingKey()) retired_.push_back(std::move(wnd));
 }
 
 void Sip::Hide() {

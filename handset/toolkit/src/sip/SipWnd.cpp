@@ -132,7 +132,11 @@ LRESULT SipWnd::OnLButtonUp(UINT, int x, int y) {
   const bool same = index >= 0 && index == m_pressed;
   m_pressed = -1;
   Invalidate();
-  if (same) Press(Key(*key));  // a copy: pressing may rebuild the keys
+  if (same) {
+    ++m_handlingKey;
+    Press(Key(*key));  // a copy: pressing may rebuild the keys
+    --m_handlingKey;
+  }
   return 0;
 }
 

@@ -27,6 +27,8 @@ class SipWnd : public CQzWndEx {
   LRESULT OnLButtonUp(UINT flags, int x, int y) override;
 
   SipLayout Layout() const { return m_layout; }
+  // A key's handler is running (the window must outlive it).
+  bool IsHandlingKey() const { return m_handlingKey > 0; }
   // The key's rectangle in client coordinates; empty when no key has the label.
   RECT KeyRect(const std::wstring& label) const;
   const std::wstring& Composition() const { return m_composition; }
@@ -60,6 +62,7 @@ class SipWnd : public CQzWndEx {
   std::wstring m_composition;
   std::wstring m_candidates;
   int m_pressed = -1;
+  int m_handlingKey = 0;
 };
 
 }  // namespace qzfc

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cwchar>
+#include <utility>
 
 #include "ce/wstring.h"
 #include "util/WideFormat.h"
@@ -60,10 +61,13 @@ void CQzStringW::ReleaseBuffer(int newLength) {
 }
 
 void CQzStringW::Format(const wchar_t* format, ...) {
+  // Formatted aside: the format or an argument may be this string's own text.
+  std::wstring formatted;
   va_list args;
   va_start(args, format);
-  qzfc::FormatWideV(text_, format, args);
+  qzfc::FormatWideV(formatted, format, args);
   va_end(args);
+  text_ = std::move(formatted);
 }
 
 void CQzStringW::AppendFormat(const wchar_t* format, ...) {
