@@ -223,6 +223,10 @@ TEST_F(Files, FoldersAttributesDeleteMoveCopy) {
   EXPECT_EQ(Get("tmpvcard/a.vcf"), "other");
   EXPECT_TRUE(CopyFileW(L"\\b.vcf", L"\\tmpvcard\\c.vcf", TRUE));
   EXPECT_EQ(Find(L"\\tmpvcard\\*").size(), 2u);  // no copy left over beside them
+  // A target name near the longest a file may have copies like a short one.
+  const std::wstring longName = L"\\" + std::wstring(246, L'n') + L".vcf";
+  EXPECT_TRUE(CopyFileW(L"\\b.vcf", longName.c_str(), TRUE));
+  EXPECT_EQ(Get(ce::ToUtf8(longName.substr(1))), "other");
 
   EXPECT_FALSE(MoveFileW(L"\\b.vcf", L"\\tmpvcard\\c.vcf"));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));

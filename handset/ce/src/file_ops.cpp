@@ -111,8 +111,9 @@ BOOL CopyFileW(LPCWSTR existing, LPCWSTR target, BOOL failIfExists) {
   int in = open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
   if (in < 0) return Fail(ce::files::ErrorFromErrno(errno, from), FALSE);
   // The copy is written beside the target and renamed into place, so the
-  // target is either untouched or complete.
-  std::string temporary = (to.parent_path() / (".copy-" + to.filename().string() + ".XXXXXX")).string();
+  // target is either untouched or complete. Its name is short whatever the
+  // target's, which may already be as long as a name can be.
+  std::string temporary = (to.parent_path() / ".copy-XXXXXX").string();
   int out = mkostemp(temporary.data(), O_CLOEXEC);
   if (out < 0) {
     int error = errno;

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "contacts/ContactsDbState.h"
+#include "contacts/CountingKinds.h"
 #include "contacts/FuzzyKey.h"
 #include "qzpam/CContactsDbIf.h"
 #include "store/StoreAccess.h"
@@ -245,14 +246,12 @@ bool CContactsDbIf::GetGroupInfo(int countingKind, int& id, qzu::string& name, i
   ContactsDbState& state = *state_;
   auto start = [&] {
     std::vector<GroupRow> rows;
-    if (countingKind >= COUNT_ALL_MEMBERS && countingKind <= COUNT_MEMBERS_WITH_EMAIL) {
+    if (ValidCountingKind(countingKind)) {
       WithStore(0, [&](Store& store) {
         Statement stmt = store.Prepare(
-            "SELECT g.id, g.name, (SELECT count(*) FROM memberships m WHERE m.group_id = g.id AND (?1 = 0"
-            "   OR (?1 = 1 AND EXISTS(SELECT 1 FROM phones p WHERE p.contact_id = m.contact_id))"
-            "   OR (?1 = 2 AND EXISTS(SELECT 1 FROM extras e WHERE e.contact_id = m.contact_id AND e.category = 1))))"
-            " FROM groups g ORDER BY g.id");
-        stmt.Bind(1, countingKind);
+            "SELECT g.id, g.name, (SELECT count(*) FROM memberships m WHERE m.group_id = g.id"
+            QZPAM_COUNTS_BY_KIND("m.contact_id") ") FROM groups g ORDER BY g.id");
+        stmt.Bind(2, countingKind);
         while (stmt.Step() == SQLITE_ROW) rows.push_back({stmt.Int(0), stmt.Text(1), stmt.Int(2)});
         return 0;
       });

@@ -3,9 +3,11 @@
 #include <vector>
 
 #include "contacts/ContactsDbState.h"
+#include "contacts/CountingKinds.h"
 #include "contacts/PhoneLookup.h"
 #include "match/NumberMatcher.h"
 #include "qzpam/CContactsDbIf.h"
+#include "store/Schema.h"
 #include "store/StoreAccess.h"
 
 using namespace qzpam;
@@ -14,11 +16,6 @@ namespace {
 
 // The photo that SearchPN hands out stays here until the thread's next call.
 thread_local std::vector<unsigned char> t_searchPhoto;
-
-// The condition that contact c counts by the counting kind in parameter ?2.
-#define COUNTS_BY_KIND                                                               \
-  " AND (?2 = 0 OR (?2 = 1 AND EXISTS(SELECT 1 FROM phones p WHERE p.contact_id = c.id))" \
-  " OR (?2 = 2 AND EXISTS(SELECT 1 FROM extras e WHERE e.contact_id = c.id AND e.category = 1)))"
 
 // A phone number or other value from a row whose first columns are id,
 // value and type.
@@ -29,8 +26,6 @@ st_contacts_extra ValueEntryOf(const Statement& stmt) {
   entry.type = stmt.Int(2);
   return entry;
 }
-
-bool ValidCountingKind(int kind) { return kind >= COUNT_ALL_MEMBERS && kind <= COUNT_MEMBERS_WITH_EMAIL; }
 
 }  // namespace
 
@@ -147,7 +142,7 @@ bool CContactsDbIf::GetContactInfo(int id, CContactInfo& record, bool withoutPho
   });
 }
 
-bool CContactsDbIf::IsContactInBlacklist(int contactId) { return IsContactInGroup(contactId, 1); }
+bool CContactsDbIf::IsContactInBlacklist(int contactId) { return IsContactInGroup(contactId, kBlacklistGroup); }
 
 bool CContactsDbIf::IsContactInGroup(int contactId, int groupId) {
   if (contactId <= 0 || groupId <= 0) return false;
@@ -170,7 +165,7 @@ int CContactsDbIf::GetGroupContactsCount(int groupId, int countingKind) {
   return WithStore(0, [&](Store& store) {
     Statement stmt = store.Prepare(
         "SELECT count(*) FROM memberships m JOIN contacts c ON c.id = m.contact_id WHERE m.group_id = ?1"
-        COUNTS_BY_KIND);
+        QZPAM_COUNTS_BY_KIND("c.id"));
     return stmt.Bind(1, groupId).Bind(2, countingKind).Step() == SQLITE_ROW ? stmt.Int(0) : 0;
   });
 }
@@ -180,7 +175,7 @@ int CContactsDbIf::GetUngroupContactsCount(int countingKind) {
   return WithStore(0, [&](Store& store) {
     Statement stmt = store.Prepare(
         "SELECT count(*) FROM contacts c WHERE"
-        " NOT EXISTS(SELECT 1 FROM memberships m WHERE m.contact_id = c.id)" COUNTS_BY_KIND);
+        " NOT EXISTS(SELECT 1 FROM memberships m WHERE m.contact_id = c.id)" QZPAM_COUNTS_BY_KIND("c.id"));
     return stmt.Bind(2, countingKind).Step() == SQLITE_ROW ? stmt.Int(0) : 0;
   });
 }

@@ -4,16 +4,10 @@
 
 #include "contacts/ContactRows.h"
 #include "qzpam/CContactsDbIf.h"
+#include "store/Schema.h"
 #include "store/StoreAccess.h"
 
 using namespace qzpam;
-
-namespace {
-
-// The blacklist group; created with the store, never deleted.
-constexpr int kBlacklistGroup = 1;
-
-}  // namespace
 
 int CContactsDbIf::AddGroup(const qzu::string& name) {
   if (name.empty()) return 0;

@@ -67,7 +67,7 @@ CREATE INDEX addresses_contact ON addresses(contact_id);
 CREATE TABLE groups(
   id INTEGER PRIMARY KEY AUTOINCREMENT,
   name TEXT NOT NULL UNIQUE);
--- Group 1 is the blacklist; windows single it out by that identifier.
+-- Group 1 (kBlacklistGroup) is the blacklist; windows single it out by that identifier.
 INSERT INTO groups(id, name) VALUES(1, '_$!<Blacklist>!$_');
 
 CREATE TABLE memberships(

@@ -14,6 +14,9 @@ inline constexpr int kContactLogKept = 4096;
 // file under the root is recognised and left alone.
 inline constexpr int kApplicationId = 0x515A504D;
 
+// The blacklist group, created with the store and never deleted.
+inline constexpr int kBlacklistGroup = 1;
+
 enum class SchemaCheck { Ready, Newer, Foreign, Unreadable };
 
 // Creates or upgrades the schema inside one write transaction. Safe when
