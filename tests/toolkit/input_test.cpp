@@ -141,6 +141,21 @@ TEST_F(InputTest, QuickSecondPressOnAnotherControlIsAPlainPress) {
   robot.Tap(245, 130);
   EXPECT_EQ(b.log, (std::vector<std::string>{"down", "up"}));
   EXPECT_FALSE(b.IsLButtonDblClk());
+
+  // The same between two children of a scroll page.
+  UiScrollWin page;
+  RecordingControl upper, lower;
+  upper.SetPos(0, 200, 480, 50);
+  lower.SetPos(0, 250, 480, 50);
+  page.SetPos(0, 200, 480, 100);
+  page.AddChild(&upper);
+  page.AddChild(&lower);
+  wnd.AddUiWin(&page);
+  robot.Advance(1000);
+  robot.Tap(100, 80 + 245);
+  robot.Advance(100);
+  robot.Tap(100, 80 + 255);
+  EXPECT_EQ(lower.log, (std::vector<std::string>{"down", "up"}));
 }
 
 TEST_F(InputTest, CharactersGoToTheFocusedControl) {

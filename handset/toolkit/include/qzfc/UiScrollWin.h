@@ -84,6 +84,7 @@ class UiScrollWin : public UiWin {
   std::unique_ptr<qzfc::ListScroller> m_scroller;
   std::unique_ptr<qzfc::ScrollFrames> m_frames;  // after the scroller it steps
   UiWin* m_touched = nullptr;  // the child the current touch went to
+  UiWin* m_lastTouched = nullptr;  // the child the last touch went down on
   bool m_dragging = false;
   int m_downY = 0;
 };

@@ -50,6 +50,7 @@ BOOL UiScrollWin::RemoveChild(UiWin* child) {
   auto it = std::find(m_children.begin(), m_children.end(), child);
   if (it == m_children.end()) return FALSE;
   if (m_touched == child) EndTouch();
+  if (m_lastTouched == child) m_lastTouched = nullptr;
   // A child taken off the page no longer takes the page's touches or keys.
   if (child->HasCapture()) child->ReleaseCapture();
   if (child->HasFocus()) child->SetFocus(FALSE);
@@ -160,6 +161,7 @@ void UiScrollWin::BeginTouch(int x, int y) {
   m_scroller->Press(y, Clock::Now());
   SetMouseDownAtScrolling(wasMoving);
   m_touched = wasMoving ? nullptr : ChildFromPoint(x, y);
+  m_lastTouched = m_touched;
   m_dragging = false;
   m_downY = y;
 }
@@ -175,10 +177,15 @@ LRESULT UiScrollWin::OnLButtonDown(UINT flags, int x, int y) {
 }
 
 LRESULT UiScrollWin::OnLButtonDblClk(UINT flags, int x, int y) {
+  UiWin* previous = m_lastTouched;
   BeginTouch(x, y);
   UiWin::OnLButtonDblClk(flags, x, y);
   if (m_touched) {
-    m_touched->OnLButtonDblClk(flags, x, y);
+    // A quick second press on another child is a plain press there.
+    if (m_touched == previous)
+      m_touched->OnLButtonDblClk(flags, x, y);
+    else
+      m_touched->OnLButtonDown(flags, x, y);
     SetCapture();
   }
   return 0;
