@@ -142,6 +142,11 @@ TEST_F(LoopTest, TimersFireInDueOrderAndHandlersMayRestartOrKillThem) {
   robot.Advance(1000);
   for (DWORD& t : self.times) t -= start;
   EXPECT_EQ(self.times, (std::vector<DWORD>{200, 250, 300}));
+
+  // A callback without a function starts nothing, so the loop stays idle.
+  ASSERT_EQ(MessageLoop::Get().StartCallback(10, {}), 0u);
+  robot.Advance(100);
+  EXPECT_EQ(self.times.size(), 3u);
 }
 
 }  // namespace

@@ -26,6 +26,12 @@ wchar_t Escaped(wchar_t c, Escapes escapes) {
   }
 }
 
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
 bool IsDigits(std::wstring_view text) {
   for (const wchar_t c : text)
     if (c < L'0' || c > L'9') return false;
@@ -84,9 +90,10 @@ qzu::string NormalizeBirthday(const qzu::string& text) {
   } else {
     return qzu::string();
   }
+  const int year = std::stoi(digits.substr(0, 4));
   const int month = (digits[4] - L'0') * 10 + (digits[5] - L'0');
   const int day = (digits[6] - L'0') * 10 + (digits[7] - L'0');
-  if (month < 1 || month > 12 || day < 1 || day > 31) return qzu::string();
+  if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return qzu::string();
   return qzu::string(std::move(digits));
 }
 

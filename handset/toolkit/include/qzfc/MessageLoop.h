@@ -35,7 +35,8 @@ class MessageLoop {
   UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc);
   bool KillTimer(HWND hwnd, UINT_PTR id);
   void KillTimers(HWND hwnd);
-  // A one-shot toolkit callback after `delay` ms; returns a token for Cancel.
+  // A one-shot toolkit callback after `delay` ms; returns a token for Cancel,
+  // or 0 (and starts nothing) for an empty function.
   uint64_t StartCallback(UINT delay, std::function<void()> fn);
   void CancelCallback(uint64_t token);
   // Milliseconds until the next timer is due (-1 when there is none).

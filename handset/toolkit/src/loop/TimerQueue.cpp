@@ -49,6 +49,8 @@ void TimerQueue::KillWindowTimers(HWND hwnd) {
 }
 
 uint64_t TimerQueue::StartCallback(UINT delay, std::function<void()> fn, DWORD now) {
+  // Without a function the entry would read as a window timer of interval 0.
+  if (!fn) return 0;
   Timer t;
   t.due = now + delay;
   t.seq = nextSeq_++;
