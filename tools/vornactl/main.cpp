@@ -83,8 +83,7 @@ int main(int argc, char** argv) {
       } else {
         dir = arg.substr(7);
       }
-      if (dir.empty()) return UsageError("--root needs a folder");
-      ce::SetDeviceRoot(dir);
+      if (!ce::SetDeviceRoot(dir)) return UsageError("--root needs a folder");
     } else if (arg == "--json") {
       inv.json = true;
     } else if (arg == "--help" || arg == "-h") {

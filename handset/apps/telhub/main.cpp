@@ -66,9 +66,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--no-demo") {
       demo = telhub::DemoStore::Never;
     } else if (arg == "--root" && hasValue) {
-      std::string root = argv[++i];
-      if (root.empty()) return Usage("--root needs a folder");
-      ce::SetDeviceRoot(root);
+      if (!ce::SetDeviceRoot(argv[++i])) return Usage("--root needs a folder");
     } else if (arg == "--script" && hasValue) {
       script = argv[++i];
     } else if (arg == "--shots" && hasValue) {

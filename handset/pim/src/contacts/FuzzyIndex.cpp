@@ -8,25 +8,19 @@ namespace {
 
 constexpr size_t kNone = std::string_view::npos;
 
-// Runs `find(from)` through a packed string whose entries start at
-// `starts`, and calls `hit(owner, at)` once per entry that holds a hit:
-// after a hit the search goes on at the next entry.
-template <typename Find, typename Hit>
-void ForEachOwner(const std::vector<uint32_t>& starts, Find&& find, Hit&& hit) {
-  size_t owner = 0;
-  for (size_t at = find(0); at != kNone;) {
-    while (owner + 1 < starts.size() && starts[owner + 1] <= at) ++owner;
-    hit(owner, at);
-    if (++owner >= starts.size()) break;
-    at = find(starts[owner]);
-  }
-}
-
-// The entries that hold a hit of `find`.
+// The entries of a packed string (entry starts `starts`) that hold a hit
+// of `find(from)`, the first hit at or after `from`. After a hit the search
+// goes on at the next entry.
 template <typename Find>
 std::vector<uint32_t> OwnersOfHits(const std::vector<uint32_t>& starts, Find&& find) {
   std::vector<uint32_t> owners;
-  ForEachOwner(starts, find, [&](size_t owner, size_t) { owners.push_back(static_cast<uint32_t>(owner)); });
+  size_t owner = 0;
+  for (size_t at = find(0); at != kNone;) {
+    while (owner + 1 < starts.size() && starts[owner + 1] <= at) ++owner;
+    owners.push_back(static_cast<uint32_t>(owner));
+    if (++owner >= starts.size()) break;
+    at = find(starts[owner]);
+  }
   return owners;
 }
 

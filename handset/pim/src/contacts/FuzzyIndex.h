@@ -1,8 +1,8 @@
 // What the fuzzy search looks at, for every contact of one snapshot, packed
-// into a few long strings in list order: folded names, readings, initials
-// and the digits of the numbers, each entry closed by a zero. A search runs
-// through them with string search instead of visiting every contact, and
-// maps each hit back to its contact. Next to them, what the contacts' rows
+// into a few long strings in list order: folded names, readings and
+// initials, each entry closed by a zero, and the digits of the numbers with
+// a DigitSet per number. A search runs through them with string search
+// instead of visiting every contact, and maps each hit back to its contact. Next to them, what the contacts' rows
 // show (ContactTexts), so that a long result is handed out quickly too.
 #pragma once
 
