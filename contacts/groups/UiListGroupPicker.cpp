@@ -141,10 +141,10 @@ void UiListGroupPicker::DrawItem(HDC hdc, int index, const RECT& rcItem) {
   RECT text{rcItem.left + kCheckColumnWidth, rcItem.top, rcItem.right, rcItem.bottom};
   HGDIOBJ oldFont = SelectObject(hdc, FontHelper::GetFont(kTextSize, FW_NORMAL, 0, 0, 0, 0));
   int oldMode = SetBkMode(hdc, TRANSPARENT);
-  COLORREF oldColour = SetTextColor(hdc, !blacklistRow && m_blacklistChosen ? kExcludedTextColour : 0);
+  COLORREF oldColour = ::SetTextColor(hdc, !blacklistRow && m_blacklistChosen ? kExcludedTextColour : 0);
   qzu::string shown = GetGroupDisplayName(qzu::string(item->text.c_str()));
   QzDrawText(hdc, shown.c_str(), text, kTextFormat);
-  SetTextColor(hdc, oldColour);
+  ::SetTextColor(hdc, oldColour);
   SetBkMode(hdc, oldMode);
   SelectObject(hdc, oldFont);
 }

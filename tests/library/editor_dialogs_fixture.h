@@ -62,8 +62,18 @@ class EditorDialogsTest : public vorna::test::LibraryUiTest {
   }
   UiToolBarPro& ToolBar() { return *robot.Find<UiToolBarPro>(field_dialog::kToolBarId); }
   bool CanSave() { return ToolBar().IsButtonEnabled(TOOLBAR_BUTTON_RIGHT); }
-  void Save() { TapAt(ToolBar().GetButtonRect(TOOLBAR_BUTTON_RIGHT)); }
-  void Cancel() { TapAt(ToolBar().GetButtonRect(TOOLBAR_BUTTON_LEFT)); }
+  // The keyboard covers the tool bar: a finger puts it away first.
+  void TapToolBar(int button) {
+    qzfc::Sip& sip = qzfc::Sip::Instance();
+    if (sip.IsVisible()) {
+      RECT down = sip.KeyRect(L"\u25BC");
+      robot.Tap((down.left + down.right) / 2, (down.top + down.bottom) / 2);
+      robot.Advance(300);
+    }
+    TapAt(ToolBar().GetButtonRect(button));
+  }
+  void Save() { TapToolBar(TOOLBAR_BUTTON_RIGHT); }
+  void Cancel() { TapToolBar(TOOLBAR_BUTTON_LEFT); }
   UiSingleLineEdit& Field(int id) { return *robot.Find<UiSingleLineEdit>(id); }
   std::wstring Text(int id) { return Field(id).GetText(); }
   // Gives the field the focus and replaces its text by typing.

@@ -87,7 +87,7 @@ TEST_F(EditorDialogsTest, NameDialogStoresLongAndOddTextAsShown) {
                   Save();
                 }),
             1);
-  EXPECT_EQ(shownFamily, L"Tabthereand" + std::wstring(20, L'字'));
+  EXPECT_EQ(shownFamily, L"Tabhereand" + std::wstring(21, L'字'));
   EXPECT_EQ(shownCompany, longText + L"!");
   const CContactInfo stored = Stored(record.contactId);
   EXPECT_EQ(stored.lastName.str(), shownFamily);
