@@ -1,21 +1,8 @@
-// What the contact editor edits: the edit kinds (one bit value per field that
-// a dialog or picker edits; also the kind argument of the quick contact
-// operations) and the row kinds of its field list.
+// The contact editor's modes and the row kinds of its field list (the edit
+// kinds of its fields are FIELD_EDIT_KIND).
 #pragma once
 
-enum CONTACT_EDIT_KIND {
-  EDIT_KIND_NONE = 0,
-  EDIT_KIND_PHOTO = 16,
-  EDIT_KIND_BIRTHDAY = 64,
-  EDIT_KIND_NOTE = 128,
-  EDIT_KIND_PHONE = 256,
-  EDIT_KIND_EMAIL = 512,
-  EDIT_KIND_WEB_PAGE = 1024,
-  EDIT_KIND_MSN = 2048,
-  EDIT_KIND_QQ = 4096,
-  EDIT_KIND_ADDRESS = 8192,
-  EDIT_KIND_NAME = 16384,
-};
+#include "contacts/editor/dialogs/FieldEditKind.h"
 
 // The editor's modes.
 enum CONTACT_EDIT_MODE {

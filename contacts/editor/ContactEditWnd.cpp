@@ -3,7 +3,14 @@
 #include "contactdata/GroupNames.h"
 #include "contacts/editor/AddressEditWnd.h"
 #include "contacts/editor/BirthdayPicker.h"
+#include "contacts/editor/PhotoMenu.h"
+#include "contacts/editor/RingTonePicker.h"
 #include "contacts/editor/UiListContactEdit.h"
+#include "contacts/editor/dialogs/CNameEditWnd.h"
+#include "contacts/editor/dialogs/CNoteEditWnd.h"
+#include "contacts/editor/dialogs/CValueEditWnd.h"
+#include "contacts/groups/UiListGroupPicker.h"
+#include "core/util/AnimateTransition.h"
 #include "core/module/Resources.h"
 #include "platform/PimContract.h"
 
@@ -42,7 +49,7 @@ int EditKindOfRow(int rowKind) {
     case EDIT_ROW_NOTE:
       return EDIT_KIND_NOTE;
     default:
-      return EDIT_KIND_NONE;
+      return 0;  // opens nothing
   }
 }
 
@@ -63,6 +70,7 @@ int RunFieldDialog(CQzWndEx& dialog, HWND owner) {
 CContactEditWnd::CContactEditWnd() = default;
 CContactEditWnd::~CContactEditWnd() {
   if (m_fieldList) RemoveUiWin(m_fieldList.get());
+  if (m_groupPicker) RemoveUiWin(m_groupPicker.get());
 }
 
 LPCWSTR CContactEditWnd::GetQzClassName() { return L"CContactEditWnd"; }
@@ -229,8 +237,29 @@ void CContactEditWnd::OpenFieldEditor(int editKind, CContactInfo* record, int en
       result = RunFieldDialog(dialog, owner);
       break;
     }
-    // FIXME: the name, note and value dialogs (kinds 16384, 128, 256, 512,
-    // 1024, 2048, 4096) are wired in when their windows are built.
+    case EDIT_KIND_PHONE:
+    case EDIT_KIND_EMAIL:
+    case EDIT_KIND_WEB_PAGE:
+    case EDIT_KIND_MSN:
+    case EDIT_KIND_QQ: {
+      CValueEditWnd dialog(editKind, m_mode);
+      dialog.SetContactInfo(record);
+      dialog.SetEntryIndex(entryIndex);
+      result = RunFieldDialog(dialog, owner);
+      break;
+    }
+    case EDIT_KIND_NAME: {
+      CNameEditWnd dialog;
+      dialog.SetContactInfo(record);
+      result = RunFieldDialog(dialog, owner);
+      break;
+    }
+    case EDIT_KIND_NOTE: {
+      CNoteEditWnd dialog;
+      dialog.SetContactInfo(record);
+      result = RunFieldDialog(dialog, owner);
+      break;
+    }
     default:
       return;
   }
@@ -246,12 +275,69 @@ void CContactEditWnd::PickBirthday(HWND owner) {
   if (::PickBirthday(owner, m_record)) RefreshFieldList();
 }
 
-// FIXME: needs the camera capture and picture picker components.
-void CContactEditWnd::ShowPhotoMenu(HWND) {}
+void CContactEditWnd::ShowPhotoMenu(HWND owner) {
+  if (!RunPhotoMenu(owner, m_record) || !m_fieldList) return;
+  m_fieldList->RefreshPhoto();
+  m_fieldList->Invalidate();
+  m_fieldList->Update();
+}
 
-// FIXME: needs the ring tone picker component.
-void CContactEditWnd::PickRingTone(HWND) {}
+void CContactEditWnd::PickRingTone(HWND owner) {
+  if (PickContactRingTone(owner, m_record)) RefreshFieldList();
+}
 
-// FIXME: needs the group picker.
-void CContactEditWnd::EnterGroupEdit() {}
-void CContactEditWnd::LeaveGroupEdit() {}
+void CContactEditWnd::EnterGroupEdit() {
+  m_groupEdit = true;
+  HBITMAP before = GetWindowBitmap();
+  m_fieldList->SetVisible(FALSE);
+  m_groupPicker = std::make_unique<UiListGroupPicker>();
+  m_groupPicker->SetID(kGroupPickerId);
+  m_groupPicker->SetPos(0, 0, GetWidth(), GetHeight() - UiToolBarPro::kHeight);
+  m_groupPicker->LoadGroups(false);
+  AddUiWin(m_groupPicker.get());
+  m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrBack));
+  m_toolBar.ShowButton(TOOLBAR_BUTTON_RIGHT, FALSE);
+  if (m_mode == EDIT_MODE_EDIT) m_toolBar.ShowButton(TOOLBAR_BUTTON_MIDDLE, FALSE);
+  for (int groupId : m_record.categoryIds) m_groupPicker->SetGroupChosen(groupId);
+  AnimateTransition(before, GetWindowBitmap(), kShowSlide, GetHwnd());
+  Invalidate();
+  Update();
+}
+
+void CContactEditWnd::LeaveGroupEdit() {
+  m_groupEdit = false;
+  HBITMAP before = GetWindowBitmap();
+  // Names and identifiers of the chosen rows, pair by pair in row order.
+  const qzu::array<int> chosen = m_groupPicker->GetChosenGroupIds();
+  qzu::array<qzu::string> names;
+  qzu::array<int> ids;
+  for (int row = 0; row < m_groupPicker->GetItemCount(); ++row) {
+    const ListItem* item = m_groupPicker->GetItem(row);
+    const int id = static_cast<int>(item->data);
+    for (int chosenId : chosen)
+      if (chosenId == id) {
+        names.add(qzu::string(item->text.c_str()));
+        ids.add(id);
+        break;
+      }
+  }
+  RemoveUiWin(m_groupPicker.get());
+  m_groupPicker.reset();
+
+  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  if (db && m_record.contactId > 0) db->UpdateCategories(m_record, chosen);
+  m_record.RemoveAllCategoris();
+  for (int i = 0; i < names.size(); ++i) {
+    m_record.AddToCategoris(names[i]);
+    m_record.categoryIds.add(ids[i]);
+  }
+
+  m_fieldList->SetVisible(TRUE);
+  m_fieldList->ReloadItems();
+  // Back from the groups, the left button reads "back" in every mode.
+  SetUpToolBar();
+  m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrBack));
+  AnimateTransition(before, GetWindowBitmap(), kHideSlide, GetHwnd());
+  Invalidate();
+  Update();
+}

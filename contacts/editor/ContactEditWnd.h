@@ -21,6 +21,7 @@
 #include "platform/ToolkitContract.h"
 
 class UiListContactEdit;
+class UiListGroupPicker;
 
 class CContactEditWnd : public CQzWndEx {
  public:
@@ -72,6 +73,7 @@ class CContactEditWnd : public CQzWndEx {
 
   UiToolBarPro m_toolBar;
   std::unique_ptr<UiListContactEdit> m_fieldList;
+  std::unique_ptr<UiListGroupPicker> m_groupPicker;
   int m_mode = EDIT_MODE_NEW;
   int m_contactId = 0;
   CContactInfo m_record;

@@ -97,7 +97,11 @@ class EditorTest : public vorna::test::LibraryUiTest {
   }
   void TapControl(int id) { TapAt(robot.FindControl(id)->GetWinRect()); }
   // A button of the foreground window's tool bar (id 1 in every editor window).
-  void TapToolBar(int button) { TapAt(robot.Find<UiToolBarPro>(1)->GetButtonRect(button)); }
+  // The soft keyboard covers the bar: it is put away first, as a finger would.
+  void TapToolBar(int button) {
+    HideKeyboard();
+    TapAt(robot.Find<UiToolBarPro>(1)->GetButtonRect(button));
+  }
   UiToolBarPro& ToolBar() { return *robot.Find<UiToolBarPro>(1); }
   // Queues a step for the next modal window.
   void WhenOpen(std::function<void()> step) { robot.WhenModalWaits(std::move(step)); }
