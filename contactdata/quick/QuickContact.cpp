@@ -1,20 +1,11 @@
 #include "contactdata/quick/QuickContact.h"
 
+#include "contactdata/quick/ModalOverWorkArea.h"
 #include "contacts/editor/ContactEditWnd.h"
 
 namespace {
 
 constexpr int kMobile = 0, kPersonal = 0;
-
-// Runs the editor over the caller's window; its result, or 0 when it could
-// not be created.
-int RunEditor(CContactEditWnd& editor, HWND owner) {
-  RECT wa = QzGetWorkArea();
-  if (!editor.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, owner, 0, WS_POPUP)) return 0;
-  int result = editor.DoModal(TRUE);
-  editor.DestroyWindow();
-  return result;
-}
 
 }  // namespace
 
@@ -28,14 +19,14 @@ int FastNewContact(HWND owner, int kind, const wchar_t* value, const wchar_t* na
     record.AddEmail(0, qzu::string(value), kPersonal);
   else if (kind == EDIT_KIND_PHONE && hasValue)
     record.AddPhoneNumber(0, qzu::string(value), kMobile, 1);
-  return RunEditor(editor, owner) == CContactEditWnd::kResultSaved ? editor.GetContactId() : 0;
+  return RunOverWorkArea(editor, owner) == CContactEditWnd::kResultSaved ? editor.GetContactId() : 0;
 }
 
 int FastEditContact(HWND owner, int contactId) {
   CContactEditWnd editor;
   editor.SetMode(EDIT_MODE_EDIT);
   editor.SetContactId(contactId);
-  switch (RunEditor(editor, owner)) {
+  switch (RunOverWorkArea(editor, owner)) {
     case CContactEditWnd::kResultSaved:
       return editor.GetContactId();
     case CContactEditWnd::kResultDeleted:
