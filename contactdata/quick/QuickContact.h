@@ -9,5 +9,12 @@
 // The new contact's identifier, or 0 when the user cancelled.
 VORNALIB_API int FastNewContact(HWND owner, int kind, const wchar_t* value, const wchar_t* name);
 
+// Edits a stored contact: its identifier after saving, -1 when the user
+// deleted the contact, 0 after going back or cancelling.
+VORNALIB_API int FastEditContact(HWND owner, int contactId);
+
 // The identifier of the contact that the user picked, or 0 when none was.
 VORNALIB_API int FastAddItem2Contact(HWND owner, int kind, const wchar_t* value);
+
+// Offers to send the contact by text or multimedia message, Bluetooth or e-mail.
+VORNALIB_API void FastSendContactInfo(HWND owner, int contactId);

@@ -24,7 +24,7 @@ const std::set<std::string> kBuilt = {
     "GetGroupDisplayName", "GetGroupStoreName", "GetComboGroupName",
     "GetMatchPNInfo", "IsSmsBlocked", "GetMatchEmailInfo", "GetFilterPNItems", "GetFilterEmailItems",
     "MakeVcard", "MakeVcardContent", "GetPNRegionInfo", "AddCallHistory", "NotifyContactDbChanged",
-    "PhoneDialWnd", "FastNewContact", "FastAddItem2Contact",
+    "PhoneDialWnd", "FastNewContact", "FastAddItem2Contact", "CCallHistoryWnd",
 };
 
 // "vtable for CContactWnd", "CContactWnd::Create(...)", "MakeVcard(...)" and
