@@ -128,6 +128,8 @@ LRESULT UiListCallInfo::OnLButtonDown(UINT flags, int x, int y) {
   return UiList::OnLButtonDown(flags, x, y);
 }
 
+LRESULT UiListCallInfo::OnLButtonDblClk(UINT flags, int x, int y) { return OnLButtonDown(flags, x, y); }
+
 LRESULT UiListCallInfo::OnMouseMove(UINT flags, int x, int y) {
   const bool wasMoved = IsMouseMoved();
   LRESULT result = UiList::OnMouseMove(flags, x, y);

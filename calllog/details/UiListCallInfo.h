@@ -42,6 +42,8 @@ class UiListCallInfo : public UiList {
   ~UiListCallInfo() override;
 
   LRESULT OnLButtonDown(UINT flags, int x, int y) override;
+  // A quick second tap is another tap, not a double-click.
+  LRESULT OnLButtonDblClk(UINT flags, int x, int y) override;
   LRESULT OnLButtonUp(UINT flags, int x, int y) override;
   LRESULT OnMouseMove(UINT flags, int x, int y) override;
   void OnPressedHoldTimeup() override;

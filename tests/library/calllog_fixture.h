@@ -9,6 +9,7 @@
 
 #include "calllog/CCallHistoryWnd.h"
 #include "calllog/details/UiListCallInfo.h"
+#include "calllog/model/CallTexts.h"
 #include "ce/journal.h"
 #include "ce/time.h"
 #include "ce/wstring.h"
