@@ -108,7 +108,8 @@ class CallLogTest : public vorna::test::LibraryUiTest {
     robot.Release(240, RowY(row));
     Tap(420, RowY(row));
   }
-  UiToolBarPro& ToolBar() { return *robot.Find<UiToolBarPro>(CCallHistoryWnd::kToolBarId); }
+  UiToolBarPro& ToolBar() { return *dynamic_cast<UiToolBarPro*>(robot.FindControl(&log, CCallHistoryWnd::kToolBarId)); }
+  UiCustomList& ThreadList() { return *dynamic_cast<UiCustomList*>(robot.FindControl(&log, CCallHistoryWnd::kThreadListId)); }
   std::wstring Button(int index) { return ToolBar().GetButtonText(index); }
   void TapToolBar(int button) {
     RECT rc = ToolBar().GetButtonRect(button);
