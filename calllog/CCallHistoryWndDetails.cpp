@@ -4,6 +4,7 @@
 #include "calllog/details/UiListCallInfo.h"
 #include "calllog/model/CallableNumber.h"
 #include "contactdata/quick/QuickContact.h"
+#include "contactdata/quick/QuickSend.h"
 #include "core/launch/Launchers.h"
 #include "core/module/Resources.h"
 #include "core/popup/CopyBubble.h"

@@ -11,7 +11,3 @@ int FastAddItem2Contact(HWND, int, const wchar_t*) { return 0; }
 // FIXME: needs the contact editor (edit mode); until then the user is taken
 // to have gone back without a change.
 int FastEditContact(HWND, int) { return 0; }
-
-// FIXME: needs the sending menu and the contact picker; until then nothing
-// is sent.
-void FastSendContactInfo(HWND, int) {}

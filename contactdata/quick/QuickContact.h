@@ -15,6 +15,3 @@ VORNALIB_API int FastEditContact(HWND owner, int contactId);
 
 // The identifier of the contact that the user picked, or 0 when none was.
 VORNALIB_API int FastAddItem2Contact(HWND owner, int kind, const wchar_t* value);
-
-// Offers to send the contact by text or multimedia message, Bluetooth or e-mail.
-VORNALIB_API void FastSendContactInfo(HWND owner, int contactId);

@@ -217,5 +217,42 @@ TEST_F(CallLogWindowTest, AContactsDetailsLoadEveryCallFromTheMoreRow) {
   EXPECT_EQ(DetailsRowOf(CALL_INFO_MORE), -1);
 }
 
+TEST_F(CallLogWindowTest, AStrangerGoesOnTheBlacklistAsAContactNamedAfterTheNumber) {
+  CContactsDbIf& db = *CContactsDbIf::GetContactDbIf();
+  AddCall(L"13912345678", CALL_TYPE_INCOMING, 20, 0);
+  Reshow();
+  TapRow(0);
+  robot.Advance(1000);
+  Tap(240, DetailsRowY(DetailsRowOf(CALL_INFO_GROUPS)));
+  ASSERT_EQ(log.GetView(), CCallHistoryWnd::VIEW_GROUP_PICKER);
+  EXPECT_FALSE(ToolBar().IsButtonVisible(TOOLBAR_BUTTON_RIGHT));
+  UiList& picker = *dynamic_cast<UiList*>(robot.FindControl(&log, CCallHistoryWnd::kGroupPickerId));
+  ASSERT_EQ(picker.GetItemCount(), 1) << "a stranger is offered the blacklist alone";
+  TapToolBar(TOOLBAR_BUTTON_LEFT);
+  EXPECT_EQ(log.GetView(), CCallHistoryWnd::VIEW_DETAILS);
+  EXPECT_EQ(Details().GetContactId(), 0) << "nothing chosen, nothing stored";
+
+  Tap(240, DetailsRowY(DetailsRowOf(CALL_INFO_GROUPS)));
+  Tap(240, kScreenTop + 41);  // the blacklist row
+  TapToolBar(TOOLBAR_BUTTON_LEFT);
+  const int id = Details().GetContactId();
+  ASSERT_GT(id, 0);
+  EXPECT_EQ(Button(TOOLBAR_BUTTON_RIGHT), Str(613));
+  EXPECT_TRUE(db.IsContactInBlacklist(id));
+  CContactInfo record;
+  ASSERT_TRUE(db.GetContactInfo(id, record));
+  EXPECT_EQ(record.fileAs, L"13912345678");
+  ASSERT_EQ(record.phoneNumbers.size(), 1);
+  EXPECT_EQ(record.phoneNumbers[0].value, L"13912345678");
+  EXPECT_EQ(record.phoneNumbers[0].type, 4);
+  EXPECT_EQ(DetailsRowOf(CALL_INFO_SEND), DetailsRowOf(CALL_INFO_GROUPS) + 1) << "the details are a contact's now";
+
+  // A contact's picker offers its groups; taking the blacklist away stores that.
+  Tap(240, DetailsRowY(DetailsRowOf(CALL_INFO_GROUPS)));
+  Tap(240, kScreenTop + 41);
+  TapToolBar(TOOLBAR_BUTTON_LEFT);
+  EXPECT_FALSE(db.IsContactInBlacklist(id));
+}
+
 }  // namespace
 }  // namespace calllog_test

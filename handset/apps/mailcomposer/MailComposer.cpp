@@ -41,12 +41,17 @@ class MailComposer final : public IMailComposer, public IMailComposerView {
     mail_.subject = Copy(subject);
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE SetBody(BSTR body) override {
-    mail_.body = Copy(body);
+  HRESULT STDMETHODCALLTYPE AddAttachment(BSTR path) override {
+    if (!path || SysStringLen(path) == 0) return E_INVALIDARG;
+    mail_.attachments.push_back(Copy(path));
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE AddRecipient(BSTR address) override {
     mail_.recipients.push_back(Copy(address));
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetBody(BSTR body) override {
+    mail_.body = Copy(body);
     return S_OK;
   }
 

@@ -27,8 +27,11 @@ inline constexpr IID IID_IMailComposerView = {
 struct IMailComposer : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE SetOwnerWindow(HWND owner) = 0;  // 3
   virtual HRESULT STDMETHODCALLTYPE SetSubject(BSTR subject) = 0;    // 4
-  virtual HRESULT STDMETHODCALLTYPE SetBody(BSTR body) = 0;          // 5
+  // A file to attach, as a handset path ("\\tmpvcard\\Ann.vcf"); attachments
+  // keep the order they were added in.
+  virtual HRESULT STDMETHODCALLTYPE AddAttachment(BSTR path) = 0;    // 5
   virtual HRESULT STDMETHODCALLTYPE AddRecipient(BSTR address) = 0;  // 6
+  virtual HRESULT STDMETHODCALLTYPE SetBody(BSTR body) = 0;          // 7
 
  protected:
   ~IMailComposer() = default;

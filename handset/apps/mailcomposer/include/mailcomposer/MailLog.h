@@ -1,7 +1,9 @@
 // The mail log: one line per composer shown, appended to
 // <root>/log/mail.log, UTF-8, fields separated by tabs:
 //   owner=<window handle, decimal>  subject=<text>  body=<text>  to=<address>...
-// with one "to=" field per recipient, in the order they were added.
+//   attach=<handset path>...
+// with one "to=" field per recipient and one "attach=" field per attachment,
+// each in the order they were added.
 // Backslashes, tabs, newlines and carriage returns inside a text are written
 // as \\, \t, \n and \r.
 #pragma once
@@ -20,6 +22,7 @@ struct ShownMail {
   std::wstring subject;
   std::wstring body;
   std::vector<std::wstring> recipients;
+  std::vector<std::wstring> attachments;
 };
 
 std::filesystem::path MailLogPath();
