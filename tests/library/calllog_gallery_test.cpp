@@ -19,7 +19,7 @@ class CallLogGalleryTest : public CallLogTest {
     AddContact(L"Bob Clark", {{L"13131842958", 0}});
     AddCallAt(L"13800138000", CALL_TYPE_INCOMING, 95, LocalTime(year - 1, 11, 20, 19, 5));
     AddCallAt(L"13800138000", CALL_TYPE_OUTGOING, 612, LocalTime(year - 1, 12, 30, 9, 41));
-    for (int i = 0; i < 4; ++i) AddCall(L"13800138000", i % 2 ? CALL_TYPE_MISSED : CALL_TYPE_OUTGOING, 30 * i + 3, i);
+    for (int i = 0; i < 4; ++i) AddCall(L"13800138000", i % 2 ? CALL_TYPE_MISSED : CALL_TYPE_OUTGOING, i % 2 ? 2 + i : 30 * i + 3, i);
     AddCall(L"13912345678", CALL_TYPE_MISSED, 4, 10);
     AddCall(L"075512345678", CALL_TYPE_REJECTED, 1, 11);
     AddCall(L"", CALL_TYPE_MISSED, 2, 12);
