@@ -39,7 +39,3 @@ int FastEditContact(HWND owner, int contactId) {
 // FIXME: needs the contact picker (one contact) and the contact editor
 // (add-item mode) to store the value; until then no contact is picked.
 int FastAddItem2Contact(HWND, int, const wchar_t*) { return 0; }
-
-// FIXME: needs the contact editor (edit mode); until then the user is taken
-// to have gone back without a change.
-int FastEditContact(HWND, int) { return 0; }
