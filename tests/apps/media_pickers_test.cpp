@@ -129,7 +129,7 @@ TEST_F(MediaPickersTest, PicturePickerReturnsTheTappedPictureAsASquareJpegOfTheP
     // The device setup's six landscapes, JPEG and PNG, each with its thumbnail.
     ASSERT_EQ(picker->Grid().PictureCount(), 6);
     for (int i = 0; i < 6; ++i) EXPECT_TRUE(picker->Grid().HasThumbnail(i)) << i;
-    robot_.SaveScreenshot(GalleryFile("picture-picker.png"));
+    robot_.SaveScreenshot(GalleryFile("picture_picker.png"));
     TapPicture(2);  // "Dawn.png", a portrait PNG
   }, &result);
   EXPECT_EQ(result, PHOTO_RESULT_CHOSEN);
@@ -198,7 +198,7 @@ TEST_F(MediaPickersTest, RingTonePickerMarksThePreselectedPlaysOnTapAndReturnsTh
     ASSERT_EQ(choices.Count(), 6);
     EXPECT_EQ(choices.At(1).cePath, L"\\My Documents\\My Ringtones\\My Tune.wav");
     EXPECT_EQ(choices.At(choices.Marked()).cePath, L"\\Windows\\Rings\\Marimba.wav");
-    robot_.SaveScreenshot(GalleryFile("ring-tone-picker.png"));
+    robot_.SaveScreenshot(GalleryFile("ring_tone_picker.png"));
     TapRing(1);
     TapRing(choices.Find(L"\\Windows\\Rings\\Chime.wav"));
     EXPECT_EQ(choices.At(choices.Marked()).name, L"Chime");
