@@ -12,6 +12,7 @@
 #include "ce/wstring.h"
 #include "contactdata_helpers.h"
 #include "contacts/details/UiListContactInfo.h"
+#include "contacts/editor/ContactEditWnd.h"
 #include "contacts/groups/UiListGroupPicker.h"
 #include "contacts/info/CContactInfoWnd.h"
 #include "ui_fixture.h"
@@ -128,6 +129,65 @@ TEST_F(InfoWindowTest, RecordBringsAddAndACardBringsSaveWhenItHasAName) {
         << "nothing to show";
   named.DestroyWindow();
   nameless.DestroyWindow();
+}
+
+// The second button opens the editor: on the stored contact ("编辑"), or on
+// a new contact with the record's first number ("添加", then the menu).
+TEST_F(InfoWindowTest, SecondButtonEditsOrAddsThroughTheEditor) {
+  const int id = AnnWithTwoNumbers();
+  wnd.SetContactId(id);
+  int editedContact = 0;
+  ASSERT_EQ(Run([&] {
+              robot.WhenModalWaits([&] {
+                auto* editor = dynamic_cast<CContactEditWnd*>(robot.Foreground());
+                ASSERT_NE(editor, nullptr);
+                editedContact = editor->GetContactInfo().contactId;
+                RECT rc = robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId)->GetButtonRect(TOOLBAR_BUTTON_LEFT);
+                TapAt(rc);  // back from the editor
+              });
+              TapToolBar(TOOLBAR_BUTTON_RIGHT);
+            }),
+            CContactInfoWnd::kResultDone)
+      << "the editor left with back closes the details too";
+  EXPECT_EQ(editedContact, id);
+  wnd.DestroyWindow();
+
+  CContactInfo record;
+  record.UpdateNameInfo(L"", L"Bo", L"");
+  record.AddEmail(0, L"bo@example.com", 0);
+  record.AddPhoneNumber(0, L"13900139000", 1, 0);
+  record.AddPhoneNumber(0, L"13700137000", 0, 1);
+  CContactInfoWnd second;
+  second.SetContactInfo(&record);
+  RECT wa = QzGetWorkArea();
+  ASSERT_TRUE(second.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, WS_POPUP));
+  std::vector<std::wstring> menu;
+  std::wstring prefilledNumber, prefilledName;
+  robot.WhenModalWaits([&] {
+    auto* bar = dynamic_cast<UiToolBarPro*>(second.GetUiWin(CContactInfoWnd::kToolBarId));
+    robot.WhenModalWaits([&] {  // the menu
+      for (int item = 1; item <= 3; ++item) menu.push_back(robot.FindControl(item)->GetText());
+      robot.WhenModalWaits([&] {  // the editor on a new contact
+        auto* editor = dynamic_cast<CContactEditWnd*>(robot.Foreground());
+        ASSERT_NE(editor, nullptr);
+        prefilledNumber = editor->GetContactInfo().phoneNumbers[0].value.str();
+        prefilledName = editor->GetContactInfo().firstName.str();
+        TapAt(robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId)->GetButtonRect(TOOLBAR_BUTTON_LEFT));
+      });
+      CQzWnd* shown = robot.Foreground();
+      RECT at = shown->GetWindowRect();
+      RECT r = robot.FindControl(QzPopupMenu::kFirstItemId)->GetWinRect();
+      robot.Tap(at.left + (r.left + r.right) / 2, at.top + (r.top + r.bottom) / 2);
+    });
+    TapAt(bar->GetButtonRect(TOOLBAR_BUTTON_RIGHT));
+    TapAt(bar->GetButtonRect(TOOLBAR_BUTTON_LEFT));
+  });
+  EXPECT_EQ(second.DoModal(FALSE), CContactInfoWnd::kResultBack) << "a cancelled editor leaves the details open";
+  second.DestroyWindow();
+  EXPECT_EQ(menu, (std::vector<std::wstring>{L"添加为新联系人", L"添加到现有联系人", L"取消"}));
+  EXPECT_EQ(prefilledNumber, L"13900139000") << "the first number, not the primary one";
+  EXPECT_EQ(prefilledName, L"Bo");
+  EXPECT_EQ(db->GetUngroupContactsCount(), 1) << "nothing was added";
 }
 
 // The left part of a number row IP-dials, the middle dials, the right

@@ -29,8 +29,11 @@ class VcardViewingTest : public vorna::test::LibraryUiTest {
     std::wstring name;
     std::vector<std::wstring> rows;
   };
-  void WhenShown(Shown& shown, int button) {
-    robot.WhenModalWaits([this, &shown, button] {
+  void WhenShown(Shown& shown, int button, const char* screenshot = nullptr) {
+    robot.WhenModalWaits([this, &shown, button, screenshot] {
+      if (screenshot) {
+        EXPECT_TRUE(robot.SaveScreenshot(vorna::test::GalleryFile(screenshot)));
+      }
       auto* wnd = dynamic_cast<CContactInfoWnd*>(robot.Foreground());
       ASSERT_NE(wnd, nullptr);
       shown.title = wnd->GetWindowText();
@@ -72,7 +75,7 @@ TEST_F(VcardViewingTest, CardAsFileAndAsTextShowsTheSameContact) {
   Shown fromFile, fromText;
   WhenShown(fromFile, TOOLBAR_BUTTON_LEFT);
   FastProcessVcf(nullptr, L"\\tmpvcard\\wf.vcf");
-  WhenShown(fromText, TOOLBAR_BUTTON_LEFT);
+  WhenShown(fromText, TOOLBAR_BUTTON_LEFT, "info_vcard.png");
   FastProcessVcfContent(nullptr, kCard.c_str());
   EXPECT_EQ(robot.PendingModalSteps(), 0u);
 
