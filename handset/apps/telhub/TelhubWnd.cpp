@@ -2,6 +2,7 @@
 
 #include "PlaceholderWnd.h"
 #include "RadioBridge.h"
+#include "contacts/window/CContactWnd.h"
 #include "dialer/PhoneDialWnd.h"
 #include "qzfc/QzWnd.h"
 #include "qzfc/WinApi.h"
@@ -25,8 +26,9 @@ CTelhubWnd::~CTelhubWnd() {
 
 std::unique_ptr<CQzWnd> CTelhubWnd::MakeTabWindow(int tab) {
   if (tab == TAB_DIALER) return std::make_unique<PhoneDialWnd>();
-  // FIXME: the call log and contacts windows are not built yet; their tabs
-  // show the placeholder page until they land.
+  if (tab == TAB_CONTACTS) return std::make_unique<CContactWnd>();
+  // FIXME: the call log window is not built yet; its tab shows the
+  // placeholder page until it lands.
   return std::make_unique<PlaceholderWnd>(tab);
 }
 
