@@ -51,14 +51,14 @@ std::array<unsigned char, kRecordBytes> SubscriptionRecord(HWND window, DWORD ev
   return bytes;
 }
 
-// Registered ids belong to one device root too: a process that moves to
-// another root asks for them again.
-std::atomic<UINT> g_mKeyMessage{0};
-std::atomic<UINT> g_taskbarMessage{0};
+// Registered message ids belong to a device root too: a process that moves
+// to another root (tests do) registers the names again there.
+std::atomic<UINT> g_clickMKeyMessage{0};
+std::atomic<UINT> g_clickTaskbarMessage{0};
 
 void ForgetMessages() {
-  g_mKeyMessage.store(0, std::memory_order_relaxed);
-  g_taskbarMessage.store(0, std::memory_order_relaxed);
+  g_clickMKeyMessage.store(0, std::memory_order_relaxed);
+  g_clickTaskbarMessage.store(0, std::memory_order_relaxed);
 }
 
 UINT RegisteredMessage(std::atomic<UINT>& cache, const wchar_t* name) {
@@ -83,9 +83,9 @@ bool RegisterShellNotify(HWND window, DWORD event) {
 }
 
 UINT GetClickMKeyMessage() {
-  return RegisteredMessage(g_mKeyMessage, L"ShellNotifyMsg/ClickMKey");
+  return RegisteredMessage(g_clickMKeyMessage, L"ShellNotifyMsg/ClickMKey");
 }
 
 UINT GetClickTaskbarMessage() {
-  return RegisteredMessage(g_taskbarMessage, L"ShellNotifyMsg/ClickTaskbar");
+  return RegisteredMessage(g_clickTaskbarMessage, L"ShellNotifyMsg/ClickTaskbar");
 }
