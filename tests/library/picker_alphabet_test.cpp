@@ -27,14 +27,6 @@ class PickerAlphabetTest : public PickerTest {
   }
 };
 
-TEST_F(PickerAlphabetTest, TheBarShowsOnlyForContentTallerThanTheScreen) {
-  AddNames(L'A', 8);  // 8 x 82 = 656
-  Run(SELECT_ONE_CONTACT, [&] {
-    EXPECT_FALSE(AlphabetBar().IsVisible());
-    TapToolBar(TOOLBAR_BUTTON_LEFT);
-  });
-}
-
 TEST_F(PickerAlphabetTest, LettersJumpToTheirFirstRowAndTheEndStopsOneRowShort) {
   AddNames(L'A', 9);  // 9 x 82 = 738: the bar shows
   AddNames(L'C', 12);
@@ -68,7 +60,7 @@ TEST_F(PickerAlphabetTest, GroupRowsAreNeverALettersRowAndTheGroupViewHasItsOwnM
     EXPECT_EQ(List().GetTopPos(), -2 * 82);
     TapLetter(L'D');
     EXPECT_EQ(List().GetTopPos(), -10 * 82);
-    // Team's eight rows fit on the screen: no bar in its group view.
+    // Team's eight rows (656 pixels) fit on the screen: no bar in its group view.
     robot.TapShellBar();
     robot.Advance(1000);
     TapRow(0);

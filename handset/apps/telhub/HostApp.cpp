@@ -5,9 +5,12 @@
 #include "MsgDeskApplet.h"
 #include "RadioBridge.h"
 #include "TelPrefsApplet.h"
+#include "btlink/BtLink.h"
 #include "ce/com.h"
 #include "ce/shell.h"
 #include "mailcomposer/MailComposer.h"
+#include "mediapickers/PhotoSource.h"
+#include "mediapickers/RingTonePicker.h"
 #include "qzfc/WinApi.h"
 
 namespace telhub {
@@ -37,6 +40,9 @@ HostApp::~HostApp() {
   UnregisterCallDeskApplet();
   UnregisterMsgDeskApplet();
   UnregisterTelPrefsApplet();
+  UnregisterPhotoSources();
+  UnregisterRingTonePicker();
+  btlink::UnregisterLibrary();
   if (window_) RadioBridge::Get().StopListening(window_->GetHwnd());
   window_.reset();
   if (comStarted_) CoUninitialize();
@@ -51,6 +57,9 @@ void HostApp::RegisterApplets() {
   RegisterMsgDeskApplet();
   RegisterTelPrefsApplet();
   RegisterMailComposer();
+  RegisterPhotoSources();
+  RegisterRingTonePicker();
+  btlink::RegisterLibrary();
 }
 
 bool HostApp::Start(DemoStore demo) {

@@ -29,6 +29,9 @@ struct BtLinkFileList {
 // null or empty list; other messages return 0.
 using BtLinkAppletProc = LONG (*)(HWND owner, UINT message, LPARAM lParam1, LPARAM lParam2);
 
+// The entry point itself, found by GetProcAddressW under kBtLinkEntryPoint.
+extern "C" LONG BtLinkCPlApplet(HWND owner, UINT message, LPARAM lParam1, LPARAM lParam2);
+
 namespace btlink {
 // Makes LoadLibraryW(kBtLinkLibrary) find the applet in this process.
 void RegisterLibrary();
