@@ -52,7 +52,7 @@ TEST_F(BtLinkTest, ShowsTheFilesAndTheMissingRadioAndJournalsEachPathInOrder) {
     ASSERT_EQ(files->GetItemCount(), 2);
     EXPECT_EQ(std::wstring(files->GetItem(1)->text.c_str()), L"张伟.vcf");
     EXPECT_NE(Text(BtSendWnd::ID_NOTICE).find(L"没有蓝牙"), std::wstring::npos);
-    robot_.SaveScreenshot(GalleryFile("bluetooth-sending.png"));
+    robot_.SaveScreenshot(GalleryFile("bluetooth_sending.png"));
     robot_.Tap(240, 765);  // close
   });
   EXPECT_EQ(taken, 2);

@@ -8,7 +8,9 @@
 #include "btlink/BtLink.h"
 #include "ce/com.h"
 #include "ce/shell.h"
+#include "MailComposerWnd.h"
 #include "mailcomposer/MailComposer.h"
+#include "mailcomposer/MailComposerHost.h"
 #include "mediapickers/PhotoSource.h"
 #include "mediapickers/RingTonePicker.h"
 #include "qzfc/WinApi.h"
@@ -40,6 +42,7 @@ HostApp::~HostApp() {
   UnregisterCallDeskApplet();
   UnregisterMsgDeskApplet();
   UnregisterTelPrefsApplet();
+  mailcomposer::DiscardMailComposerScreen();
   UnregisterPhotoSources();
   UnregisterRingTonePicker();
   btlink::UnregisterLibrary();
@@ -56,7 +59,7 @@ void HostApp::RegisterApplets() {
   RegisterCallDeskApplet();
   RegisterMsgDeskApplet();
   RegisterTelPrefsApplet();
-  RegisterMailComposer();
+  RegisterMailComposer(&mailcomposer::OpenMailComposerScreen);
   RegisterPhotoSources();
   RegisterRingTonePicker();
   btlink::RegisterLibrary();

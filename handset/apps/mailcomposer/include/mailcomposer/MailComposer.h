@@ -5,9 +5,10 @@
 // show it through IMailComposerView (obtained by QueryInterface). Texts are
 // BSTRs that stay the caller's: the composer keeps copies.
 //
-// This stand-in has no window of its own: Show writes what it was given to
-// the debug output and appends it to the mail log (MailLog.h), where people
-// and tests can read it.
+// Show writes what it was given to the debug output and appends it to the
+// mail log (MailLog.h), where people and tests can read it. In the phone
+// host it also opens the composer's screen (MailComposerHost.h), where the
+// user adds recipients and sends; elsewhere there is no screen.
 #pragma once
 
 #include "ce/com.h"
