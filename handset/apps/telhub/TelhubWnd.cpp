@@ -1,7 +1,7 @@
 #include "TelhubWnd.h"
 
-#include "PlaceholderWnd.h"
 #include "RadioBridge.h"
+#include "calllog/CCallHistoryWnd.h"
 #include "contacts/window/CContactWnd.h"
 #include "dialer/PhoneDialWnd.h"
 #include "qzfc/QzWnd.h"
@@ -27,9 +27,7 @@ CTelhubWnd::~CTelhubWnd() {
 std::unique_ptr<CQzWnd> CTelhubWnd::MakeTabWindow(int tab) {
   if (tab == TAB_DIALER) return std::make_unique<PhoneDialWnd>();
   if (tab == TAB_CONTACTS) return std::make_unique<CContactWnd>();
-  // FIXME: the call log window is not built yet; its tab shows the
-  // placeholder page until it lands.
-  return std::make_unique<PlaceholderWnd>(tab);
+  return std::make_unique<CCallHistoryWnd>();
 }
 
 BOOL CTelhubWnd::OnInitDialog() {
