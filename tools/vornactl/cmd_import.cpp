@@ -25,7 +25,9 @@ using namespace vornactl;
 constexpr std::uintmax_t kMaxFileBytes = 256u << 20;
 // Cards stored in one transaction: one disk sync per batch instead of one
 // per card.
-constexpr std::size_t kBatchCards = 500;
+constexpr std::size_t kBatchCards = 1000;
+// How often the progress line on a terminal moves.
+constexpr std::size_t kProgressStep = 200;
 
 bool ReadFile(const std::string& path, std::string& bytes, std::string& error) {
   std::error_code failed;
@@ -82,7 +84,7 @@ class Progress {
  public:
   Progress() : shown_(isatty(STDERR_FILENO) == 1) {}
   void Show(const std::string& file, std::size_t done, std::size_t total) {
-    if (!shown_ || total < kBatchCards) return;
+    if (!shown_ || total < kProgressStep || (done % kProgressStep != 0 && done != total)) return;
     std::fprintf(stderr, "\rimporting %s: %zu / %zu cards", file.c_str(), done, total);
     if (done == total) std::fputc('\n', stderr);
   }
@@ -124,19 +126,19 @@ void ImportFile(CContactsDbIf* db, const std::string& file, Report& report, Prog
     for (std::size_t i = start; i < end; ++i) {
       const int number = static_cast<int>(i) + 1;
       CContactInfo contact;
-      if (!codec.DecodeVcfBytes(cards[i].data(), cards[i].size(), contact)) {
+      if (codec.DecodeVcfBytes(cards[i].data(), cards[i].size(), contact)) {
+        UseStoredGroupNames(contact);
+        const int id = db->AddContact(contact);
+        if (id > 0)
+          pending.push_back({number, id, ToUtf8(contact.fileAs.view())});
+        else
+          pending.push_back({number, 0, "the store did not take the contact"});
+      } else {
         pending.push_back({number, 0, "the card cannot be read"});
-        continue;
       }
-      UseStoredGroupNames(contact);
-      const int id = db->AddContact(contact);
-      if (id > 0)
-        pending.push_back({number, id, ToUtf8(contact.fileAs.view())});
-      else
-        pending.push_back({number, 0, "the store did not take the contact"});
+      progress.Show(file, i + 1, cards.size());
     }
     ReportBatch(file, pending, batch.Commit(), report);
-    progress.Show(file, end, cards.size());
   }
 }
 

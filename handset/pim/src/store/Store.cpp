@@ -47,7 +47,7 @@ std::unique_ptr<Store> Store::Open(const std::filesystem::path& file, std::strin
     // proved to be ours.
     rc = sqlite3_exec(db,
                       "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON;"
-                      " PRAGMA cache_size = -8000;",
+                      " PRAGMA cache_size = -8000; PRAGMA temp_store = MEMORY;",
                       nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return std::unique_ptr<Store>(new Store(db));
     check = SchemaCheck::Unreadable;
