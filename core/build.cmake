@@ -42,3 +42,12 @@ endif()
 if(TARGET mailcomposer)
   target_include_directories(vornalib_code PUBLIC $<TARGET_PROPERTY:mailcomposer,INTERFACE_INCLUDE_DIRECTORIES>)
 endif()
+
+# The photo and ring tone components' interfaces (platform/MediaPickerContract.h)
+# and the Bluetooth applet's entry (platform/BtLinkContract.h): headers only,
+# the host program registers the components.
+foreach(api mediapickers_api btlink_api)
+  if(TARGET ${api})
+    target_include_directories(vornalib_code PUBLIC $<TARGET_PROPERTY:${api},INTERFACE_INCLUDE_DIRECTORIES>)
+  endif()
+endforeach()

@@ -51,7 +51,19 @@ std::array<unsigned char, kRecordBytes> SubscriptionRecord(HWND window, DWORD ev
   return bytes;
 }
 
+// Registered message ids belong to a device root too: a process that moves
+// to another root (tests do) registers the names again there.
+std::atomic<UINT> g_clickMKeyMessage{0};
+std::atomic<UINT> g_clickTaskbarMessage{0};
+
+void ForgetMessages() {
+  g_clickMKeyMessage.store(0, std::memory_order_relaxed);
+  g_clickTaskbarMessage.store(0, std::memory_order_relaxed);
+}
+
 UINT RegisteredMessage(std::atomic<UINT>& cache, const wchar_t* name) {
+  static std::once_flag hookOnce;
+  std::call_once(hookOnce, [] { ce::OnDeviceRootReset(ForgetMessages); });
   UINT id = cache.load(std::memory_order_relaxed);
   if (id) return id;
   id = RegisterWindowMessageW(name);
@@ -71,11 +83,9 @@ bool RegisterShellNotify(HWND window, DWORD event) {
 }
 
 UINT GetClickMKeyMessage() {
-  static std::atomic<UINT> id{0};
-  return RegisteredMessage(id, L"ShellNotifyMsg/ClickMKey");
+  return RegisteredMessage(g_clickMKeyMessage, L"ShellNotifyMsg/ClickMKey");
 }
 
 UINT GetClickTaskbarMessage() {
-  static std::atomic<UINT> id{0};
-  return RegisteredMessage(id, L"ShellNotifyMsg/ClickTaskbar");
+  return RegisteredMessage(g_clickTaskbarMessage, L"ShellNotifyMsg/ClickTaskbar");
 }

@@ -18,11 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::wstring bytes(data, data + size);
 
   for (const std::wstring& input : {text, bytes}) {
-    std::string key = qzpam::NumberMatcher::Key(input);
-    for (char c : key)
-      if (c < '0' || c > '9') std::abort();
-    std::wstring half = input.substr(0, input.size() / 2);
-    if (qzpam::NumberMatcher::Matches(input, half) != qzpam::NumberMatcher::Matches(half, input)) std::abort();
+    // The input also stands for the national code of the settings.
+    for (const qzpam::NumberMatcher& matcher : {qzpam::NumberMatcher(), qzpam::NumberMatcher(input)}) {
+      std::string key = matcher.Key(input);
+      for (char c : key)
+        if (c < '0' || c > '9') std::abort();
+      std::wstring half = input.substr(0, input.size() / 2);
+      if (matcher.Matches(input, half) != matcher.Matches(half, input)) std::abort();
+    }
     qzpam::NameReading reading = qzpam::NameReading::Of(input);
     if (reading.letter != L'#' && (reading.letter < L'A' || reading.letter > L'Z')) std::abort();
     qzpam::RegionNames names;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -63,5 +65,12 @@ class HostTest : public ::testing::Test {
   qzfc::Robot robot_;
   telhub::HostApp host_;
 };
+
+// Where a gallery picture goes: the README's docs/images when
+// VORNA_UPDATE_GALLERY is set, the temporary folder otherwise.
+inline std::filesystem::path GalleryFile(const std::string& name) {
+  if (std::getenv("VORNA_UPDATE_GALLERY")) return std::filesystem::path(VORNA_SOURCE_DIR) / "docs/images" / name;
+  return std::filesystem::path(::testing::TempDir()) / name;
+}
 
 }  // namespace apps::test

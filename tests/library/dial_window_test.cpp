@@ -196,9 +196,21 @@ TEST_F(DialWindowTest, AddOffersNewOrExistingContactForAStrangersNumber) {
     EXPECT_STREQ(addNew->GetText(), L"添加为新联系人");
     TapAt(OnScreen(addNew->GetWinRect()));
   });
+  // The new contact's editor: the name through its name dialog, then save.
+  robot.WhenModalWaits([&] {
+    EXPECT_STREQ(robot.Foreground()->GetWindowText(), L"新建联系人");
+    TapAt(RECT{250, kScreenTop + 80, 300, kScreenTop + 110});
+  });
+  robot.WhenModalWaits([&] {
+    robot.Type(L"China Mobile");
+    TapAt(qzfc::Sip::Instance().KeyRect(L"\u25BC"));
+    TapAt(OnScreen(robot.Find<UiToolBarPro>(1)->GetButtonRect(TOOLBAR_BUTTON_RIGHT)));
+  });
+  robot.WhenModalWaits([&] { TapAt(OnScreen(robot.Find<UiToolBarPro>(1)->GetButtonRect(TOOLBAR_BUTTON_RIGHT))); });
   TapToolBar(TOOLBAR_BUTTON_LEFT);
   EXPECT_EQ(shown, L"QzPopupMenu");
   EXPECT_EQ(Field(), L"10086");
+  EXPECT_EQ(MatchLine(), L"China Mobile  手机") << "the number now has an owner";
 }
 
 TEST_F(DialWindowTest, ToolBarSwitchesTabs) {

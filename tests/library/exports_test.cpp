@@ -24,7 +24,8 @@ const std::set<std::string> kBuilt = {
     "GetGroupDisplayName", "GetGroupStoreName", "GetComboGroupName",
     "GetMatchPNInfo", "IsSmsBlocked", "GetMatchEmailInfo", "GetFilterPNItems", "GetFilterEmailItems",
     "MakeVcard", "MakeVcardContent", "GetPNRegionInfo", "AddCallHistory", "NotifyContactDbChanged",
-    "PhoneDialWnd", "FastNewContact", "FastAddItem2Contact",
+    "PhoneDialWnd", "FastNewContact", "FastEditContact", "FastAddItem2Contact", "CContactValueSelectWnd",
+    "ContactValueInfo", "FastSendContactInfo", "FastGetContactVcf",
 };
 
 // "vtable for CContactWnd", "CContactWnd::Create(...)", "MakeVcard(...)" and

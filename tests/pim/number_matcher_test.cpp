@@ -13,6 +13,16 @@ struct Case {
   bool same;
 };
 
+template <size_t N>
+void ExpectCases(const NumberMatcher& matcher, const Case (&cases)[N]) {
+  for (const Case& c : cases) {
+    EXPECT_EQ(matcher.Matches(c.a, c.b), c.same)
+        << matcher.HomeCountry() << ": \"" << c.a << "\" vs \"" << c.b << "\"";
+    EXPECT_EQ(matcher.Matches(c.b, c.a), c.same)
+        << matcher.HomeCountry() << ": \"" << c.b << "\" vs \"" << c.a << "\"";
+  }
+}
+
 TEST(NumberMatcher, AllNumberEqualityCases) {
   const Case cases[] = {
       // One mobile number in its international, national and formatted forms.
@@ -41,28 +51,67 @@ TEST(NumberMatcher, AllNumberEqualityCases) {
       {L"10086", L"010086", true},
       {L"123456", L"0123456", true},
       {L"123456", L"9123456", false},
-      // Other countries keep their code.
+      // Other countries keep their code, and numbers of two countries never
+      // match, whatever digits they share.
       {L"+44 20 7946 0018", L"0044 20 7946 0018", true},
-      {L"+44 20 7946 0018", L"+86 20 7946 0018", true},  // same tail, not a mobile
+      {L"+44 (0)20 7946 0018", L"+44 20 7946 0018", true},
+      {L"+44 20 7946 0018", L"+86 20 7946 0018", false},
+      {L"+44 20 7946 0018", L"020 7946 0018", false},   // Guangzhou, written nationally
+      {L"+44 20 7946 0018", L"79460018", false},        // a local number here
+      {L"0044 20 7946 0018", L"2079460018", false},
+      {L"+852 2123 4567", L"21234567", false},
+      {L"+1 415 555 0100", L"4155550100", false},
       {L"+1 415 555 0100", L"+1 415 555 0101", false},
+      {L"+1 415 555 0100", L"+44 415 555 0100", false},
+      {L"+1 138 0013 8000", L"13800138000", false},
+      {L"+886 2 2345 6789", L"+86 2 2345 6789", false},
       // Nothing to compare never matches.
       {L"", L"", false},
       {L"", L"13800138000", false},
       {L"unknown", L"unknown", false},
       {L"+", L"+", false},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(NumberMatcher::Matches(c.a, c.b), c.same) << "\"" << c.a << "\" vs \"" << c.b << "\"";
-    EXPECT_EQ(NumberMatcher::Matches(c.b, c.a), c.same) << "\"" << c.b << "\" vs \"" << c.a << "\"";
-  }
+  ExpectCases(NumberMatcher(), cases);
+  ExpectCases(NumberMatcher(L"86"), cases);
+}
+
+TEST(NumberMatcher, NumbersWithoutACountryCodeBelongToTheHomeCountry) {
+  const Case british[] = {
+      {L"+44 20 7946 0018", L"020 7946 0018", true},
+      {L"0044 7911 123456", L"07911 123456", true},
+      {L"+44 20 7946 0018", L"7946 0018", true},  // the local form
+      {L"+86 20 7946 0018", L"020 7946 0018", false},
+      {L"+86 138 0013 8000", L"13800138000", false},
+      {L"+8613800138000", L"008613800138000", true},
+      {L"13800138000", L"013800138000", true},
+      {L"1380013800", L"13800138000", false},
+      {L"888", L"888", true},
+      {L"888", L"12345888", false},
+  };
+  ExpectCases(NumberMatcher(L"44"), british);
+  ExpectCases(NumberMatcher(L"+44"), british);
+  ExpectCases(NumberMatcher(L"0044"), british);
+  const Case american[] = {
+      {L"+1 415 555 0100", L"415 555 0100", true},
+      {L"+1 415 555 0100", L"1 415 555 0100", true},
+      {L"+44 20 7946 0018", L"20 7946 0018", false},
+  };
+  ExpectCases(NumberMatcher(L"1"), american);
+  // What is no country code stands for 86.
+  for (const wchar_t* code : {L"", L"abc", L"999", L"4444", L"0", L"86x"})
+    EXPECT_EQ(NumberMatcher(code).HomeCountry(), "86") << code;
 }
 
 TEST(NumberMatcher, KeysDropPrefixesAndMatchingKeysShareTheIndexedTail) {
-  EXPECT_EQ(NumberMatcher::Key(L"+86 138 0013 8000"), "13800138000");
-  EXPECT_EQ(NumberMatcher::Key(L"0755 1234 5678"), "75512345678");
-  EXPECT_EQ(NumberMatcher::Key(L"+44 20 7946 0018"), "00442079460018");
-  EXPECT_EQ(NumberMatcher::Tail(NumberMatcher::Key(L"075512345678")),
-            NumberMatcher::Tail(NumberMatcher::Key(L"12345678")));
+  const NumberMatcher china;
+  EXPECT_EQ(china.Key(L"+86 138 0013 8000"), "13800138000");
+  EXPECT_EQ(china.Key(L"0755 1234 5678"), "75512345678");
+  EXPECT_EQ(china.Key(L"+44 20 7946 0018"), "00442079460018");
+  EXPECT_EQ(NumberMatcher::Tail(china.Key(L"075512345678")), NumberMatcher::Tail(china.Key(L"12345678")));
+  const NumberMatcher britain(L"44");
+  EXPECT_EQ(britain.Key(L"+44 20 7946 0018"), "2079460018");
+  EXPECT_EQ(britain.Key(L"+86 138 0013 8000"), "008613800138000");
+  EXPECT_EQ(britain.Key(L"8613800138000"), "8613800138000");  // the bare 86 prefix is China's alone
 }
 
 }  // namespace

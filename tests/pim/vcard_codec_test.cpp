@@ -176,7 +176,7 @@ TEST(VcardCodec, ForeignVersion30Card) {
   EXPECT_EQ(c.lastName, L"Smith");
   EXPECT_EQ(c.firstName, L"Anna Maria");
   EXPECT_EQ(c.fileAs, L"Anna Maria Smith");
-  EXPECT_EQ(c.company, L"Acme, Inc.;Sales");
+  EXPECT_EQ(c.company, L"Acme, Inc. Sales");
   EXPECT_EQ(Types(c.phoneNumbers), (std::vector<int>{0, 3, 1}));
   EXPECT_EQ(c.phoneNumbers[0].value, L"+86 138 0013 8000");
   EXPECT_EQ(c.GetPrimaryPhoneNumber(), 0);

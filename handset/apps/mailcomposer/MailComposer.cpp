@@ -5,6 +5,7 @@
 
 #include "ce/bstr.h"
 #include "ce/debug.h"
+#include "mailcomposer/MailComposerHost.h"
 #include "mailcomposer/MailLog.h"
 
 namespace {
@@ -13,6 +14,8 @@ std::wstring Copy(BSTR text) { return text ? std::wstring(text, SysStringLen(tex
 
 class MailComposer final : public IMailComposer, public IMailComposerView {
  public:
+  explicit MailComposer(MailScreenOpener openScreen) : openScreen_(std::move(openScreen)) {}
+
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
     if (!out) return E_POINTER;
     if (riid == IID_IUnknown || riid == IID_IMailComposer) {
@@ -41,12 +44,17 @@ class MailComposer final : public IMailComposer, public IMailComposerView {
     mail_.subject = Copy(subject);
     return S_OK;
   }
-  HRESULT STDMETHODCALLTYPE SetBody(BSTR body) override {
-    mail_.body = Copy(body);
+  HRESULT STDMETHODCALLTYPE AddAttachment(BSTR path) override {
+    if (!path || SysStringLen(path) == 0) return E_INVALIDARG;
+    mail_.attachments.push_back(Copy(path));
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE AddRecipient(BSTR address) override {
     mail_.recipients.push_back(Copy(address));
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetBody(BSTR body) override {
+    mail_.body = Copy(body);
     return S_OK;
   }
 
@@ -54,16 +62,22 @@ class MailComposer final : public IMailComposer, public IMailComposerView {
     std::wstring to;
     for (const auto& address : mail_.recipients) to += (to.empty() ? L"" : L"; ") + address;
     NKDbgPrintfW(L"Mail composer: to %s, subject \"%s\"\n", to.c_str(), mail_.subject.c_str());
-    return mailcomposer::AppendMailLog(mail_) ? S_OK : E_FAIL;
+    const bool logged = mailcomposer::AppendMailLog(mail_);
+    if (openScreen_) openScreen_(mail_);
+    return logged ? S_OK : E_FAIL;
   }
 
  private:
   std::atomic<ULONG> refs_{1};
   mailcomposer::ShownMail mail_;
+  MailScreenOpener openScreen_;
 };
 
 }  // namespace
 
-void RegisterMailComposer() {
-  ce::RegisterComClass(CLSID_MailComposer, [] { return static_cast<IMailComposer*>(new MailComposer); });
+void RegisterMailComposer() { RegisterMailComposer(nullptr); }
+
+void RegisterMailComposer(MailScreenOpener openScreen) {
+  ce::RegisterComClass(CLSID_MailComposer,
+                       [openScreen] { return static_cast<IMailComposer*>(new MailComposer(openScreen)); });
 }

@@ -35,6 +35,10 @@ ShownMail ParseLine(std::string_view line) {
       mail.body = value;
     } else if (key == "to") {
       mail.recipients.push_back(value);
+    } else if (key == "attach") {
+      mail.attachments.push_back(value);
+    } else if (key == "sent") {
+      mail.sent = value == L"1";
     }
   }
   return mail;
@@ -51,6 +55,8 @@ bool AppendMailLog(const ShownMail& mail) {
   line += "\tsubject=" + Escape(mail.subject);
   line += "\tbody=" + Escape(mail.body);
   for (const auto& to : mail.recipients) line += "\tto=" + Escape(to);
+  for (const auto& path : mail.attachments) line += "\tattach=" + Escape(path);
+  if (mail.sent) line += "\tsent=1";
   line += '\n';
   // One write of the whole line, so that lines from two processes never mix.
   std::ofstream out(MailLogPath(), std::ios::binary | std::ios::app);

@@ -1,7 +1,8 @@
 // The message composer: whom the message goes to (contacts by name, other
 // numbers as they are, a group by its name), the text, and the attached
-// card. Send and cancel both close it; delivering messages is the radio's
-// and not done here.
+// card. The add button picks more recipients from the contacts and the tool
+// bar's middle button attaches a contact's card. Send and cancel both close
+// it; delivering messages is the radio's and not done here.
 #pragma once
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 #include "MsgDeskArgs.h"
 #include "qzfc/QzWndEx.h"
+#include "qzfc/UiButton.h"
 #include "qzfc/UiEdit.h"
 #include "qzfc/UiStatic.h"
 #include "qzfc/UiToolBarPro.h"
@@ -17,7 +19,7 @@ namespace telhub {
 
 class MsgDeskWnd : public CQzWndEx {
  public:
-  enum ControlId { ID_TOOL_BAR = 1, ID_RECIPIENTS = 2, ID_ATTACHMENT = 3, ID_BODY = 4 };
+  enum ControlId { ID_TOOL_BAR = 1, ID_RECIPIENTS = 2, ID_ATTACHMENT = 3, ID_BODY = 4, ID_ADD_RECIPIENT = 5 };
   enum Outcome { CANCELLED = 0, SENT = 1 };
 
   MsgDeskWnd(MessageRequest request, std::function<void(Outcome)> closed);
@@ -28,13 +30,20 @@ class MsgDeskWnd : public CQzWndEx {
 
   // The recipients as shown: names for numbers of contacts.
   std::wstring RecipientsText() const;
+  const MessageRequest& Request() const { return request_; }
 
  private:
+  void AddRecipients();
+  void InsertCard();
+  // Shows the recipients and the card line, and fits the body below them.
+  void Layout();
+
   MessageRequest request_;
   std::function<void(Outcome)> closed_;
   UiToolBarPro toolBar_;
   UiStatic recipients_, attachment_;
   UiEdit body_;
+  UiButton addRecipient_;
 };
 
 }  // namespace telhub

@@ -5,9 +5,14 @@
 #include "MsgDeskApplet.h"
 #include "RadioBridge.h"
 #include "TelPrefsApplet.h"
+#include "btlink/BtLink.h"
 #include "ce/com.h"
 #include "ce/shell.h"
+#include "MailComposerWnd.h"
 #include "mailcomposer/MailComposer.h"
+#include "mailcomposer/MailComposerHost.h"
+#include "mediapickers/PhotoSource.h"
+#include "mediapickers/RingTonePicker.h"
 #include "qzfc/WinApi.h"
 
 namespace telhub {
@@ -37,6 +42,10 @@ HostApp::~HostApp() {
   UnregisterCallDeskApplet();
   UnregisterMsgDeskApplet();
   UnregisterTelPrefsApplet();
+  mailcomposer::DiscardMailComposerScreen();
+  UnregisterPhotoSources();
+  UnregisterRingTonePicker();
+  btlink::UnregisterLibrary();
   if (window_) RadioBridge::Get().StopListening(window_->GetHwnd());
   window_.reset();
   if (comStarted_) CoUninitialize();
@@ -50,7 +59,10 @@ void HostApp::RegisterApplets() {
   RegisterCallDeskApplet();
   RegisterMsgDeskApplet();
   RegisterTelPrefsApplet();
-  RegisterMailComposer();
+  RegisterMailComposer(&mailcomposer::OpenMailComposerScreen);
+  RegisterPhotoSources();
+  RegisterRingTonePicker();
+  btlink::RegisterLibrary();
 }
 
 bool HostApp::Start(DemoStore demo) {

@@ -9,6 +9,7 @@
 
 #include "DemoStore.h"
 #include "DeviceFiles.h"
+#include "SampleMedia.h"
 #include "ce/debug.h"
 #include "ce/device.h"
 #include "ce/registry.h"
@@ -75,6 +76,7 @@ SetupReport SetUpDevice(DemoStore demo) {
   report.filesOk = files.ok;
   for (const std::string& name : files.missing)
     NKDbgPrintfW(L"telhub: the build provides no %hs for \\windows\n", name.c_str());
+  if (!vorna::device::InstallSampleMedia().ok) NKDbgPrintfW(L"telhub: some sample pictures or tones were not written\n");
   if (demo == DemoStore::SeedWhenEmpty && !WasSeeded()) {
     if (vorna::device::IsStoreEmpty()) {
       vorna::device::DemoStoreResult seeded =

@@ -1,10 +1,10 @@
 // The call log of CContactsDbIf. A call thread is every call of one number:
-// calls whose numbers reduce to the same key (match/NumberMatcher.h), so
+// calls whose numbers reduce to the same key (match/MatchKeys.h), so
 // "+86 138 0013 8000" and "13800138000" are one thread. Hidden callers (an
 // empty number) form one thread of their own.
 #include "contacts/ContactsDbState.h"
 #include "contacts/PhoneLookup.h"
-#include "match/NumberMatcher.h"
+#include "match/MatchKeys.h"
 #include "qzpam/CContactsDbIf.h"
 #include "store/StoreAccess.h"
 
@@ -18,6 +18,7 @@ std::vector<CallRow> LoadThreads(int maxCount, bool missedOnly) {
   std::vector<CallRow> rows;
   if (maxCount <= 0) return rows;
   WithStore(0, [&](Store& store) {
+    const NumberMatcher matcher = MatchKeys::Matcher(store);
     Statement stmt = missedOnly
         ? store.Prepare(
               "SELECT c.number, c.time, c.value, c.type, c.match_key FROM calls c INDEXED BY calls_missed"
@@ -31,7 +32,7 @@ std::vector<CallRow> LoadThreads(int maxCount, bool missedOnly) {
               " ORDER BY c.time DESC, c.id DESC LIMIT ?");
     stmt.Bind(1, maxCount);
     while (stmt.Step() == SQLITE_ROW) {
-      PhoneOwner owner = PhoneLookup::Find(store, stmt.Utf8(4));
+      PhoneOwner owner = PhoneLookup::Find(store, matcher, stmt.Utf8(4));
       rows.push_back({stmt.Text(0), stmt.Int(1), stmt.Int(2), stmt.Int(3), owner.name, owner.contactId});
     }
     return 0;
@@ -42,8 +43,8 @@ std::vector<CallRow> LoadThreads(int maxCount, bool missedOnly) {
 std::vector<CallRow> LoadNumberCalls(const wchar_t* number, int maxCount, bool missedOnly) {
   std::vector<CallRow> rows;
   if (!number || maxCount <= 0) return rows;
-  std::string key = NumberMatcher::Key(number);
   WithStore(0, [&](Store& store) {
+    std::string key = MatchKeys::Matcher(store).Key(number);
     Statement stmt = store.Prepare(
         "SELECT time, value, type FROM calls WHERE match_key = ? AND (? = 0 OR type = 3)"
         " ORDER BY time DESC, id DESC LIMIT ?");
@@ -69,8 +70,8 @@ bool NextThread(Cursor<CallRow>& cursor, qzu::string& number, int& time, int& va
 
 bool DeleteNumberCalls(const wchar_t* number, int missedOnly) {
   if (!number) return false;
-  std::string key = NumberMatcher::Key(number);
   return WriteToStore([&](Store& store) {
+    std::string key = MatchKeys::Matcher(store).Key(number);
     Statement stmt = store.Prepare("DELETE FROM calls WHERE match_key = ? AND (? = 0 OR type = 3)");
     return stmt.Bind(1, std::string_view(key)).Bind(2, missedOnly == 1 ? 1 : 0).Run() && store.Changes() > 0;
   });
@@ -85,9 +86,9 @@ bool DeleteNumberCalls(const wchar_t* number, int missedOnly) {
 // milliseconds; contacts and settings, which the user typed, are synced.
 bool CContactsDbIf::InsertCall(const wchar_t* number, int time, int value, int type) {
   if (!number || !ValidCallType(type)) return false;
-  std::string key = NumberMatcher::Key(number);
   return WriteToStore(
       [&](Store& store) {
+        std::string key = MatchKeys::Matcher(store).Key(number);
         Statement stmt = store.Prepare("INSERT INTO calls(number, time, value, type, match_key) VALUES(?, ?, ?, ?, ?)");
         stmt.Bind(1, std::wstring_view(number)).Bind(2, time).Bind(3, value).Bind(4, type);
         return stmt.Bind(5, std::string_view(key)).Run();

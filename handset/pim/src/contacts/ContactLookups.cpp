@@ -5,7 +5,7 @@
 #include "contacts/ContactsDbState.h"
 #include "contacts/CountingKinds.h"
 #include "contacts/PhoneLookup.h"
-#include "match/NumberMatcher.h"
+#include "match/MatchKeys.h"
 #include "qzpam/CContactsDbIf.h"
 #include "store/Schema.h"
 #include "store/StoreAccess.h"
@@ -32,9 +32,9 @@ st_contacts_extra ValueEntryOf(const Statement& stmt) {
 int CContactsDbIf::SearchPN(const wchar_t* number, qzu::string* name, int* type, qzu::string* ringPath,
                             unsigned char** photo, int* photoLength, int* entryId) {
   if (!number || !*number) return 0;
-  std::string key = NumberMatcher::Key(number);
   return WithStore(0, [&](Store& store) {
-    PhoneOwner owner = PhoneLookup::Find(store, key);
+    const NumberMatcher matcher = MatchKeys::Matcher(store);
+    PhoneOwner owner = PhoneLookup::Find(store, matcher, matcher.Key(number));
     if (owner.contactId == 0) return 0;
     if (ringPath || photo || photoLength) {
       Statement stmt = store.Prepare(

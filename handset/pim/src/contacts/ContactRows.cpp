@@ -1,6 +1,6 @@
 #include "contacts/ContactRows.h"
 
-#include "match/NumberMatcher.h"
+#include "match/MatchKeys.h"
 #include "text/NameReading.h"
 
 namespace qzpam {
@@ -59,7 +59,7 @@ bool ContactRows::WriteNames(Store& store, int contactId, const CContactInfo& re
 }
 
 int ContactRows::InsertPhone(Store& store, int contactId, std::wstring_view number, int type, int primary) {
-  std::string key = NumberMatcher::Key(number);
+  std::string key = MatchKeys::Matcher(store).Key(number);
   Statement stmt = store.Prepare(
       "INSERT INTO phones(contact_id, value, type, is_primary, match_key, match_tail) VALUES(?, ?, ?, 0, ?, ?)");
   stmt.Bind(1, contactId).Bind(2, number).Bind(3, type).Bind(4, std::string_view(key));
@@ -73,7 +73,7 @@ int ContactRows::InsertPhone(Store& store, int contactId, std::wstring_view numb
 bool ContactRows::UpdatePhone(Store& store, int entryId, std::wstring_view number, int type, int primary) {
   int contactId = PhoneOwner(store, entryId);
   if (contactId == 0) return false;
-  std::string key = NumberMatcher::Key(number);
+  std::string key = MatchKeys::Matcher(store).Key(number);
   Statement stmt = store.Prepare("UPDATE phones SET value = ?, type = ?, match_key = ?, match_tail = ? WHERE id = ?");
   stmt.Bind(1, number).Bind(2, type).Bind(3, std::string_view(key));
   stmt.Bind(4, std::string_view(NumberMatcher::Tail(key))).Bind(5, entryId);

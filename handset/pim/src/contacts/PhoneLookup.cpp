@@ -2,11 +2,10 @@
 
 #include <tuple>
 
-#include "match/NumberMatcher.h"
 
 namespace qzpam {
 
-PhoneOwner PhoneLookup::Find(Store& store, std::string_view key) {
+PhoneOwner PhoneLookup::Find(Store& store, const NumberMatcher& matcher, std::string_view key) {
   PhoneOwner best;
   if (key.empty()) return best;
   // One statement, so one read transaction. The candidates come from the
@@ -20,7 +19,7 @@ PhoneOwner PhoneLookup::Find(Store& store, std::string_view key) {
   stmt.Bind(1, std::string_view(NumberMatcher::Tail(key)));
   while (stmt.Step() == SQLITE_ROW) {
     std::string candidate = stmt.Utf8(4);
-    if (!NumberMatcher::KeysMatch(key, candidate)) continue;
+    if (!matcher.KeysMatch(key, candidate)) continue;
     std::tuple<int, int, int, int> rank{candidate == key ? 0 : 1, stmt.Int(3) == 1 ? 0 : 1, stmt.Int(1), stmt.Int(0)};
     if (rank >= bestRank) continue;
     bestRank = rank;

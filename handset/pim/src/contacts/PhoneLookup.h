@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "match/NumberMatcher.h"
 #include "store/Store.h"
 
 namespace qzpam {
@@ -23,8 +24,9 @@ struct PhoneOwner {
 
 class PhoneLookup {
  public:
-  // The owner of the number with this key; contactId 0 when none.
-  static PhoneOwner Find(Store& store, std::string_view key);
+  // The owner of the number with this key (made by `matcher`); contactId 0
+  // when none.
+  static PhoneOwner Find(Store& store, const NumberMatcher& matcher, std::string_view key);
 };
 
 }  // namespace qzpam

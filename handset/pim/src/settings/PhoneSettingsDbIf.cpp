@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "match/MatchKeys.h"
 #include "store/StoreAccess.h"
 
 using namespace qzpam;
@@ -12,7 +13,6 @@ namespace {
 
 const char kIpPrefix[] = "ip_prefix";
 const char kRejectCall[] = "reject_call";
-const char kNationalCode[] = "national_code";
 
 bool ValidEntry(int entry) { return entry >= 1 && entry <= 9; }
 
@@ -25,14 +25,16 @@ std::optional<std::wstring> ReadSetting(const char* key) {
 }
 
 // An empty value removes the setting.
+bool PutSetting(Store& store, const char* key, std::wstring_view value) {
+  Statement stmt = value.empty() ? store.Prepare("DELETE FROM settings WHERE key = ?")
+                                 : store.Prepare("INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
+  stmt.Bind(1, std::string_view(key));
+  if (!value.empty()) stmt.Bind(2, value);
+  return stmt.Run();
+}
+
 bool WriteSetting(const char* key, std::wstring_view value) {
-  return WriteToStore([&](Store& store) {
-    Statement stmt = value.empty() ? store.Prepare("DELETE FROM settings WHERE key = ?")
-                                   : store.Prepare("INSERT OR REPLACE INTO settings(key, value) VALUES(?, ?)");
-    stmt.Bind(1, std::string_view(key));
-    if (!value.empty()) stmt.Bind(2, value);
-    return stmt.Run();
-  });
+  return WriteToStore([&](Store& store) { return PutSetting(store, key, value); });
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ int PhoneSettingsDbIf::GetRejectCall() {
 }
 
 bool PhoneSettingsDbIf::GetNationalCode(qzu::string& code) {
-  auto value = ReadSetting(kNationalCode);
+  auto value = ReadSetting(MatchKeys::kNationalCodeSetting);
   if (!value || value->empty()) return false;
   code = qzu::string(std::move(*value));
   return true;
@@ -66,7 +68,16 @@ bool PhoneSettingsDbIf::SetRejectCall(int mode) {
   return WriteSetting(kRejectCall, mode == 1 ? L"1" : L"0");
 }
 
-bool PhoneSettingsDbIf::SetNationalCode(const qzu::string& code) { return WriteSetting(kNationalCode, code.view()); }
+// Stored numbers and calls are keyed by the home country, so a new one
+// keys them again in the same transaction.
+bool PhoneSettingsDbIf::SetNationalCode(const qzu::string& code) {
+  return WriteToStore([&](Store& store) {
+    const std::string before = MatchKeys::Matcher(store).HomeCountry();
+    if (!PutSetting(store, MatchKeys::kNationalCodeSetting, code.view())) return false;
+    const NumberMatcher after = MatchKeys::Matcher(store);
+    return after.HomeCountry() == before || MatchKeys::Rewrite(store, after);
+  });
+}
 
 bool PhoneSettingsDbIf::GetSpeedDialItem(int entry, int& flag, qzu::string& name, qzu::string& number) {
   if (!ValidEntry(entry)) return false;

@@ -21,6 +21,26 @@ const std::unordered_map<char32_t, const char*> kSurnameReadings = {
     {U'贲', "ben"},  {U'郇', "huan"}, {U'折', "she"},   {U'车', "che"},  {U'沈', "shen"}, {U'柏', "bai"},
 };
 
+// Two-character surnames, read as surnames when a name begins with them.
+// Most read as their characters do anyway; they are listed all the same so
+// that the surname's reading does not hang on a polyphonic character's
+// default (长孙 zhang, not the single surname's chang).
+const std::unordered_map<std::u32string, const char*> kCompoundSurnameReadings = {
+    {U"欧阳", "ou yang"},   {U"司马", "si ma"},     {U"诸葛", "zhu ge"},    {U"上官", "shang guan"},
+    {U"东方", "dong fang"}, {U"皇甫", "huang fu"},  {U"慕容", "mu rong"},   {U"令狐", "ling hu"},
+    {U"夏侯", "xia hou"},   {U"公孙", "gong sun"},  {U"尉迟", "yu chi"},    {U"长孙", "zhang sun"},
+    {U"单于", "chan yu"},   {U"万俟", "mo qi"},     {U"澹台", "tan tai"},   {U"拓跋", "tuo ba"},
+    {U"宇文", "yu wen"},    {U"南宫", "nan gong"},  {U"西门", "xi men"},    {U"呼延", "hu yan"},
+    {U"赫连", "he lian"},   {U"鲜于", "xian yu"},   {U"闾丘", "lu qiu"},    {U"轩辕", "xuan yuan"},
+    {U"钟离", "zhong li"},  {U"宗政", "zong zheng"}, {U"濮阳", "pu yang"},  {U"淳于", "chun yu"},
+    {U"太叔", "tai shu"},   {U"申屠", "shen tu"},   {U"公羊", "gong yang"}, {U"公冶", "gong ye"},
+    {U"端木", "duan mu"},   {U"独孤", "du gu"},     {U"司徒", "si tu"},     {U"司空", "si kong"},
+    {U"百里", "bai li"},    {U"东郭", "dong guo"},  {U"南门", "nan men"},   {U"乐正", "yue zheng"},
+    {U"左丘", "zuo qiu"},   {U"梁丘", "liang qiu"}, {U"第五", "di wu"},     {U"亓官", "qi guan"},
+    {U"仲孙", "zhong sun"}, {U"巫马", "wu ma"},     {U"公良", "gong liang"},
+    {U"漆雕", "qi diao"},   {U"段干", "duan gan"},  {U"谷梁", "gu liang"},  {U"闻人", "wen ren"},
+};
+
 // The lower-case ASCII letters and digits of a transliteration.
 std::string LettersAndDigits(const std::string& text) {
   std::string out;
@@ -112,8 +132,17 @@ NameReading NameReading::Of(std::wstring_view name) {
     if (!reading.empty()) reading += ' ';
     reading += clean;
   };
-  bool first = true;
-  for (wchar_t wc : name) {
+  std::wstring_view rest = name;
+  if (name.size() >= 2) {
+    auto compound = kCompoundSurnameReadings.find(
+        std::u32string{static_cast<char32_t>(name[0]), static_cast<char32_t>(name[1])});
+    if (compound != kCompoundSurnameReadings.end()) {
+      reading = compound->second;
+      rest.remove_prefix(2);
+    }
+  }
+  bool first = rest.size() == name.size();
+  for (wchar_t wc : rest) {
     char32_t c = static_cast<char32_t>(wc);
     if (IsHan(c)) {
       flushWord();

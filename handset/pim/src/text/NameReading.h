@@ -4,6 +4,8 @@
 // tones removed). A name is read as a name: when it begins with a Chinese
 // character, that character is the surname, and surnames with several
 // readings take their reading as a surname (曾 zeng, 单 shan, 解 xie, ...).
+// Two-character surnames (欧阳, 司马, 长孙 zhang sun, 万俟 mo qi, ...) are
+// read as surnames when a name begins with them.
 // Latin letters are folded to lower-case ASCII ("Émile" reads "emile").
 //
 // The index letter is the upper-cased first letter of the reading, or "#"

@@ -15,6 +15,7 @@ namespace {
 // and lists behind it) grow without bound.
 constexpr std::size_t kMaxCategories = 64;
 constexpr int kMaxEntriesPerKind = 100;
+constexpr std::size_t kMaxCompanyParts = 16;
 
 // Type codes of the record (see CContactInfo.h).
 enum PhoneType { kPhoneMobile = 0, kPhoneHome = 1, kPhoneWork = 2, kPhoneFax = 3, kPhoneOther = 4 };
@@ -76,12 +77,9 @@ void CardBuilder::Apply(const Property& p) {
     case Kind::kFn:
       formatted_name_ = TrimWide(SingleValue(p));
       break;
-    case Kind::kOrg: {
-      std::wstring company(Unescape(Text(p), escapes_).view());
-      while (!company.empty() && company.back() == L';') company.pop_back();
-      card_.company = qzu::string(std::move(company));
+    case Kind::kOrg:
+      AddCompany(p);
       break;
-    }
     case Kind::kTel:
       AddPhone(p);
       break;
@@ -135,7 +133,7 @@ void CardBuilder::AddValue(const Property& p, qzu::array<ContactValueEntry>& ent
 }
 
 void CardBuilder::AddName(const Property& p) {
-  const std::vector<qzu::string> parts = SplitComponents(Text(p), L";", escapes_, 3);
+  const std::vector<qzu::string> parts = SplitJoinedComponents(Text(p), escapes_, 3);
   qzu::string last = parts.size() > 0 ? parts[0] : qzu::string();
   qzu::string first = parts.size() > 1 ? parts[1] : qzu::string();
   if (parts.size() > 2 && !parts[2].empty()) first += (first.empty() ? L"" : L" ") + parts[2];
@@ -143,6 +141,19 @@ void CardBuilder::AddName(const Property& p) {
   card_.lastName = std::move(last);
   card_.firstName = std::move(first);
   has_name_ = true;
+}
+
+// ORG: the organization, then its units ("IBM;Accounting"). The record has
+// one company field; the units follow the organization's name after a space.
+void CardBuilder::AddCompany(const Property& p) {
+  qzu::string company;
+  for (const qzu::string& unit : SplitComponents(Text(p), L";", escapes_, kMaxCompanyParts)) {
+    const qzu::string part = TrimWide(unit);
+    if (part.empty()) continue;
+    if (!company.empty()) company += L" ";
+    company += part;
+  }
+  card_.company = std::move(company);
 }
 
 void CardBuilder::AddPhone(const Property& p) {

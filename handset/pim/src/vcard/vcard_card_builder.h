@@ -26,6 +26,7 @@ class CardBuilder {
   qzu::string Text(const Property& p);
   qzu::string SingleValue(const Property& p);
   void AddName(const Property& p);
+  void AddCompany(const Property& p);
   void AddValue(const Property& p, qzu::array<ContactValueEntry>& entries,
                 bool (CContactInfo::*add)(int, const qzu::string&, int));
   void AddPhone(const Property& p);

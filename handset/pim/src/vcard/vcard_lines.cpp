@@ -1,7 +1,5 @@
 #include "vcard/vcard_lines.h"
 
-#include <cstring>
-
 #include "vcard/vcard_property.h"
 
 namespace qzpam::vcard {
@@ -12,14 +10,24 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
 
 std::string_view LineReader::ReadPhysical() {
-  // Lines end in LF (with or without CR before it); only a text without any
-  // LF is taken to end its lines in bare CR.
-  if (!terminator_) terminator_ = input_.find('\n') != std::string_view::npos ? '\n' : '\r';
   const std::size_t start = pos_;
-  const void* hit = std::memchr(input_.data() + start, terminator_, input_.size() - start);
-  std::size_t end = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - input_.data()) : input_.size();
-  pos_ = hit ? end + 1 : end;
-  if (end > start && input_[end - 1] == '\r') --end;
+  std::size_t end = input_.find_first_of("\r\n", start);
+  if (end == std::string_view::npos) {
+    pos_ = end = input_.size();
+  } else if (input_[end] == '\n') {
+    pos_ = end + 1;
+  } else if (end < lone_crs_end_) {
+    pos_ = end + 1;
+  } else {
+    // CR LF, or CR CR LF as some exporters and mail gateways write it, is
+    // one line end; a CR with no LF after it ends a line by itself. A run of
+    // lone CRs is looked through once, not once per line.
+    std::size_t after = end;
+    while (after < input_.size() && input_[after] == '\r') ++after;
+    const bool lf = after < input_.size() && input_[after] == '\n';
+    if (!lf) lone_crs_end_ = after;
+    pos_ = lf ? after + 1 : end + 1;
+  }
   return input_.substr(start, end - start);
 }
 

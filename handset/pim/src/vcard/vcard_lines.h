@@ -7,7 +7,8 @@
 //    continues on the next line, whatever that line starts with;
 //  - vCard 2.1 base64: a BASE64 value goes on over unindented lines until a
 //    blank line or a line with a colon.
-// Lines end in CR LF or LF; a text with no LF at all ends them in CR.
+// Lines end in CR LF, LF, CR CR LF or a lone CR, mixed as they come; the
+// last line needs no end.
 #pragma once
 
 #include <cstddef>
@@ -47,7 +48,7 @@ class LineReader {
 
   std::string_view input_;
   std::size_t pos_ = 0;
-  char terminator_ = 0;
+  std::size_t lone_crs_end_ = 0;  // the CRs before this are known to end lines alone
   std::string joined_;
   bool fold_keeps_whitespace_ = true;
 };

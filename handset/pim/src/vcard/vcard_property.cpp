@@ -43,7 +43,7 @@ Encoding EncodingOf(std::string_view value) {
 void AddTypeList(std::string_view list, Property& out) {
   while (!list.empty()) {
     const std::size_t comma = list.find(',');
-    out.types |= TypeFlagOf(Unquote(list.substr(0, comma)));
+    out.types |= TypeFlagOf(TrimBlanks(Unquote(TrimBlanks(list.substr(0, comma)))));
     if (comma == std::string_view::npos) break;
     list.remove_prefix(comma + 1);
   }

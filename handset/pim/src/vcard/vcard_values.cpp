@@ -9,21 +9,12 @@ namespace qzpam::vcard {
 namespace {
 
 // The character an escape stands for, or 0 when the pair is no escape and
-// both characters stay as they are.
+// both characters stay as they are. In 3.0 and 4.0 a backslash before any
+// other character stands for that character ("http\://" is "http://").
 wchar_t Escaped(wchar_t c, Escapes escapes) {
   if (c == L';') return L';';
   if (escapes == Escapes::kVersion21) return 0;
-  switch (c) {
-    case L',':
-      return L',';
-    case L'\\':
-      return L'\\';
-    case L'n':
-    case L'N':
-      return L'\n';
-    default:
-      return 0;
-  }
+  return c == L'n' || c == L'N' ? L'\n' : c;
 }
 
 int DaysInMonth(int year, int month) {
@@ -59,21 +50,51 @@ qzu::string UnescapeView(std::wstring_view in, Escapes escapes) {
   return qzu::string(std::move(out));
 }
 
-std::vector<qzu::string> SplitComponents(const qzu::string& text, std::wstring_view separators, Escapes escapes,
-                                         std::size_t max_parts) {
-  std::vector<qzu::string> parts;
+namespace {
+
+// The pieces between unescaped separators, escapes still in them.
+std::vector<std::wstring_view> SplitRaw(std::wstring_view in, std::wstring_view separators, std::size_t max_parts) {
+  std::vector<std::wstring_view> parts;
   parts.reserve(std::min<std::size_t>(max_parts, 8));
-  const std::wstring_view in = text.view();
   std::size_t start = 0;
   for (std::size_t i = 0; i < in.size() && parts.size() < max_parts; ++i) {
     if (in[i] == L'\\') {
       ++i;  // whatever follows is escaped, not a separator
     } else if (separators.find(in[i]) != std::wstring_view::npos) {
-      parts.push_back(UnescapeView(in.substr(start, i - start), escapes));
+      parts.push_back(in.substr(start, i - start));
       start = i + 1;
     }
   }
-  if (parts.size() < max_parts) parts.push_back(UnescapeView(in.substr(std::min(start, in.size())), escapes));
+  if (parts.size() < max_parts) parts.push_back(in.substr(std::min(start, in.size())));
+  return parts;
+}
+
+}  // namespace
+
+std::vector<qzu::string> SplitComponents(const qzu::string& text, std::wstring_view separators, Escapes escapes,
+                                         std::size_t max_parts) {
+  std::vector<qzu::string> parts;
+  for (std::wstring_view raw : SplitRaw(text.view(), separators, max_parts))
+    parts.push_back(UnescapeView(raw, escapes));
+  return parts;
+}
+
+std::vector<qzu::string> SplitJoinedComponents(const qzu::string& text, Escapes escapes, std::size_t max_parts) {
+  std::vector<qzu::string> parts;
+  for (std::wstring_view component : SplitRaw(text.view(), L";", max_parts)) {
+    if (escapes == Escapes::kVersion21) {
+      parts.push_back(UnescapeView(component, escapes));
+      continue;
+    }
+    std::wstring joined;
+    for (std::wstring_view value : SplitRaw(component, L",", component.size() + 1)) {
+      const qzu::string text_value = UnescapeView(value, escapes);
+      if (text_value.empty()) continue;
+      if (!joined.empty()) joined += L' ';
+      joined += text_value.view();
+    }
+    parts.push_back(qzu::string(std::move(joined)));
+  }
   return parts;
 }
 

@@ -22,6 +22,11 @@ qzu::string UnescapeView(std::wstring_view text, Escapes escapes);
 std::vector<qzu::string> SplitComponents(const qzu::string& text, std::wstring_view separators, Escapes escapes,
                                          std::size_t max_parts);
 
+// Splits a structured value (N) into its components, as SplitComponents
+// with ";"; in 3.0 and 4.0 the comma-separated values of one component
+// (several additional names) are joined with a space.
+std::vector<qzu::string> SplitJoinedComponents(const qzu::string& text, Escapes escapes, std::size_t max_parts);
+
 // "yyyymmdd" from "yyyymmdd", "yyyy-mm-dd" or either followed by a time;
 // empty when the text holds no plausible full date.
 qzu::string NormalizeBirthday(const qzu::string& text);

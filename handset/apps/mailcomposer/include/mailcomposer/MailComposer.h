@@ -5,9 +5,10 @@
 // show it through IMailComposerView (obtained by QueryInterface). Texts are
 // BSTRs that stay the caller's: the composer keeps copies.
 //
-// This stand-in has no window of its own: Show writes what it was given to
-// the debug output and appends it to the mail log (MailLog.h), where people
-// and tests can read it.
+// Show writes what it was given to the debug output and appends it to the
+// mail log (MailLog.h), where people and tests can read it. In the phone
+// host it also opens the composer's screen (MailComposerHost.h), where the
+// user adds recipients and sends; elsewhere there is no screen.
 #pragma once
 
 #include "ce/com.h"
@@ -27,8 +28,11 @@ inline constexpr IID IID_IMailComposerView = {
 struct IMailComposer : IUnknown {
   virtual HRESULT STDMETHODCALLTYPE SetOwnerWindow(HWND owner) = 0;  // 3
   virtual HRESULT STDMETHODCALLTYPE SetSubject(BSTR subject) = 0;    // 4
-  virtual HRESULT STDMETHODCALLTYPE SetBody(BSTR body) = 0;          // 5
+  // A file to attach, as a handset path ("\\tmpvcard\\Ann.vcf"); attachments
+  // keep the order they were added in.
+  virtual HRESULT STDMETHODCALLTYPE AddAttachment(BSTR path) = 0;    // 5
   virtual HRESULT STDMETHODCALLTYPE AddRecipient(BSTR address) = 0;  // 6
+  virtual HRESULT STDMETHODCALLTYPE SetBody(BSTR body) = 0;          // 7
 
  protected:
   ~IMailComposer() = default;

@@ -1,7 +1,11 @@
 // The mail log: one line per composer shown, appended to
 // <root>/log/mail.log, UTF-8, fields separated by tabs:
 //   owner=<window handle, decimal>  subject=<text>  body=<text>  to=<address>...
-// with one "to=" field per recipient, in the order they were added.
+//   attach=<handset path>...
+//   [sent=1]
+// with one "to=" field per recipient and one "attach=" field per attachment,
+// each in the order they were added. A line is written when the composer is
+// shown, and another, marked "sent=1", when the user sends from its screen.
 // Backslashes, tabs, newlines and carriage returns inside a text are written
 // as \\, \t, \n and \r.
 #pragma once
@@ -20,6 +24,8 @@ struct ShownMail {
   std::wstring subject;
   std::wstring body;
   std::vector<std::wstring> recipients;
+  std::vector<std::wstring> attachments;
+  bool sent = false;
 };
 
 std::filesystem::path MailLogPath();

@@ -1,0 +1,163 @@
+// Sending contacts and handing out cards, through the menu and the picker
+// the way a user answers them, read from what left the library: the launch
+// journal, the e-mail composer's log, the Bluetooth applet's file list and
+// the files in "\tmpvcard\".
+#include <filesystem>
+
+#include "ce/journal.h"
+#include "ce/modules.h"
+#include "contactdata/quick/QuickSend.h"
+#include "platform/BtLinkContract.h"
+#include "mailcomposer/MailComposer.h"
+#include "mailcomposer/MailLog.h"
+#include "picker_fixture.h"
+
+namespace picker_test {
+namespace {
+
+namespace fs = std::filesystem;
+using Texts = std::vector<std::wstring>;
+using contactdata_test::SysText;
+
+const HWND kOwner = nullptr;
+
+// What the Bluetooth applet registered by a test was handed.
+std::vector<Texts> g_bluetoothSends;
+LONG RecordingApplet(HWND, UINT message, LPARAM list, LPARAM) {
+  if (message != BTLINK_SEND_FILES || !list) return 0;
+  const auto* files = reinterpret_cast<const BtLinkFileList*>(list);
+  g_bluetoothSends.emplace_back(files->paths, files->paths + files->count);
+  return static_cast<LONG>(files->count);
+}
+
+class QuickSendTest : public PickerTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+    RegisterMailComposer();
+    g_bluetoothSends.clear();
+    ann = AddContact(L"Ann/Bo:Di", {{L"13800000001", 0}});
+    bo = AddContact(L"Bo", {{L"13800000002", 0}});
+  }
+  void TearDown() override {
+    ce::UnregisterInProcessLibrary(kBtLinkLibrary);
+    ce::UnregisterComClass(CLSID_MailComposer);
+    CoUninitialize();
+  }
+
+  // Answers the sending menu with its entry `item` (0 text message, 1
+  // multimedia, 2 Bluetooth, 3 e-mail).
+  void ChooseFromMenu(int item) {
+    robot.WhenModalWaits([this, item] {
+      UiWin* entry = robot.FindControl(QzPopupMenu::kFirstItemId + item);
+      ASSERT_NE(entry, nullptr);
+      RECT rc = entry->GetWinRect();
+      robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
+    });
+  }
+  // Then, in the picker that follows, ticks these rows and confirms.
+  void ConfirmInPicker(std::vector<int> rows, bool* preselectedBo = nullptr) {
+    robot.WhenModalWaits([this, rows, preselectedBo] {
+      if (preselectedBo) *preselectedBo = Rows().IsItemSelected(Rows().GetItemCount() - 1);
+      for (int row : rows) TickRow(row);
+      TapToolBar(TOOLBAR_BUTTON_RIGHT);
+    });
+  }
+  static Texts Composer() {
+    Texts out;
+    for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
+      if (e.kind == "launch" && e.program.find(L"msgdesk") != std::wstring::npos) out.push_back(e.details);
+    return out;
+  }
+  fs::path Card(const char* name) const { return root.path() / "tmpvcard" / name; }
+
+  int ann = 0, bo = 0;
+};
+
+TEST_F(QuickSendTest, TextAndMultimediaMessagesSendTheGivenContactOnly) {
+  ChooseFromMenu(0);
+  FastSendContactInfo(kOwner, ann);
+  ChooseFromMenu(1);
+  FastSendContactInfo(kOwner, ann);
+  ChooseFromMenu(0);
+  FastSendContactInfo(kOwner, 0);  // no contact: nothing to send
+  ChooseFromMenu(1);
+  FastSendContactInfo(kOwner, 0);
+  const Texts sent = Composer();
+  ASSERT_EQ(sent.size(), 2u);
+  EXPECT_EQ(sent[0].rfind(L"-n \u2593", 0), 0u) << "no number, the card as the body";
+  EXPECT_NE(sent[0].find(L"Ann/Bo:Di"), std::wstring::npos);
+  EXPECT_NE(sent[0].find(L"13800000001"), std::wstring::npos);
+  EXPECT_EQ(sent[1], L"-v \u2593\u2593Ann/Bo:Di\u2593\\tmpvcard\\Ann_Bo_Di.vcf");
+  EXPECT_TRUE(fs::exists(Card("Ann_Bo_Di.vcf")));
+}
+
+TEST_F(QuickSendTest, BluetoothSendsTheCardsOfThePickedContactsInListOrder) {
+  ce::RegisterInProcessLibrary(kBtLinkLibrary, {{"CPlApplet", reinterpret_cast<FARPROC>(&RecordingApplet)}});
+  bool boPreselected = false;
+  ChooseFromMenu(2);
+  ConfirmInPicker({1}, &boPreselected);  // Ann too (below the ungrouped row), before the pre-selected Bo
+  FastSendContactInfo(kOwner, bo);
+  EXPECT_TRUE(boPreselected);
+  // The same again while the first cards exist: new names, nothing overwritten.
+  ChooseFromMenu(2);
+  ConfirmInPicker({1});
+  FastSendContactInfo(kOwner, bo);
+  ASSERT_EQ(g_bluetoothSends.size(), 2u);
+  EXPECT_EQ(g_bluetoothSends[0], (Texts{L"\\tmpvcard\\Ann_Bo_Di.vcf", L"\\tmpvcard\\Bo.vcf"}));
+  EXPECT_EQ(g_bluetoothSends[1], (Texts{L"\\tmpvcard\\Ann_Bo_Di_1.vcf", L"\\tmpvcard\\Bo_1.vcf"}));
+}
+
+TEST_F(QuickSendTest, WithoutTheAppletNothingIsSentAndContactZeroStillPicks) {
+  ChooseFromMenu(2);
+  ConfirmInPicker({1});
+  FastSendContactInfo(kOwner, 0);
+  EXPECT_TRUE(g_bluetoothSends.empty());
+  EXPECT_EQ(robot.PendingModalSteps(), 0u) << "the picker ran with nothing pre-selected";
+}
+
+TEST_F(QuickSendTest, EmailAttachesTheCardsAndSkipsContactsDeletedMeanwhile) {
+  ChooseFromMenu(3);
+  robot.WhenModalWaits([this] {
+    TapToolBar(TOOLBAR_BUTTON_MIDDLE);  // everyone
+    CContactsDbIf::GetContactDbIf()->RemoveContact(ann);  // by another program, while the picker shows
+    TapToolBar(TOOLBAR_BUTTON_RIGHT);
+  });
+  FastSendContactInfo(kOwner, 0);
+  const auto mails = mailcomposer::ReadMailLog();
+  ASSERT_EQ(mails.size(), 1u);
+  EXPECT_EQ(mails[0].attachments, (Texts{L"\\tmpvcard\\Bo.vcf"}));
+  EXPECT_FALSE(fs::exists(Card("Ann_Bo_Di.vcf")));
+}
+
+TEST_F(QuickSendTest, AContactsCardAsFileAndTextOrNeitherWhenBothOutsAreNull) {
+  SysText path, text;
+  robot.WhenModalWaits([this] { TapRow(0); });
+  EXPECT_TRUE(FastGetContactVcf(kOwner, path.out(), text.out()));
+  EXPECT_EQ(path.str(), L"\\tmpvcard\\Ann_Bo_Di.vcf");
+  EXPECT_NE(text.str().find(L"13800000001"), std::wstring::npos);
+
+  robot.WhenModalWaits([this] { TapRow(1); });
+  EXPECT_TRUE(FastGetContactVcf(kOwner, nullptr, nullptr));
+  EXPECT_FALSE(fs::exists(Card("Bo.vcf"))) << "no file asked for, none written";
+
+  robot.WhenModalWaits([this] { TapToolBar(TOOLBAR_BUTTON_LEFT); });
+  SysText none;
+  EXPECT_FALSE(FastGetContactVcf(kOwner, none.out(), nullptr));
+  EXPECT_FALSE(none.set());
+}
+
+TEST_F(QuickSendTest, AContactDeletedWhileThePickerShowsGivesNoCard) {
+  SysText path, text;
+  robot.WhenModalWaits([this] {
+    CContactsDbIf::GetContactDbIf()->RemoveContact(bo);
+    TapRow(1);
+  });
+  EXPECT_FALSE(FastGetContactVcf(kOwner, path.out(), text.out()));
+  EXPECT_FALSE(path.set());
+  EXPECT_FALSE(text.set());
+  EXPECT_FALSE(fs::exists(Card("Bo.vcf")));
+}
+
+}  // namespace
+}  // namespace picker_test
