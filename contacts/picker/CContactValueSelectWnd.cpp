@@ -12,7 +12,6 @@ constexpr UINT kImgSelectAll = 123, kImgSelectAllPressed = 122;  // the toolkit'
 constexpr int kRowHeight = ContactValueCollection::kRowHeight;
 // The bar shows once the list is longer than the screen's work area.
 constexpr int kAlphabetBarMinContent = 720;
-constexpr UINT kWmShowWindow = 0x0018;
 
 ImagingHelper* ToolkitImage(UINT id) { return ImagingHelper::GetImageObject(GetQzResV2ModuleHandle(), id, TRUE); }
 
@@ -92,7 +91,7 @@ BOOL CContactValueSelectWnd::OnInitDialog() {
 }
 
 LRESULT CContactValueSelectWnd::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == kWmShowWindow && wParam == 1 && m_selectedContactId != 0) {
+  if (msg == WM_SHOWWINDOW && wParam == 1 && m_selectedContactId != 0) {
     m_selectedContactId = 0;
     const int row = m_collection->GetPreselectedRow();
     if (row >= 0) {

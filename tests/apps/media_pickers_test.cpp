@@ -7,6 +7,7 @@
 
 #include "CameraWnd.h"
 #include "PicturePickerWnd.h"
+#include "RingToneChoices.h"
 #include "RingTonePickerWnd.h"
 #include "SampleMedia.h"
 #include "ce/bstr.h"
@@ -252,6 +253,34 @@ TEST_F(MediaPickersTest, SampleMediaComesOnceAndKeepsWhatTheUserDeleted) {
   EXPECT_EQ(std::string(riff, 4), "RIFF");
   EXPECT_EQ(std::string(riff + 8, 4), "WAVE");
   EXPECT_GT(std::filesystem::file_size(rings / "Chime.wav"), 20000u);
+}
+
+}  // namespace
+
+namespace {
+
+// The tone list without a screen: folders with odd files, the same folder
+// given twice, and preselections in other spellings.
+TEST(RingToneChoices, ListsWavFilesOnceAndMatchesThePreselectionWithoutRegardToCase) {
+  vorna::test::TempDeviceRoot root;
+  std::filesystem::path folder;
+  ASSERT_TRUE(ce::ResolveCePath(L"\\Tones", folder));
+  std::filesystem::create_directories(folder / "Sub.wav");  // a folder, not a tone
+  for (const char* name : {"b.WAV", "A.wav", "c.mp3", "d.wav.txt"}) std::ofstream(folder / name) << "x";
+
+  mediapickers::RingToneChoices choices(L"\\Tones", L"\\tones\\", L"/TONES/a.WAV");
+  ASSERT_EQ(choices.Count(), 3);
+  EXPECT_EQ(choices.At(0).cePath, L"");
+  EXPECT_EQ(choices.At(1).cePath, L"\\Tones\\A.wav");
+  EXPECT_EQ(choices.At(2).name, L"b");
+  EXPECT_EQ(choices.Marked(), 1);
+  choices.Mark(7);  // outside the rows: ignored
+  EXPECT_EQ(choices.Marked(), 1);
+
+  // Missing or refused folders give just the default tone.
+  mediapickers::RingToneChoices none(L"\\Missing", L"\\..\\..\\etc", L"");
+  EXPECT_EQ(none.Count(), 1);
+  EXPECT_EQ(none.Marked(), 0);
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ inline st_address_Info Address(const wchar_t* country, const wchar_t* city, cons
 class EditorTest : public vorna::test::LibraryUiTest {
  protected:
   void TearDown() override {
+    EXPECT_EQ(robot.PendingModalSteps(), 0u) << "a window the test waited for never opened";
     if (editor.GetHwnd()) editor.DestroyWindow();
   }
 

@@ -7,8 +7,10 @@
 namespace mediapickers {
 namespace {
 
-// Pictures stating more pixels than this are refused before decoding.
-constexpr long long kMaxStatedPixels = 64LL * 1024 * 1024;
+// Pictures stating more pixels than this are refused before decoding: some
+// decoders read the whole picture before scaling it, and 32 million pixels
+// (a large phone photo) already take 128 MB.
+constexpr long long kMaxStatedPixels = 32LL * 1024 * 1024;
 
 bool IsPhotoFormat(GdkPixbufFormat* format) {
   if (!format) return false;
