@@ -1,7 +1,8 @@
 #include "TelhubWnd.h"
 
-#include "PlaceholderWnd.h"
 #include "RadioBridge.h"
+#include "calllog/CCallHistoryWnd.h"
+#include "contacts/window/CContactWnd.h"
 #include "dialer/PhoneDialWnd.h"
 #include "qzfc/QzWnd.h"
 #include "qzfc/WinApi.h"
@@ -25,9 +26,8 @@ CTelhubWnd::~CTelhubWnd() {
 
 std::unique_ptr<CQzWnd> CTelhubWnd::MakeTabWindow(int tab) {
   if (tab == TAB_DIALER) return std::make_unique<PhoneDialWnd>();
-  // FIXME: the call log and contacts windows are not built yet; their tabs
-  // show the placeholder page until they land.
-  return std::make_unique<PlaceholderWnd>(tab);
+  if (tab == TAB_CONTACTS) return std::make_unique<CContactWnd>();
+  return std::make_unique<CCallHistoryWnd>();
 }
 
 BOOL CTelhubWnd::OnInitDialog() {
