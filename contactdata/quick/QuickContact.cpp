@@ -70,5 +70,8 @@ int FastAddItem2Contact(HWND owner, int kind, const wchar_t* value) {
       db->addExtraInfo(contactId, EXTRA_EMAIL, entry);
     }
   }
+  // A contact deleted by another program meanwhile is no contact to report.
+  CContactInfo stored;
+  if (!db || !db->GetContactInfo(contactId, stored, true)) return 0;
   return contactId;
 }

@@ -16,5 +16,6 @@ VORNALIB_API int FastNewContact(HWND owner, int kind, const wchar_t* value, cons
 // contact, 0 after back or cancel.
 VORNALIB_API int FastEditContact(HWND owner, int contactId);
 
-// The identifier of the contact that the user picked, or 0 when none was.
+// The identifier of the contact that the user picked, or 0 when none was
+// (or it no longer exists). The value is stored only when the editor is saved.
 VORNALIB_API int FastAddItem2Contact(HWND owner, int kind, const wchar_t* value);

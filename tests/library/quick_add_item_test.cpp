@@ -18,10 +18,13 @@ class QuickAddItemTest : public PickerTest {
       ASSERT_NE(editor, nullptr);
       EXPECT_EQ(editor->GetMode(), EDIT_MODE_ADD_ITEM);
       if (check) check(editor->GetContactInfo());
-      RECT rc = robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId)->GetButtonRect(button);
-      robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-      robot.Advance(300);
+      TapEditorButton(button);
     });
+  }
+  void TapEditorButton(int button) {
+    RECT rc = robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId)->GetButtonRect(button);
+    robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
+    robot.Advance(300);
   }
   static CContactInfo Stored(int id) {
     CContactInfo record;
@@ -68,6 +71,21 @@ TEST_F(QuickAddItemTest, CancellingTheEditorStillGivesTheContactButStoresNothing
   PickThenEditor(0, TOOLBAR_BUTTON_RIGHT);
   EXPECT_EQ(FastAddItem2Contact(nullptr, EDIT_KIND_PHONE, nullptr), ann);
   EXPECT_EQ(Stored(ann).phoneNumbers.size(), 1);
+
+  // Deleted by another program while the picker shows: nothing is stored
+  // and no contact is reported.
+  robot.WhenModalWaits([this, ann] {
+    CContactsDbIf::GetContactDbIf()->RemoveContact(ann);
+    TapRow(0);
+  });
+  robot.WhenModalWaits([this] {
+    TapEditorButton(TOOLBAR_BUTTON_RIGHT);  // save, if the emptied record allowed it
+    if (dynamic_cast<CContactEditWnd*>(robot.Foreground())) TapEditorButton(TOOLBAR_BUTTON_LEFT);
+  });
+  EXPECT_EQ(FastAddItem2Contact(nullptr, EDIT_KIND_PHONE, L"010-5550002"), 0);
+  EXPECT_EQ(CContactsDbIf::GetContactDbIf()->SearchPN(L"010-5550002", nullptr, nullptr, nullptr, nullptr, nullptr,
+                                                      nullptr),
+            0);
 }
 
 }  // namespace

@@ -1,16 +1,16 @@
 // Sending contacts and handing out cards, through the menu and the picker
 // the way a user answers them, read from what left the library: the launch
-// journal, the e-mail composer's log, the Bluetooth applet's file list and
-// the files in "\tmpvcard\".
+// journal (where the Bluetooth applet records each file too), the e-mail
+// composer's log and the files in "\tmpvcard\".
 #include <filesystem>
 
+#include "BtSendWnd.h"
 #include "ce/journal.h"
-#include "ce/modules.h"
 #include "contactdata/quick/QuickSend.h"
-#include "platform/BtLinkContract.h"
 #include "mailcomposer/MailComposer.h"
 #include "mailcomposer/MailLog.h"
 #include "picker_fixture.h"
+#include "platform/BtLinkContract.h"
 
 namespace picker_test {
 namespace {
@@ -21,26 +21,16 @@ using contactdata_test::SysText;
 
 const HWND kOwner = nullptr;
 
-// What the Bluetooth applet registered by a test was handed.
-std::vector<Texts> g_bluetoothSends;
-LONG RecordingApplet(HWND, UINT message, LPARAM list, LPARAM) {
-  if (message != BTLINK_SEND_FILES || !list) return 0;
-  const auto* files = reinterpret_cast<const BtLinkFileList*>(list);
-  g_bluetoothSends.emplace_back(files->paths, files->paths + files->count);
-  return static_cast<LONG>(files->count);
-}
-
 class QuickSendTest : public PickerTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
     RegisterMailComposer();
-    g_bluetoothSends.clear();
     ann = AddContact(L"Ann/Bo:Di", {{L"13800000001", 0}});
     bo = AddContact(L"Bo", {{L"13800000002", 0}});
   }
   void TearDown() override {
-    ce::UnregisterInProcessLibrary(kBtLinkLibrary);
+    btlink::UnregisterLibrary();
     ce::UnregisterComClass(CLSID_MailComposer);
     CoUninitialize();
   }
@@ -63,12 +53,22 @@ class QuickSendTest : public PickerTest {
       TapToolBar(TOOLBAR_BUTTON_RIGHT);
     });
   }
-  static Texts Composer() {
+  // The applet's sending screen, closed with its one button.
+  void CloseSendingScreen() {
+    robot.WhenModalWaits([this] {
+      EXPECT_STREQ(robot.Foreground()->GetQzClassName(), L"BtSendWnd");
+      RECT rc = robot.Find<UiToolBarPro>(btlink::BtSendWnd::ID_TOOL_BAR)->GetButtonRect(TOOLBAR_BUTTON_MIDDLE);
+      robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
+    });
+  }
+  // The parameters of each launch of a program, from the launch journal.
+  static Texts Launches(const wchar_t* program) {
     Texts out;
     for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "launch" && e.program.find(L"msgdesk") != std::wstring::npos) out.push_back(e.details);
+      if (e.kind == "launch" && e.program.find(program) != std::wstring::npos) out.push_back(e.details);
     return out;
   }
+  static Texts Composer() { return Launches(L"msgdesk"); }
   fs::path Card(const char* name) const { return root.path() / "tmpvcard" / name; }
 
   int ann = 0, bo = 0;
@@ -93,26 +93,27 @@ TEST_F(QuickSendTest, TextAndMultimediaMessagesSendTheGivenContactOnly) {
 }
 
 TEST_F(QuickSendTest, BluetoothSendsTheCardsOfThePickedContactsInListOrder) {
-  ce::RegisterInProcessLibrary(kBtLinkLibrary, {{"CPlApplet", reinterpret_cast<FARPROC>(&RecordingApplet)}});
+  btlink::RegisterLibrary();
   bool boPreselected = false;
   ChooseFromMenu(2);
   ConfirmInPicker({1}, &boPreselected);  // Ann too (below the ungrouped row), before the pre-selected Bo
+  CloseSendingScreen();
   FastSendContactInfo(kOwner, bo);
   EXPECT_TRUE(boPreselected);
   // The same again while the first cards exist: new names, nothing overwritten.
   ChooseFromMenu(2);
   ConfirmInPicker({1});
+  CloseSendingScreen();
   FastSendContactInfo(kOwner, bo);
-  ASSERT_EQ(g_bluetoothSends.size(), 2u);
-  EXPECT_EQ(g_bluetoothSends[0], (Texts{L"\\tmpvcard\\Ann_Bo_Di.vcf", L"\\tmpvcard\\Bo.vcf"}));
-  EXPECT_EQ(g_bluetoothSends[1], (Texts{L"\\tmpvcard\\Ann_Bo_Di_1.vcf", L"\\tmpvcard\\Bo_1.vcf"}));
+  EXPECT_EQ(Launches(kBtLinkLibrary), (Texts{L"\\tmpvcard\\Ann_Bo_Di.vcf", L"\\tmpvcard\\Bo.vcf",
+                                             L"\\tmpvcard\\Ann_Bo_Di_1.vcf", L"\\tmpvcard\\Bo_1.vcf"}));
 }
 
 TEST_F(QuickSendTest, WithoutTheAppletNothingIsSentAndContactZeroStillPicks) {
   ChooseFromMenu(2);
   ConfirmInPicker({1});
   FastSendContactInfo(kOwner, 0);
-  EXPECT_TRUE(g_bluetoothSends.empty());
+  EXPECT_TRUE(Launches(kBtLinkLibrary).empty());
   EXPECT_EQ(robot.PendingModalSteps(), 0u) << "the picker ran with nothing pre-selected";
 }
 
