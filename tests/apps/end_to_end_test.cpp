@@ -7,6 +7,8 @@
 
 #include "SpeedDialDlg.h"
 #include "TelPrefsWnd.h"
+#include "qzfc/IItemCollection.h"
+#include "qzfc/UiCustomList.h"
 #include "host_fixture.h"
 #include "qzpam/CContactsDbIf.h"
 #include "qzpam/PhoneSettingsDbIf.h"
@@ -55,6 +57,24 @@ TEST_F(PhoneTest, TypedKeysReachTheDialerAndItsSettingsShowWhenItComesBack) {
   robot_.Settle();
   EXPECT_EQ(robot_.Foreground(), &host_.Window());
   EXPECT_STREQ(robot_.FindControl(host_.Window().TabWindow(telhub::TAB_DIALER), kKeyThree)->GetText(), L"Mum");
+}
+
+TEST_F(PhoneTest, ACallHungUpIsAtTheTopOfTheCallLogWithItsLength) {
+  StartHost();
+  ASSERT_TRUE(Launch(L"\\windows\\telhub.exe", L"-k 10086"));
+  robot_.Settle();
+  robot_.Advance(42000);
+  robot_.Tap(240, 675);  // hang up
+  robot_.Settle();
+  robot_.Tap(160, 765);  // the call log tab
+  CQzWnd* log = host_.Window().TabWindow(telhub::TAB_CALL_LOG);
+  ASSERT_TRUE(log->IsWindowVisible());
+  auto* threads = dynamic_cast<UiCustomList*>(robot_.FindControl(log, 1));
+  ASSERT_NE(threads, nullptr);
+  IItemCollection* rows = threads->GetCustomItemCollection();
+  ASSERT_GE(rows->GetItemCount(), 1);
+  EXPECT_EQ(rows->GetItemText(0).str(), L"10086");
+  EXPECT_EQ(rows->GetItemText4(0).str(), L"42秒");
 }
 
 // The program itself replays the tour of the README on a new device.

@@ -25,7 +25,7 @@ const std::set<std::string> kBuilt = {
     "GetMatchPNInfo", "IsSmsBlocked", "GetMatchEmailInfo", "GetFilterPNItems", "GetFilterEmailItems",
     "MakeVcard", "MakeVcardContent", "GetPNRegionInfo", "AddCallHistory", "NotifyContactDbChanged",
     "PhoneDialWnd", "FastNewContact", "FastEditContact", "FastAddItem2Contact", "CContactValueSelectWnd",
-    "ContactValueInfo", "FastSendContactInfo", "FastGetContactVcf",
+    "ContactValueInfo", "FastSendContactInfo", "FastGetContactVcf", "CCallHistoryWnd",
 };
 
 // "vtable for CContactWnd", "CContactWnd::Create(...)", "MakeVcard(...)" and

@@ -2,6 +2,7 @@
 
 #include "PlaceholderWnd.h"
 #include "RadioBridge.h"
+#include "calllog/CCallHistoryWnd.h"
 #include "dialer/PhoneDialWnd.h"
 #include "qzfc/QzWnd.h"
 #include "qzfc/WinApi.h"
@@ -25,8 +26,9 @@ CTelhubWnd::~CTelhubWnd() {
 
 std::unique_ptr<CQzWnd> CTelhubWnd::MakeTabWindow(int tab) {
   if (tab == TAB_DIALER) return std::make_unique<PhoneDialWnd>();
-  // FIXME: the call log and contacts windows are not built yet; their tabs
-  // show the placeholder page until they land.
+  if (tab == TAB_CALL_LOG) return std::make_unique<CCallHistoryWnd>();
+  // FIXME: the contacts window is not built yet; its tab shows the
+  // placeholder page until it lands.
   return std::make_unique<PlaceholderWnd>(tab);
 }
 

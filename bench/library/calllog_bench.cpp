@@ -1,0 +1,180 @@
+// The call log at 50,000 contacts and 100,000 calls over 5,000 numbers (4,000
+// of them contacts' mobiles, 1,000 strangers; one number has 2,000 calls):
+//   Shown_p99        a new call recorded, then the tab shown: the change
+//                    check, 50 threads with region lookups, the painted frame
+//   MoreRecords      the more-records row: every thread, painted
+//   Details_Limited  the details of the number with 2,000 calls (20 lines)
+//   Details_All      the same number's whole history
+//   SwipeDelete      a thread deleted from the store and the list
+//   FlingFrame_p99   one frame of a fling through every thread
+//
+//   build/bin/calllog_bench     (seeds a store under $TMPDIR, then measures)
+//
+// The _p99 benchmarks report the median and the 99th percentile of single
+// events in milliseconds of this thread's work (cpu_*_ms).
+#include <benchmark/benchmark.h>
+#include <time.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "calllog/CCallHistoryWnd.h"
+#include "calllog/details/UiListCallInfo.h"
+#include "platform/PimContract.h"
+#include "qzfc/Robot.h"
+#include "qzpam/StoreBatch.h"
+#include "seeded_root.h"
+
+namespace {
+
+constexpr int kContacts = 50000;
+constexpr int kCalls = 100000;
+constexpr int kContactNumbers = 4000;
+constexpr int kStrangers = 1000;
+constexpr int kHeavyCalls = 2000;
+constexpr int kYearStart = 1735689600;  // 2025-01-01 UTC
+constexpr int kYear = 365 * 24 * 3600;
+const wchar_t kHeavyNumber[] = L"13300001111";
+
+double ThreadCpuMs() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+double Percentile(std::vector<double> samples, int percent) {
+  if (samples.empty()) return 0;
+  std::sort(samples.begin(), samples.end());
+  return samples[samples.size() * static_cast<size_t>(percent) / 100];
+}
+
+void Report(benchmark::State& state, const std::vector<double>& cpu) {
+  state.counters["cpu_median_ms"] = Percentile(cpu, 50);
+  state.counters["cpu_p99_ms"] = Percentile(cpu, 99);
+  state.SetItemsProcessed(static_cast<int64_t>(cpu.size()));
+}
+
+// The seeded contacts' store with the calls added once.
+CContactsDbIf* CallStore() {
+  static bool seeded = false;
+  vorna::bench::UseSeededRoot(kContacts, 0);
+  CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
+  if (seeded || !db) return db;
+  seeded = true;
+  std::vector<std::wstring> numbers;
+  int id = 0, type = 0;
+  qzu::string name, number;
+  for (bool first = true; static_cast<int>(numbers.size()) < kContactNumbers &&
+                          db->GetPhoneNumberlist(id, name, number, type, first);
+       first = false)
+    if (number.length() == 11 && number[0] == L'1') numbers.emplace_back(number.view());
+  for (int i = 0; i < kStrangers; ++i) numbers.push_back(L"1590000" + std::to_wstring(1000 + i));
+  qzpam::StoreBatch batch;
+  for (int i = 0; i < kHeavyCalls; ++i) db->InsertCall(kHeavyNumber, kYearStart + kYear / kHeavyCalls * i, 60, 1 + i % 5);
+  for (int i = kHeavyCalls; i < kCalls; ++i)
+    db->InsertCall(numbers[static_cast<size_t>(i) % numbers.size()].c_str(), kYearStart + kYear / kCalls * i, i % 900,
+                   1 + i % 5);
+  batch.Commit();
+  return db;
+}
+
+class CallLog {
+ public:
+  CallLog() {
+    RECT wa = QzGetWorkArea();
+    log.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0);
+    log.Show(TRUE);
+    robot.Settle();
+  }
+  ~CallLog() { log.DestroyWindow(); }
+  qzfc::Robot robot;
+  CCallHistoryWnd log;
+};
+
+void Shown_p99(benchmark::State& state) {
+  CContactsDbIf* db = CallStore();
+  CallLog window;
+  std::vector<double> cpu;
+  int stranger = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.log.Show(FALSE);
+    window.robot.Settle();
+    db->InsertCall((L"1860000" + std::to_wstring(1000 + stranger++ % 9000)).c_str(), kYearStart + kYear, 42, 1);
+    state.ResumeTiming();
+    double start = ThreadCpuMs();
+    window.log.Show(TRUE);
+    window.robot.Settle();
+    cpu.push_back(ThreadCpuMs() - start);
+  }
+  if (window.log.GetCollection().GetItemCount() != 51) state.SkipWithError("the log does not show 50 threads");
+  Report(state, cpu);
+}
+BENCHMARK(Shown_p99)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+void MoreRecords(benchmark::State& state) {
+  CallStore();
+  CallLog window;
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.log.GetCollection().LoadCallHistory(false, true);
+    state.ResumeTiming();
+    // What the thread list reports when its more-records row is tapped.
+    window.log.SendMessageW(QZ_WM_LIST_CLICK, CCallHistoryWnd::kThreadListId, 50);
+    window.robot.Settle();
+  }
+  state.counters["threads"] = window.log.GetCollection().GetItemCount() - 1;
+}
+BENCHMARK(MoreRecords)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void Details(benchmark::State& state) {
+  CallStore();
+  CallLog window;
+  UiListCallInfo list;
+  list.SetPos(0, 0, 480, 650);
+  window.log.AddUiWin(&list);
+  const bool all = state.range(0) != 0;
+  for (auto _ : state) {
+    list.SetCallInfo(false, 0, kHeavyNumber);
+    list.AddAllItems();
+    if (all) list.LoadCallHistory(false);
+  }
+  window.log.RemoveUiWin(&list);
+  state.counters["lines"] = static_cast<double>(list.GetCallEntries().size());
+}
+BENCHMARK(Details)->Name("Details_Limited")->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(Details)->Name("Details_All")->Arg(1)->Unit(benchmark::kMillisecond);
+
+void SwipeDelete(benchmark::State& state) {
+  CallStore();
+  CallHistoryCollection rows;
+  for (auto _ : state) {
+    state.PauseTiming();
+    rows.LoadCallHistory(false, true);
+    state.ResumeTiming();
+    rows.DeleteItem(0);
+  }
+}
+BENCHMARK(SwipeDelete)->Unit(benchmark::kMillisecond)->Iterations(100);
+
+void FlingFrame_p99(benchmark::State& state) {
+  CallStore();
+  CallLog window;
+  window.log.SendMessageW(QZ_WM_LIST_CLICK, CCallHistoryWnd::kThreadListId, 50);
+  window.robot.Settle();
+  std::vector<double> cpu;
+  for (auto _ : state) {
+    window.robot.Swipe(240, 700, 240, 150);
+    for (int frame = 0; frame < 60; ++frame) {
+      double start = ThreadCpuMs();
+      window.robot.Advance(16);
+      cpu.push_back(ThreadCpuMs() - start);
+    }
+  }
+  state.counters["threads"] = window.log.GetCollection().GetItemCount() - 1;
+  Report(state, cpu);
+}
+BENCHMARK(FlingFrame_p99)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
