@@ -180,7 +180,7 @@ void ContactValueCollection::LoadValueRows(CContactsDbIf& db, int preselectedCon
       m_preselectedRow = m_rows.size();
       row.selected = m_type == SELECT_CONTACTS;
     }
-    m_rows.add(row);
+    m_rows.add(std::move(row));
   }
 }
 

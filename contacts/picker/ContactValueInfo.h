@@ -21,6 +21,8 @@ class VORNALIB_API ContactValueInfo {
   ~ContactValueInfo();
   ContactValueInfo(const ContactValueInfo& other);
   ContactValueInfo& operator=(const ContactValueInfo& other);
+  ContactValueInfo(ContactValueInfo&& other) noexcept;
+  ContactValueInfo& operator=(ContactValueInfo&& other) noexcept;
 
   int id = 0;       // contact identifier; of a group row the group (0: the contacts in no group)
   int extra = 0;    // not filled by the picker; copied with the record

@@ -8,6 +8,7 @@
 #include "qzfc/MessageLoop.h"
 #include "qzfc/QzMessageBox.h"
 #include "qzfc/QzPopupMenu.h"
+#include "qzfc/Sip.h"
 
 namespace calllog_test {
 namespace {
@@ -252,6 +253,46 @@ TEST_F(CallLogWindowTest, AStrangerGoesOnTheBlacklistAsAContactNamedAfterTheNumb
   Tap(240, kScreenTop + 41);
   TapToolBar(TOOLBAR_BUTTON_LEFT);
   EXPECT_FALSE(db.IsContactInBlacklist(id));
+}
+
+TEST_F(CallLogWindowTest, AStrangerAddedAsANewContactIsShownByName) {
+  AddCall(L"13912345678", CALL_TYPE_INCOMING, 20, 0);
+  Reshow();
+  TapRow(0);
+  robot.Advance(1000);
+  auto tapInForeground = [this](RECT rc) {
+    RECT at = robot.Foreground()->GetWindowRect();
+    Tap(at.left + (rc.left + rc.right) / 2, at.top + (rc.top + rc.bottom) / 2);
+  };
+  auto hideKeyboard = [this] {
+    qzfc::Sip& sip = qzfc::Sip::Instance();
+    if (!sip.IsVisible()) return;
+    RECT key = sip.KeyRect(L"\u25BC");
+    Tap((key.left + key.right) / 2, (key.top + key.bottom) / 2);
+  };
+  auto save = [&] { tapInForeground(robot.Find<UiToolBarPro>(1)->GetButtonRect(TOOLBAR_BUTTON_RIGHT)); };
+  robot.WhenModalWaits([&] {
+    UiWin* addNew = robot.FindControl(QzPopupMenu::kFirstItemId);
+    ASSERT_NE(addNew, nullptr);
+    EXPECT_STREQ(addNew->GetText(), Str(850).c_str());
+    tapInForeground(addNew->GetWinRect());
+  });
+  robot.WhenModalWaits([&] { Tap(280, kScreenTop + 93); });  // the new contact's name
+  robot.WhenModalWaits([&] {
+    tapInForeground(robot.FindControl(3)->GetWinRect());  // the given name
+    robot.Type(L"李伟");
+    hideKeyboard();
+    save();
+  });
+  robot.WhenModalWaits(save);  // the editor
+  TapToolBar(TOOLBAR_BUTTON_RIGHT);  // "添加"
+  EXPECT_EQ(robot.PendingModalSteps(), 0u);
+  ASSERT_GT(Details().GetContactId(), 0);
+  EXPECT_EQ(Button(TOOLBAR_BUTTON_RIGHT), Str(613));
+  EXPECT_EQ(Details().GetContact().fileAs, L"李伟");
+  TapToolBar(TOOLBAR_BUTTON_LEFT);
+  EXPECT_EQ(Text(0), L"李伟");
+  EXPECT_EQ(SubText(0), L"13912345678");
 }
 
 }  // namespace
