@@ -23,3 +23,7 @@ else
 fi
 cmake --build "$dir" -j "$jobs"
 ctest --test-dir "$dir" --output-on-failure -j "$jobs"
+# The installed package, as another program of the handset uses it.
+if [[ $mode == release ]]; then
+  examples/check_installed.sh "$dir"
+fi

@@ -3,6 +3,7 @@
 //   Shown_p99        a new call recorded, then the tab shown: the change
 //                    check, 50 threads with region lookups, the painted frame
 //   MoreRecords      the more-records row: every thread, painted
+//   ThreadsFromStore the store's read of every thread alone (MoreRecords' baseline)
 //   Details_Limited  the details of the number with 2,000 calls (20 lines)
 //   Details_All      the same number's whole history
 //   SwipeDelete      a thread deleted from the store and the list
@@ -127,6 +128,22 @@ void MoreRecords(benchmark::State& state) {
   state.counters["threads"] = window.log.GetCollection().GetItemCount() - 1;
 }
 BENCHMARK(MoreRecords)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The baseline of MoreRecords: the store's own read of every thread.
+void ThreadsFromStore(benchmark::State& state) {
+  CContactsDbIf* db = CallStore();
+  qzu::string number, name;
+  int time = 0, value = 0, type = 0, contactId = 0, threads = 0;
+  for (auto _ : state) {
+    threads = 0;
+    for (bool first = true; db->GetCallHistory(CallHistoryCollection::kAllThreads, number, time, value, type, name,
+                                               contactId, first);
+         first = false)
+      ++threads;
+  }
+  state.counters["threads"] = threads;
+}
+BENCHMARK(ThreadsFromStore)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void Details(benchmark::State& state) {
   CallStore();

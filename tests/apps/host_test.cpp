@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "DialParameters.h"
-#include "PlaceholderWnd.h"
 #include "mailcomposer/MailComposer.h"
 #include "ce/window_registry.h"
 #include "host_fixture.h"
@@ -38,7 +37,7 @@ TEST_F(HostTest, StartsOnTheDialerAndSwitchesTabsWhenATabWindowAsks) {
   SendMessageW(host.GetHwnd(), WM_USER + 1, 0, 0);
   EXPECT_EQ(host.CurrentTab(), telhub::TAB_CONTACTS);
 
-  // The tab buttons of a page that is not built yet switch tabs too.
+  // The tab buttons of the contacts tab switch tabs too.
   robot_.Tap(160, 765);
   EXPECT_EQ(host.CurrentTab(), telhub::TAB_CALL_LOG);
   EXPECT_TRUE(Shows(host, telhub::TAB_CALL_LOG));

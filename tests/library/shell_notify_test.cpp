@@ -45,9 +45,12 @@ TEST(ShellNotify, RecordsAreKindWindowEventLittleEndian) {
   EXPECT_EQ(ReadRecord(shell), (std::array<unsigned char, 12>{1, 0, 0, 0, 0x45, 0x23, 0x01, 0, 1, 0, 0, 0}));
   EXPECT_EQ(ReadRecord(shell), (std::array<unsigned char, 12>{1, 0, 0, 0, 0x02, 0x01, 0x00, 0x7F, 2, 0, 0, 0}));
   CloseMsgQueue(shell);
+  const UINT firstRootMKey = GetClickMKeyMessage();
 
-  // A subscription made under another device root reaches that root's shell.
+  // A subscription made under another device root reaches that root's shell,
+  // and the messages are that root's (ids are given out per root).
   vorna::test::TempDeviceRoot other;
+  ASSERT_EQ(RegisterWindowMessageW(L"ShellNotifyTest/TakesTheFirstId"), firstRootMKey);
   shell = OpenShellReadEnd();
   ASSERT_NE(shell, nullptr);
   EXPECT_TRUE(RegisterShellNotify(Window(0x10), SHELL_NOTIFY_CLICK_MKEY));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "contactdata/GroupNames.h"
+#include "contactdata/VcardBuilder.h"
 #include "contactdata/VcardWriter.h"
 #include "platform/PimContract.h"
 
@@ -86,6 +87,7 @@ CContactInfo Generate(Random& r, int index) {
   }
   if (r.Below(2)) c.UpdateBirthday(L"19900517");
   c.UpdateRemark(Note(r).c_str());
+  if (r.Below(3) == 0) c.UpdateRing((L"\\Rings\\" + Words(r, 2) + L".wav").c_str());
   static const int kPhotoSizes[] = {0, 1, 47, 48, 49, 100000};
   const int photo = kPhotoSizes[index % 6];
   std::vector<unsigned char> bytes(static_cast<std::size_t>(photo));
@@ -108,7 +110,8 @@ std::wstring Values(const qzu::array<ContactValueEntry>& entries, int lastType) 
 std::wstring Fields(const CContactInfo& c, bool decoded) {
   std::wstring text = std::wstring(c.lastName.view()) + L"|" + std::wstring(c.firstName.view()) + L"|" +
                       std::wstring(c.fileAs.view()) + L"|" + std::wstring(c.company.view()) + L"|" +
-                      std::wstring(c.birthday.view()) + L"|" + std::wstring(c.note.view()) + L"|\n";
+                      std::wstring(c.birthday.view()) + L"|" + std::wstring(c.note.view()) + L"|" +
+                      std::wstring(c.ringPath.view()) + L"|\n";
   for (const qzu::string& group : c.categories)
     text += std::wstring((decoded ? GetGroupStoreName(group) : group).view()) + L"|";
   text += L"\n" + Values(c.phoneNumbers, 4) + L"\n" + Values(c.emails, 2) + Values(c.webPages, 2) +
@@ -123,16 +126,19 @@ std::wstring Fields(const CContactInfo& c, bool decoded) {
   return text;
 }
 
+// Backups in either version carry the ring tone too.
 TEST(VcardRoundTrip, GeneratedContactsReadBackToTheSameFields) {
-  Random random(20261206);
   const CVcardCodec codec;
-  for (int i = 0; i < 300; ++i) {
-    CContactInfo contact = Generate(random, i);
-    qzu::string8 card;
-    ASSERT_TRUE(MakeVcard(contact, card));
-    CContactInfo decoded;
-    ASSERT_TRUE(codec.DecodeVcfBytes(card.data(), card.length(), decoded)) << "contact " << i;
-    ASSERT_EQ(Fields(decoded, true), Fields(contact, false)) << "contact " << i << "\n" << card.c_str();
+  for (const VcardVersion version : {VcardVersion::V21, VcardVersion::V30}) {
+    Random random(20261206);
+    for (int i = 0; i < 300; ++i) {
+      CContactInfo contact = Generate(random, i);
+      std::string card;
+      VcardBuilder::Build(contact, {version, true}, card);
+      CContactInfo decoded;
+      ASSERT_TRUE(codec.DecodeVcfBytes(card.data(), card.size(), decoded)) << "contact " << i;
+      ASSERT_EQ(Fields(decoded, true), Fields(contact, false)) << "contact " << i << "\n" << card;
+    }
   }
 }
 

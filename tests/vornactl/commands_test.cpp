@@ -12,33 +12,14 @@
 
 #include "ce/window_registry.h"
 #include "temp_root.h"
+#include "vornactl_runner.h"
 
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-};
+using Result = vorna::test::VornactlResult;
 
-std::string Quote(const std::string& arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs vornactl with the arguments (and environment assignments in front,
-// "VORNA_UI_LANG=0409"); its exit status and what it printed on stdout.
 Result Vornactl(const std::vector<std::string>& args, const std::string& env = "") {
-  std::string command = env + " " + Quote((vorna::test::BuiltProgramsDir() / "vornactl").string());
-  for (const std::string& arg : args) command += " " + Quote(arg);
-  FILE* pipe = popen(command.c_str(), "r");
-  Result result{-1, {}};
-  if (!pipe) return result;
-  char buffer[4096];
-  for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return result;
+  return vorna::test::RunVornactl(args, env);
 }
 
 class VornactlCommands : public ::testing::Test {

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "DeviceCheck.h"
 #include "ce/device.h"
 #include "command.h"
 
@@ -56,7 +57,8 @@ void PrintHelp(std::FILE* out) {
   if (!commands.empty()) std::fprintf(out, "\ncommands:\n");
   for (const Command& c : commands) PrintCommand(out, c);
   std::fprintf(out,
-               "\nexit status: 0 found or done, 1 not found, 2 usage error or bad input\n");
+               "\nexit status: 0 found or done, 1 not found, 2 usage error, bad input or a device\n"
+               "root (or contacts store) that cannot be used\n");
 }
 
 const Command* FindCommand(const std::string& name) {
@@ -92,7 +94,7 @@ int main(int argc, char** argv) {
         return kExitOk;
       }
       commandHelp = true;
-    } else if (arg == "--version") {
+    } else if (arg == "--version" && commandName.empty()) {  // after a command, export's own option
       std::printf("vornactl %s\n", VORNA_VERSION);
       return kExitOk;
     } else if (commandName.empty()) {
@@ -111,6 +113,11 @@ int main(int argc, char** argv) {
   if (commandHelp) {
     std::printf("usage: vornactl [--root DIR] [--json] %s\n\n%s\n", command->usage, command->summary);
     return kExitOk;
+  }
+  std::string unusable;
+  if (!vorna::device::CheckDevice(unusable)) {
+    std::fprintf(stderr, "vornactl: %s\n", unusable.c_str());
+    return kExitUsage;
   }
   return command->run(inv);
 }

@@ -28,6 +28,7 @@ class CValueEditWnd : public CQzWndEx {
   void SetContactInfo(CContactInfo* record) { m_record = record; }
   void SetEntryIndex(int index) { m_entryIndex = index; }
   int GetEntryIndex() const { return m_entryIndex; }
+  int GetEditorMode() const { return m_editorMode; }
 
   static constexpr int kValueFieldId = 2;
   static constexpr int kTypeBarId = 3;

@@ -1,8 +1,8 @@
 #include "TelhubWnd.h"
 
-#include "PlaceholderWnd.h"
 #include "RadioBridge.h"
 #include "calllog/CCallHistoryWnd.h"
+#include "contacts/window/CContactWnd.h"
 #include "dialer/PhoneDialWnd.h"
 #include "qzfc/QzWnd.h"
 #include "qzfc/WinApi.h"
@@ -26,10 +26,8 @@ CTelhubWnd::~CTelhubWnd() {
 
 std::unique_ptr<CQzWnd> CTelhubWnd::MakeTabWindow(int tab) {
   if (tab == TAB_DIALER) return std::make_unique<PhoneDialWnd>();
-  if (tab == TAB_CALL_LOG) return std::make_unique<CCallHistoryWnd>();
-  // FIXME: the contacts window is not built yet; its tab shows the
-  // placeholder page until it lands.
-  return std::make_unique<PlaceholderWnd>(tab);
+  if (tab == TAB_CONTACTS) return std::make_unique<CContactWnd>();
+  return std::make_unique<CCallHistoryWnd>();
 }
 
 BOOL CTelhubWnd::OnInitDialog() {

@@ -12,8 +12,9 @@
 // -k NUMBER dials the number at once, as "\windows\telhub.exe" does.
 //
 // Exit status: 0 done, 1 the script failed (bad line, screenshot not
-// written, a window left waiting), 2 usage error or no display, 3 the
-// window could not be created.
+// written, a window left waiting), 2 usage error, no display, or a device
+// root (or contacts store) that cannot be used, 3 the window could not be
+// created.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +22,7 @@
 #include <fstream>
 #include <string>
 
+#include "DeviceCheck.h"
 #include "DialParameters.h"
 #include "HostApp.h"
 #include "TourPlayer.h"
@@ -83,6 +85,11 @@ int main(int argc, char** argv) {
     }
   }
   if (headless != !script.empty()) return Usage("--headless and --script go together");
+  std::string unusable;
+  if (!vorna::device::CheckDevice(unusable)) {
+    std::fprintf(stderr, "telhub: %s\n", unusable.c_str());
+    return 2;
+  }
 
   telhub::TourScript tour;
   if (headless) {

@@ -1,8 +1,10 @@
 #include "ce/device.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
-#include <system_error>
 #include <mutex>
+#include <system_error>
 #include <vector>
 
 namespace ce {
@@ -50,6 +52,34 @@ bool SetDeviceRoot(const std::filesystem::path& root) {
   }
   // Hooks run without the lock: they may ask for the new root.
   for (RootResetHook hook : hooks) hook();
+  return true;
+}
+
+bool PrepareDeviceRoot(std::string& problem) {
+  const std::filesystem::path root = DeviceRoot();
+  std::error_code error;
+  // The folders that do not exist yet, outermost first.
+  std::vector<std::filesystem::path> missing;
+  for (std::filesystem::path at = root; !at.empty(); at = at.parent_path()) {
+    const std::filesystem::file_status status = std::filesystem::symlink_status(at, error);
+    if (status.type() != std::filesystem::file_type::not_found) break;
+    missing.insert(missing.begin(), at);
+    if (at == at.parent_path()) break;
+  }
+  for (std::size_t made = 0; made < missing.size(); ++made) {
+    if (std::filesystem::create_directory(missing[made], error) || !error) continue;
+    problem = "it cannot be created (" + error.message() + ")";
+    while (made-- > 0) std::filesystem::remove(missing[made], error);
+    return false;
+  }
+  if (!std::filesystem::is_directory(root, error)) {
+    problem = "it is not a folder";
+    return false;
+  }
+  if (access(root.c_str(), R_OK | W_OK | X_OK) != 0) {
+    problem = "it cannot be written";
+    return false;
+  }
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "ce/modules.h"
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -307,6 +309,15 @@ std::vector<std::filesystem::path> ResourceSearchPath() {
       if (!folder.empty()) folders.emplace_back(folder);
       list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
     }
+  }
+  // An installed tree keeps the resources in share/vornalib/res beside the
+  // lib folder that holds this library.
+  Dl_info self{};
+  if (dladdr(reinterpret_cast<void*>(&ResourceSearchPath), &self) && self.dli_fname) {
+    std::error_code error;
+    const std::filesystem::path installed =
+        std::filesystem::path(self.dli_fname).parent_path().parent_path() / "share" / "vornalib" / "res";
+    if (std::filesystem::is_directory(installed, error)) folders.push_back(installed);
   }
   if (*VORNA_BUILD_RES_DIR) folders.emplace_back(VORNA_BUILD_RES_DIR);
   return folders;

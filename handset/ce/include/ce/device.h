@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace ce {
 
@@ -14,6 +15,12 @@ const std::filesystem::path& DeviceRoot();
 // that cache state tied to the root register a reset hook and drop it here.
 // An empty path changes nothing and gives false.
 bool SetDeviceRoot(const std::filesystem::path& root);
+
+// Makes sure the root is a folder this process can read and write,
+// creating it (and missing parents) when absent. False, with the reason in
+// `problem`, when it cannot be used; a failed creation removes the folders
+// it made, so nothing is left outside a root that was never made.
+bool PrepareDeviceRoot(std::string& problem);
 
 // Called by SetDeviceRoot, in registration order. Used by services that keep
 // per-root state (open registry, sockets, store instances).

@@ -8,7 +8,9 @@
 //   1. the modules this process registered with ce::RegisterResourceModule;
 //   2. the device's \windows folder;
 //   3. each folder of VORNA_RES_PATH (host paths separated by ':');
-//   4. the resource folder of the build (where the build's modules are made).
+//   4. share/vornalib/res beside the lib folder of this library, where
+//      `cmake --install` puts the modules;
+//   5. the resource folder of the build (where the build's modules are made).
 // The same file loaded twice gives the same handle; FreeLibrary releases it
 // after as many calls as loads.
 //
@@ -75,7 +77,7 @@ HMODULE RegisterResourceModule(const wchar_t* name, std::span<const std::byte> b
 // stay valid while the module is loaded.
 std::span<const std::byte> FindResourceBytes(HMODULE module, UINT type, UINT id);
 
-// The host folders searched for a bare module name, in order (steps 2 to 4).
+// The host folders searched for a bare module name, in order (steps 2 to 5).
 std::vector<std::filesystem::path> ResourceSearchPath();
 
 }  // namespace ce

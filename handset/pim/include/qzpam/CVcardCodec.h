@@ -2,7 +2,7 @@
 //
 // The decoder reads back every property that the handset's own vCard writer
 // emits (N, ORG, CATEGORIES, TEL, EMAIL, URL, X-QQ, X-MSN, ADR, BDAY, NOTE,
-// PHOTO) with the type codes of CContactInfo, plus FN and the forms other
+// PHOTO, and X-RINGTONE of backups) with the type codes of CContactInfo, plus FN and the forms other
 // phones and address books write: TYPE lists and bare 2.1 types, PREF,
 // CHARSET parameters, QUOTED-PRINTABLE, BASE64 and data: URI photos, folded
 // lines, BDAY as yyyy-mm-dd.

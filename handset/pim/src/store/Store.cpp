@@ -17,22 +17,23 @@ constexpr int kWriteAttempts = 30;
 
 bool IsBusy(int rc) { return (rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED; }
 
-void Refuse(const std::filesystem::path& file, const std::wstring& why) {
-  NKDbgPrintfW(L"qzpam: contacts store %s not opened: %s", file.wstring().c_str(), why.c_str());
+void Refuse(const std::filesystem::path& file, const std::wstring& reason, std::string* why) {
+  NKDbgPrintfW(L"qzpam: contacts store %s not opened: %s", file.wstring().c_str(), reason.c_str());
+  if (why) *why = ce::ToUtf8(reason);
 }
 
 }  // namespace
 
 std::filesystem::path Store::FileUnder(const std::filesystem::path& root) { return root / "pim" / "contacts.db"; }
 
-std::unique_ptr<Store> Store::Open(const std::filesystem::path& file) {
+std::unique_ptr<Store> Store::Open(const std::filesystem::path& file, std::string* why) {
   std::error_code ec;
   std::filesystem::create_directories(file.parent_path(), ec);
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
                            nullptr);
   if (rc != SQLITE_OK) {
-    Refuse(file, L"cannot open (" + std::to_wstring(rc) + L")");
+    Refuse(file, L"cannot open it: " + ce::FromUtf8(sqlite3_errstr(rc)), why);
     sqlite3_close(db);
     return nullptr;
   }
@@ -46,7 +47,7 @@ std::unique_ptr<Store> Store::Open(const std::filesystem::path& file) {
     // proved to be ours.
     rc = sqlite3_exec(db,
                       "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; PRAGMA foreign_keys = ON;"
-                      " PRAGMA cache_size = -8000;",
+                      " PRAGMA cache_size = -8000; PRAGMA temp_store = MEMORY;",
                       nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) return std::unique_ptr<Store>(new Store(db));
     check = SchemaCheck::Unreadable;
@@ -54,13 +55,13 @@ std::unique_ptr<Store> Store::Open(const std::filesystem::path& file) {
   switch (check) {
     case SchemaCheck::Newer:
       Refuse(file, L"its schema version " + std::to_wstring(version) + L" is newer than this library's " +
-                       std::to_wstring(kSchemaVersion));
+                       std::to_wstring(kSchemaVersion), why);
       break;
     case SchemaCheck::Foreign:
-      Refuse(file, L"it is not a contacts database");
+      Refuse(file, L"it is not a contacts database", why);
       break;
     default:
-      Refuse(file, L"it is unreadable or damaged: " + ce::FromUtf8(sqlite3_errmsg(db)));
+      Refuse(file, L"it is unreadable or damaged: " + ce::FromUtf8(sqlite3_errmsg(db)), why);
       break;
   }
   sqlite3_close(db);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <unordered_map>
 
 #include "store/Statement.h"
@@ -32,9 +33,10 @@ enum class Durability {
 class Store {
  public:
   // Opens (creating when absent) the database file. Returns null, with a
-  // debug message, when the file is unreadable, not ours, or of a newer
-  // schema; such a file is left exactly as it was.
-  static std::unique_ptr<Store> Open(const std::filesystem::path& file);
+  // debug message and the reason in `why` (when given), when the file is
+  // unreadable, not ours, or of a newer schema; such a file is left exactly
+  // as it was.
+  static std::unique_ptr<Store> Open(const std::filesystem::path& file, std::string* why = nullptr);
   ~Store();
   Store(const Store&) = delete;
   Store& operator=(const Store&) = delete;

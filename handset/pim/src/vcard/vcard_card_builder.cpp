@@ -117,6 +117,9 @@ void CardBuilder::Apply(const Property& p) {
     case Kind::kPhoto:
       AddPhoto(p);
       break;
+    case Kind::kRingTone:
+      card_.ringPath = TrimWide(SingleValue(p));
+      break;
     default:
       break;
   }
@@ -218,7 +221,9 @@ void CardBuilder::AddPhoto(const Property& p) {
 }
 
 void CardBuilder::Finish(CContactInfo& contact) {
-  if (!has_name_ && !formatted_name_.empty()) card_.firstName = formatted_name_;
+  // A card of a company has no N, and its FN repeats the ORG: the company
+  // is its display name already and is no one's first name.
+  if (!has_name_ && !formatted_name_.empty() && formatted_name_ != card_.company) card_.firstName = formatted_name_;
   // A stored contact with numbers has one primary number: the one the card
   // prefers, else the first.
   if (preferred_phone_ >= 0)

@@ -74,12 +74,12 @@ void ApplyParameter(std::string_view param, Property& out) {
 }
 
 Kind KindOf(std::string_view name) {
-  static constexpr std::array<std::pair<std::string_view, Kind>, 17> kKinds = {{
+  static constexpr std::array<std::pair<std::string_view, Kind>, 18> kKinds = {{
       {"N", Kind::kN},         {"FN", Kind::kFn},       {"TEL", Kind::kTel},     {"EMAIL", Kind::kEmail},
       {"ORG", Kind::kOrg},     {"ADR", Kind::kAdr},     {"URL", Kind::kUrl},     {"X-QQ", Kind::kQq},
       {"X-MSN", Kind::kMsn},   {"BDAY", Kind::kBday},   {"NOTE", Kind::kNote},   {"PHOTO", Kind::kPhoto},
       {"BEGIN", Kind::kBegin}, {"END", Kind::kEnd},     {"VERSION", Kind::kVersion},
-      {"AGENT", Kind::kAgent}, {"CATEGORIES", Kind::kCategories},
+      {"AGENT", Kind::kAgent}, {"CATEGORIES", Kind::kCategories}, {"X-RINGTONE", Kind::kRingTone},
   }};
   char upper[16];
   if (name.size() > sizeof upper) return Kind::kOther;

@@ -19,7 +19,7 @@ enum class Encoding { kNone, kQuotedPrintable, kBase64 };
 // The property names the decoder acts on.
 enum class Kind {
   kOther, kBegin, kEnd, kVersion, kAgent, kN, kFn, kOrg, kTel, kEmail, kUrl, kQq, kMsn, kAdr, kBday, kNote,
-  kCategories, kPhoto,
+  kCategories, kPhoto, kRingTone,
 };
 
 struct Property {

@@ -1,4 +1,5 @@
-// Sound under the SDL display: plays WAV files for PlaySoundW.
+// Sound under the SDL display: plays WAV files for PlaySoundW through one
+// audio device, opened once for the process.
 #pragma once
 
 #include <filesystem>
@@ -9,7 +10,9 @@ namespace qzfc {
 
 class SdlSound {
  public:
-  // Installs the player for PlaySoundW; false when SDL has no audio device.
+  // Opens the audio device and installs the player for PlaySoundW. Without
+  // a device it notes so once in the debug log and installs nothing, so
+  // sounds are journaled as silent and nothing is printed on the terminal.
   static bool Install();
 
  private:

@@ -1,0 +1,36 @@
+# Installs every library header that marks something VORNALIB_API, and the
+# library headers those include, in their folders under
+# VORNA_INCLUDE_DESTINATION. Run by `cmake --install` (VornaInstall.cmake).
+set(pending)
+foreach(dir ${VORNA_HEADER_DIRS})
+  file(GLOB_RECURSE headers RELATIVE ${VORNA_SOURCE_DIR} ${VORNA_SOURCE_DIR}/${dir}/*.h)
+  foreach(header ${headers})
+    file(STRINGS ${VORNA_SOURCE_DIR}/${header} marked REGEX "VORNALIB_API")
+    if(marked)
+      list(APPEND pending ${header})
+    endif()
+  endforeach()
+endforeach()
+
+set(done)
+while(pending)
+  list(POP_FRONT pending header)
+  list(FIND done ${header} seen)
+  if(NOT seen EQUAL -1)
+    continue()
+  endif()
+  list(APPEND done ${header})
+  file(STRINGS ${VORNA_SOURCE_DIR}/${header} includes REGEX "^#include \"")
+  foreach(line ${includes})
+    string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
+    if(EXISTS ${VORNA_SOURCE_DIR}/${included})
+      list(APPEND pending ${included})
+    endif()
+  endforeach()
+endwhile()
+
+foreach(header ${done})
+  get_filename_component(folder ${header} DIRECTORY)
+  file(INSTALL ${VORNA_SOURCE_DIR}/${header}
+       DESTINATION ${CMAKE_INSTALL_PREFIX}/${VORNA_INCLUDE_DESTINATION}/${folder})
+endforeach()
