@@ -109,9 +109,11 @@ std::string KeypadDigits(std::string_view reading) {
 
 T9Match MatchReading(std::string_view digits, const std::vector<uint16_t>& starts, std::string_view key) {
   T9Match match;
-  if (key.empty() || key.size() > kMaxKey || starts.empty() || starts.size() > kMaxSyllables) return match;
+  if (key.empty() || key.size() > kMaxKey || key.size() > digits.size() || starts.empty() ||
+      starts.size() > kMaxSyllables)
+    return match;
   Syllables syllables{digits, starts};
-  std::vector<Positions> reached;
+  thread_local std::vector<Positions> reached;  // kept between calls: a search runs this per contact
   for (size_t first = 0; first < starts.size(); ++first) {
     if (syllables.At(first).empty() || syllables.At(first)[0] != key[0]) continue;
     size_t last = 0;

@@ -62,7 +62,8 @@ bool T9Search::Next(T9Suggestion& row) {
     row.number.assign(contact.detail.data(), contact.detail.size());
     row.type = contact.detailType;
   }
-  CopyArray(NameMarks(contact.name, hit.name), row.nameMarks);
+  T9Match name = hit.rank == T9Rank::None ? T9Match() : index_->MatchName(hit.contact, key_);
+  CopyArray(NameMarks(contact.name, name), row.nameMarks);
   CopyArray(NumberMarks(row.number.view(), key_), row.numberMarks);
   return true;
 }
