@@ -113,6 +113,18 @@ TEST_F(VornactlCommands, LookupsAnswerWithTheirExitStatus) {
        "[{\"id\":2,\"letter\":\"B\",\"name\":\"Bad Guy\",\"number\":\"075512345678\"}]\n"},
       {{"contacts", "--group", "nobody"}, 1, ""},
       {{"groups"}, 0, "1\t黑名单\t1\n"},
+      {{"t9", "97"}, 0, "1\t张三\t13800138000\n"},
+      {{"t9", "2234"}, 0, "2\tBad Guy\t075512345678\n"},
+      {{"t9", "0013"}, 0, "1\t张三\t13800138000\n"},
+      {{"--json", "t9", "2489"}, 0,
+       "[{\"id\":2,\"name\":\"Bad Guy\",\"number\":\"075512345678\",\"name_marks\":[0,4,5,6],"
+       "\"number_marks\":[]}]\n"},
+      {{"--json", "t9", "5512"}, 0,
+       "[{\"id\":2,\"name\":\"Bad Guy\",\"number\":\"075512345678\",\"name_marks\":[],"
+       "\"number_marks\":[2,3,4,5]}]\n"},
+      {{"t9", "6666"}, 1, ""},
+      {{"t9", "9a"}, 2, ""},
+      {{"t9"}, 2, ""},
   };
   for (const Case& c : cases) {
     const Result result = Vornactl(c.args);

@@ -20,6 +20,7 @@
 #include <memory>
 
 #include "qzpam/CContactInfo.h"
+#include "qzpam/T9Suggestion.h"
 #include "qzpam/qzu_array.h"
 #include "qzpam/qzu_string.h"
 
@@ -69,6 +70,17 @@ class CContactsDbIf {
   // whose digits matched, else the primary number.
   bool GetContactslistFuzzy(const qzu::string& key, int& id, qzu::string& name, qzu::string& detail, int& type,
                             bool first);
+  // Smart dial: the contacts that the dial pad's digits find (2 abc, 3 def,
+  // ... 9 wxyz). A name matches through its reading, running through
+  // consecutive syllables or words, each whole or by its initial, and ending
+  // anywhere inside the last one it reaches ("99" and "94264934" find 张伟,
+  // "225275" Bob Clark); a number matches when it contains the digits.
+  // Order: the owner of a number equal to the digits, then names matched
+  // by the initial of every syllable, from the first syllable to the last,
+  // from the first syllable only, from a later one; within each the most
+  // called first; then contacts found by a number; ties in list order. Keys
+  // with anything but 0-9 find nothing.
+  bool GetT9Suggestions(const qzu::string& digits, T9Suggestion& row, bool first);
   // Every group in identifier order (group 1, the blacklist, first): id,
   // stored name, and the number of its members that count by countingKind
   // (CONTACT_COUNTING_KIND).

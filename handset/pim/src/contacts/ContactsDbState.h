@@ -13,6 +13,7 @@
 #include "qzpam/qzu_string.h"
 #include "store/Store.h"
 #include "store/StoreHolder.h"
+#include "t9/T9Search.h"
 
 namespace qzpam {
 
@@ -52,6 +53,7 @@ struct ContactsDbState {
   SnapshotCursor groupMembers;
   SnapshotCursor ungrouped;
   FuzzySearch fuzzy;
+  T9Search t9;
   SnapshotCursor phoneNumbers;
   SnapshotCursor numberFilter;
   Cursor<ValueRow> emailFilter;
