@@ -1,5 +1,6 @@
 #include "calllog/CCallHistoryWnd.h"
 
+#include "core/tabs/TabButtons.h"
 #include "calllog/details/UiListCallInfo.h"
 #include "calllog/model/CallableNumber.h"
 #include "ce/time.h"
@@ -15,12 +16,10 @@ namespace {
 constexpr UINT kStrTitle = 859, kStrNoCalls = 857, kStrMissed = 632, kStrAll = 631, kStrClear = 630;
 constexpr UINT kStrClearQuestion = 847;
 constexpr int kTipTextSize = 27;
-constexpr UINT kImgCallLogTab = 100, kImgContactsTab = 101, kImgDialerTab = 102, kImgTabPressedOffset = 3;
 constexpr int kCallLogTab = 3;
 constexpr int kQuestionYesNo = 2;
 constexpr int kAnswerYes = 1;
 
-ImagingHelper* Image(UINT id) { return ImagingHelper::GetImageObject(GetImageModule(), id, TRUE); }
 
 }  // namespace
 
@@ -62,13 +61,7 @@ BOOL CCallHistoryWnd::OnInitDialog() {
   m_toolBar.SetID(kToolBarId);
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrMissed));
   m_toolBar.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, LoadResString(kStrClear));
-  m_toolBar.SetIconButton(kCallLogTab, TRUE, TRUE, Image(kImgCallLogTab), Image(kImgCallLogTab + kImgTabPressedOffset),
-                          nullptr);
-  m_toolBar.SetIconButton(kContactsTab, TRUE, TRUE, Image(kImgContactsTab),
-                          Image(kImgContactsTab + kImgTabPressedOffset), nullptr);
-  m_toolBar.SetIconButton(kDialerTab, TRUE, TRUE, Image(kImgDialerTab), Image(kImgDialerTab + kImgTabPressedOffset),
-                          nullptr);
-  m_toolBar.SetMiddleButtonHighLight(kCallLogTab);
+  vorna::AddTabButtons(m_toolBar, kCallLogTab);
   AddUiWin(&m_toolBar);
 
   SyncCallsChangeCount(m_collection.CallsStamp());

@@ -1,5 +1,6 @@
 #include "dialer/PhoneDialWnd.h"
 
+#include "core/tabs/TabButtons.h"
 #include "ce/bstr.h"
 #include "contactdata/RegionLookup.h"
 #include "contactdata/quick/QuickContact.h"
@@ -45,7 +46,6 @@ constexpr int kSpeedDialTextSize = 19;
 
 constexpr UINT kImgBackground = 221, kImgFirstKeyIcon = 201;
 constexpr UINT kImgTopLeft = 216, kImgBottomLeft = 217, kImgKey = 218, kImgTopRight = 219, kImgBottomRight = 220;
-constexpr UINT kImgCallLogTab = 100, kImgContactsTab = 101, kImgDialerTab = 102, kImgTabPressedOffset = 3;
 
 constexpr UINT kStrAdd = 683, kStrSettings = 848, kStrCancel = 611;
 constexpr UINT kStrAddAsNew = 850, kStrAddToExisting = 706;
@@ -120,13 +120,7 @@ BOOL PhoneDialWnd::OnInitDialog() {
   m_toolBar.SetID(kToolBarId);
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrAdd));
   m_toolBar.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, LoadResString(kStrSettings));
-  m_toolBar.SetIconButton(kCallLogTab, TRUE, TRUE, Image(kImgCallLogTab), Image(kImgCallLogTab + kImgTabPressedOffset),
-                          nullptr);
-  m_toolBar.SetIconButton(kContactsTab, TRUE, TRUE, Image(kImgContactsTab),
-                          Image(kImgContactsTab + kImgTabPressedOffset), nullptr);
-  m_toolBar.SetIconButton(kDialerTab, TRUE, TRUE, Image(kImgDialerTab), Image(kImgDialerTab + kImgTabPressedOffset),
-                          nullptr);
-  m_toolBar.SetMiddleButtonHighLight(kDialerTab);
+  vorna::AddTabButtons(m_toolBar, kDialerTab);
   AddUiWin(&m_toolBar);
   return TRUE;
 }

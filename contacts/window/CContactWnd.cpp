@@ -3,6 +3,7 @@
 // count, alphabet index, the slide between pictures).
 #include "contacts/window/CContactWnd.h"
 
+#include "core/tabs/TabButtons.h"
 #include "contacts/details/UiListContactInfo.h"
 #include "contacts/groups/UiListGroupPicker.h"
 #include "contacts/list/ContactListCollection.h"
@@ -27,9 +28,7 @@ constexpr DWORD kSearchSipMode = 7;
 constexpr int kAlphabetBarLeft = 430, kAlphabetBarTop = 74, kAlphabetBarWidth = 50;
 constexpr UINT kHoldMs = 500;
 // Tab images of the image library; the pressed face is 3 ids further.
-constexpr UINT kImgCallLogTab = 100, kImgContactsTab = 101, kImgDialerTab = 102, kImgTabPressedOffset = 3;
 
-ImagingHelper* Image(UINT id) { return ImagingHelper::GetImageObject(GetImageModule(), id, TRUE); }
 
 }  // namespace
 
@@ -90,13 +89,7 @@ BOOL CContactWnd::OnInitDialog() {
   m_toolBar.SetPos(0, height - UiToolBarPro::kHeight, width, UiToolBarPro::kHeight);
   m_toolBar.SetID(kToolBarId);
   SetToolBarTexts(MODE_NORMAL);
-  m_toolBar.SetIconButton(kCallLogTab, TRUE, TRUE, Image(kImgCallLogTab), Image(kImgCallLogTab + kImgTabPressedOffset),
-                          nullptr);
-  m_toolBar.SetIconButton(kContactsTab, TRUE, TRUE, Image(kImgContactsTab),
-                          Image(kImgContactsTab + kImgTabPressedOffset), nullptr);
-  m_toolBar.SetIconButton(kDialerTab, TRUE, TRUE, Image(kImgDialerTab), Image(kImgDialerTab + kImgTabPressedOffset),
-                          nullptr);
-  m_toolBar.SetMiddleButtonHighLight(kContactsTab);
+  vorna::AddTabButtons(m_toolBar, kContactsTab);
   AddUiWin(&m_toolBar);
 
   m_alphabetBar.SetPos(kAlphabetBarLeft, kAlphabetBarTop, kAlphabetBarWidth, m_list.GetHeight() - 20);
