@@ -13,6 +13,9 @@ namespace telhub {
 namespace {
 
 std::unique_ptr<CallDeskWnd> g_call;
+// Counts the calls opened. A window freed later by the loop is named by its
+// call's number, not its address: a newer call may live at the same address.
+unsigned g_callSerial = 0;
 
 void CloseCall() {
   if (!g_call) return;
@@ -20,9 +23,9 @@ void CloseCall() {
   RadioBridge::Get().CallEnded();
   // The hang-up button's handler is still on the stack: free the window
   // once the loop is back.
-  CallDeskWnd* closing = g_call.get();
+  unsigned closing = g_callSerial;
   qzfc::MessageLoop::Get().StartCallback(0, [closing] {
-    if (g_call.get() == closing) g_call.reset();
+    if (g_callSerial == closing) g_call.reset();
   });
 }
 
@@ -35,6 +38,7 @@ bool OpenCallDesk(const std::wstring& parameters) {
   RECT area = QzGetWorkArea();
   if (!call->Create(area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr, 0)) return false;
   g_call = std::move(call);
+  ++g_callSerial;
   g_call->Show(TRUE);
   RadioBridge::Get().CallStarted();
   return true;
