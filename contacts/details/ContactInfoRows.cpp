@@ -1,6 +1,7 @@
 #include "contacts/details/ContactInfoRows.h"
 
 #include "ce/wstring.h"
+#include "contacts/BirthdayText.h"
 #include "platform/ToolkitContract.h"
 
 namespace contact_rows {
@@ -13,10 +14,6 @@ constexpr int kMessagePartLeft = 374;
 // The value entry of an array by index, or null outside it.
 const ContactValueEntry* EntryAt(const qzu::array<ContactValueEntry>& entries, int index) {
   return entries.valid_index(index) ? &entries[index] : nullptr;
-}
-
-long DecimalField(const qzu::string& text, size_t from, size_t length) {
-  return _wtol(qzu::string(text.c_str() + from, length).c_str());
 }
 
 }  // namespace
@@ -33,14 +30,7 @@ qzu::string ComposeAddress(const ContactAddressEntry& address) {
   return text;
 }
 
-CQzStringW BirthdayText(const qzu::string& birthday) {
-  if (birthday.length() < 8) return CQzStringW();
-  SYSTEMTIME date{};
-  date.wYear = static_cast<WORD>(DecimalField(birthday, 0, 4));
-  date.wMonth = static_cast<WORD>(DecimalField(birthday, 4, 2));
-  date.wDay = static_cast<WORD>(DecimalField(birthday, 6, 2));
-  return GetDateTimeString(date, QZ_DATE_FULL);
-}
+CQzStringW BirthdayText(const qzu::string& birthday) { return BirthdayDisplayText(birthday); }
 
 int PhonePartAt(int x) {
   if (x < kNumberPartLeft) return CONTACT_PART_ROW;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ce/time.h"
-#include "contacts/editor/BirthdayText.h"
+#include "contacts/BirthdayText.h"
 #include "core/module/Resources.h"
 #include "platform/PimContract.h"
 

@@ -2,7 +2,7 @@
 
 #include "contactdata/GroupNames.h"
 #include "contactdata/TypeLabel.h"
-#include "contacts/editor/BirthdayText.h"
+#include "contacts/BirthdayText.h"
 #include "contacts/editor/ContactEditKinds.h"
 #include "core/module/Resources.h"
 #include "core/rows/RowDrawing.h"

@@ -1,4 +1,4 @@
-#include "contacts/editor/BirthdayText.h"
+#include "contacts/BirthdayText.h"
 
 namespace {
 
