@@ -81,6 +81,19 @@ TEST_F(OpenVcardTest, ANewPhoneShowsTheStagedCard) {
   robot_.Settle();
   EXPECT_EQ(robot_.PendingModalSteps(), 0u);
 
+  // Of several contacts the first is shown, after a notice of how many.
+  ASSERT_TRUE(telhub::StageVcard(WriteFile("two.vcf", std::string(kCard) + kCard).string(), 9, problem)) << problem;
+  robot_.WhenModalWaits([this] {
+    CQzWnd* shown = robot_.Foreground();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(std::wstring(shown->GetQzClassName()), L"QzMessageBox");
+    shown->EndModal(0);
+  });
+  ExpectCardShown();
+  ASSERT_TRUE(PostMessageW(host_.Window().GetHwnd(), telhub::kMsgOpenVcard, 9, 0));
+  robot_.Settle();
+  EXPECT_EQ(robot_.PendingModalSteps(), 0u);
+
   // A file that is no card says so.
   ASSERT_TRUE(telhub::StageVcard(WriteFile("junk.vcf", "not a card").string(), 8, problem)) << problem;
   robot_.WhenModalWaits([this] {
