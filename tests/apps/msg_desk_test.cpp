@@ -121,3 +121,31 @@ TEST(MsgDeskArgs, RefusesWhatItCannotShow) {
 }
 
 }  // namespace
+
+namespace apps::test {
+
+// A received card's text is shown as a contact's details; one that is no
+// card says so. Neither is stored.
+TEST_F(HostTest, TheComposerShowsAReceivedCardsText) {
+  StartHost();
+  for (const auto& [card, shownClass] :
+       {std::pair<std::wstring, std::wstring>{L"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lin;Mei;;;\r\nEND:VCARD\r\n", L""},
+        {L"no card here", L"QzMessageBox"}}) {
+    robot_.WhenModalWaits([this, expected = shownClass] {
+      CQzWnd* shown = robot_.Foreground();
+      ASSERT_NE(shown, nullptr);
+      ASSERT_NE(shown, &host_.Window());
+      if (expected.empty())
+        EXPECT_NE(robot_.FindControl(shown, 1), nullptr);  // the details list
+      else
+        EXPECT_EQ(std::wstring(shown->GetQzClassName()), expected);
+      shown->EndModal(0);
+    });
+    ASSERT_TRUE(Launch(L"\\windows\\msgdesk.exe", L"-c " + card));
+    robot_.Settle();
+    EXPECT_EQ(robot_.PendingModalSteps(), 0u) << card.size();
+  }
+  EXPECT_FALSE(Launch(L"\\windows\\msgdesk.exe", L"-c "));
+}
+
+}  // namespace apps::test

@@ -4,6 +4,7 @@
 
 #include "MsgDeskWnd.h"
 #include "ce/shell.h"
+#include "contactdata/VcardViewing.h"
 #include "qzfc/MessageLoop.h"
 #include "qzfc/WinApi.h"
 
@@ -27,6 +28,13 @@ void CloseComposer() {
 bool OpenMsgDesk(const std::wstring& parameters) {
   std::optional<MessageRequest> request = ParseMsgDeskArgs(parameters);
   if (!request) return false;
+  if (request->kind == MessageRequest::Kind::ReceivedCard) {
+    // Shown once the launcher is back, over whatever is in front.
+    qzfc::MessageLoop::Get().StartCallback(0, [card = std::move(request->body)] {
+      FastProcessVcfContent(nullptr, card.c_str());
+    });
+    return true;
+  }
   CloseComposer();
   auto composer = std::make_unique<MsgDeskWnd>(std::move(*request), [](MsgDeskWnd::Outcome) { CloseComposer(); });
   RECT area = QzGetWorkArea();

@@ -71,6 +71,11 @@ std::optional<MessageRequest> ParseMsgDeskArgs(const std::wstring& parameters) {
       request.cardPath = std::wstring(*tail);
       return request;
     }
+    case L'c':
+      request.kind = MessageRequest::Kind::ReceivedCard;
+      if (rest.empty()) return std::nullopt;
+      request.body = std::wstring(rest);
+      return request;
     default:
       return std::nullopt;
   }

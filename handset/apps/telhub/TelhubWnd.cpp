@@ -1,5 +1,7 @@
 #include "TelhubWnd.h"
 
+#include "VcardOpening.h"
+
 #include "RadioBridge.h"
 #include "calllog/CCallHistoryWnd.h"
 #include "contacts/window/CContactWnd.h"
@@ -70,6 +72,9 @@ LRESULT CTelhubWnd::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       // The call log may show itself (after a number was handed over, say);
       // keep the title and the current tab in step with it.
       if (current_ != TAB_CALL_LOG) SwitchTab(TAB_CALL_LOG);
+      return 0;
+    case kMsgOpenVcard:
+      ShowStagedVcard(GetHwnd(), static_cast<unsigned>(wParam));
       return 0;
     case kMsgContactsChanged:
       // Another program changed contact data: the call log reloads its

@@ -2,6 +2,7 @@
 //
 //   telhub [--root DIR] [--no-demo] [-k NUMBER]
 //   telhub --headless --script FILE [--shots DIR] [--root DIR] [--no-demo]
+//   telhub [--root DIR] --open-vcard FILE.vcf
 //
 // It opens the phone (call log, contacts, dialer) in a real window through
 // SDL; F1 or Home is the M key. With --headless it replays a tour script on
@@ -10,6 +11,8 @@
 // TourScript.h. On its
 // first start on an empty device it seeds a demo store (--no-demo: never).
 // -k NUMBER dials the number at once, as "\windows\telhub.exe" does.
+// --open-vcard shows a card file in the phone already running on the root,
+// or else in a new one.
 //
 // Exit status: 0 done, 1 the script failed (bad line, screenshot not
 // written, a window left waiting), 2 usage error, no display, or a device
@@ -22,13 +25,17 @@
 #include <fstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "DeviceCheck.h"
 #include "DialParameters.h"
 #include "HostApp.h"
 #include "TourPlayer.h"
 #include "TourScript.h"
+#include "VcardOpening.h"
 #include "ce/device.h"
 #include "ce/utf8.h"
+#include "ce/window_registry.h"
 #include "qzfc/MessageLoop.h"
 #include "qzfc/Screen.h"
 
@@ -38,7 +45,8 @@ int Usage(const char* problem) {
   if (problem) std::fprintf(stderr, "telhub: %s\n", problem);
   std::fprintf(stderr,
                "usage: telhub [--root DIR] [--no-demo] [-k NUMBER]\n"
-               "       telhub --headless --script FILE [--shots DIR] [--root DIR] [--no-demo]\n");
+               "       telhub --headless --script FILE [--shots DIR] [--root DIR] [--no-demo]\n"
+               "       telhub [--root DIR] --open-vcard FILE.vcf\n");
   return 2;
 }
 
@@ -59,6 +67,7 @@ int main(int argc, char** argv) {
   bool headless = false;
   std::string script, shots = ".";
   std::wstring dial;
+  std::string vcard;
   telhub::DemoStore demo = telhub::DemoStore::SeedWhenEmpty;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -73,6 +82,8 @@ int main(int argc, char** argv) {
       script = argv[++i];
     } else if (arg == "--shots" && hasValue) {
       shots = argv[++i];
+    } else if (arg == "--open-vcard" && hasValue) {
+      vcard = argv[++i];
     } else if (arg == "-k" && hasValue) {
       dial = telhub::ParseDialParameters(L"-k " + ce::FromUtf8(argv[++i]));
     } else if (arg.rfind("-k ", 0) == 0) {
@@ -85,10 +96,26 @@ int main(int argc, char** argv) {
     }
   }
   if (headless != !script.empty()) return Usage("--headless and --script go together");
+  std::string problem;
+  if (!vcard.empty() && !telhub::CheckVcardFile(vcard, problem)) {
+    std::fprintf(stderr, "telhub: %s\n", problem.c_str());
+    return 2;
+  }
   std::string unusable;
   if (!vorna::device::CheckDevice(unusable)) {
     std::fprintf(stderr, "telhub: %s\n", unusable.c_str());
     return 2;
+  }
+
+  const unsigned vcardTag = static_cast<unsigned>(getpid());
+  if (!vcard.empty()) {
+    if (!telhub::StageVcard(vcard, vcardTag, problem)) {
+      std::fprintf(stderr, "telhub: %s\n", problem.c_str());
+      return 2;
+    }
+    // A phone already running on this root shows the card itself.
+    HWND running = FindWindowW(telhub::CTelhubWnd::kClassName, nullptr);
+    if (running && PostMessageW(running, telhub::kMsgOpenVcard, vcardTag, 0)) return 0;
   }
 
   telhub::TourScript tour;
@@ -113,6 +140,7 @@ int main(int argc, char** argv) {
     return 3;
   }
   if (!dial.empty()) app.Dial(dial);
+  if (!vcard.empty()) PostMessageW(app.Window().GetHwnd(), telhub::kMsgOpenVcard, vcardTag, 0);
   if (!headless) return qzfc::MessageLoop::Get().Run();
 
   std::error_code ignored;
