@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "ce/time.h"
-#include "contacts/editor/BirthdayText.h"
+#include "contacts/BirthdayText.h"
 #include "editor_fixture.h"
 
 extern char** environ;
