@@ -209,9 +209,10 @@ TEST_F(ContactDetailsListTest, LongPressOpensTheCopyBubbleAndCopiesNumberOrBirth
   for (auto [row, expected] : {std::pair{1, L"13800138000"}, std::pair{2, L"19900517"}}) {
     const int y = RowMiddle(row);
     const int buttonY = kScreenTop + List().CalcItemTopPos(row) - 49 + 27;
-    robot.WhenModalWaits([&, y] {
+    const bool phoneRow = row == 1;
+    robot.WhenModalWaits([&, y, phoneRow] {
       EXPECT_TRUE(List().CopyMode());
-      if (row == 1) {
+      if (phoneRow) {
         EXPECT_EQ(Value(1), L"手机") << "in copy mode the phone row shows its type alone";
       }
       robot.Release(240, y);
