@@ -15,7 +15,7 @@ struct ContactListItem {
   wchar_t letter = L'#';
 };
 
-enum ContactListKind {
+enum ContactListKind : int {
   AllContacts = 0,
   SearchResults = 1,
   GroupMembers = 2,
