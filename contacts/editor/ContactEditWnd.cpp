@@ -291,14 +291,12 @@ void CContactEditWnd::EnterGroupEdit() {
   HBITMAP before = GetWindowBitmap();
   m_fieldList->SetVisible(FALSE);
   m_groupPicker = std::make_unique<UiListGroupPicker>();
-  m_groupPicker->SetID(kGroupPickerId);
-  m_groupPicker->SetPos(0, 0, GetWidth(), GetHeight() - UiToolBarPro::kHeight);
-  m_groupPicker->LoadGroups(false);
+  m_groupPicker->OpenForContact(kGroupPickerId, GetWidth(), GetHeight() - UiToolBarPro::kHeight,
+                                m_record.categoryIds);
   AddUiWin(m_groupPicker.get());
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrBack));
   m_toolBar.ShowButton(TOOLBAR_BUTTON_RIGHT, FALSE);
   if (m_mode == EDIT_MODE_EDIT) m_toolBar.ShowButton(TOOLBAR_BUTTON_MIDDLE, FALSE);
-  for (int groupId : m_record.categoryIds) m_groupPicker->SetGroupChosen(groupId);
   AnimateTransition(before, GetWindowBitmap(), kShowSlide, GetHwnd());
   Invalidate();
   Update();

@@ -73,6 +73,13 @@ bool UiListGroupPicker::IsRowChosen(int index) {
   return m_chosen.count(static_cast<int>(item->data)) != 0;
 }
 
+void UiListGroupPicker::OpenForContact(int id, int width, int height, const qzu::array<int>& groupIds) {
+  SetID(id);
+  SetPos(0, 0, width, height);
+  LoadGroups(false);
+  for (int groupId : groupIds) SetGroupChosen(groupId);
+}
+
 void UiListGroupPicker::UnselectPressedRow() {
   int pressed = GetSelectedIndex();
   if (pressed < 0) return;

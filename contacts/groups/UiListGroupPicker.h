@@ -27,6 +27,9 @@ class UiListGroupPicker : public UiList {
   // Fills the rows: the stored groups (unless strangerOnly, for a number that
   // belongs to no contact), then the blacklist row.
   void LoadGroups(bool strangerOnly);
+  // The group edit of one contact: the picker at the owner's top left, every
+  // stored group listed, the contact's current groups ticked.
+  void OpenForContact(int id, int width, int height, const qzu::array<int>& groupIds);
   // Marks a group chosen; the last mark decides whether the blacklist is.
   bool SetGroupChosen(int groupId);
   // The blacklist's identifier alone while it is chosen, else the chosen

@@ -225,13 +225,11 @@ void CContactInfoWnd::SwitchWindowGroupEdit() {
   HBITMAP before = GetWindowBitmap();
   m_list->SetVisible(FALSE);
   m_groupPicker = std::make_unique<UiListGroupPicker>();
-  m_groupPicker->SetID(kGroupPickerId);
-  m_groupPicker->SetPos(0, 0, GetWidth(), GetHeight() - UiToolBarPro::kHeight);
-  m_groupPicker->LoadGroups(false);
+  m_groupPicker->OpenForContact(kGroupPickerId, GetWidth(), GetHeight() - UiToolBarPro::kHeight,
+                                m_list->GetContact().categoryIds);
   AddUiWin(m_groupPicker.get());
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrBack));
   m_toolBar.SetButton(TOOLBAR_BUTTON_RIGHT, FALSE, FALSE, L"");
-  for (int groupId : m_list->GetContact().categoryIds) m_groupPicker->SetGroupChosen(groupId);
   AnimateTransition(before, GetWindowBitmap(), kSlideIn, GetHwnd());
   SetWindowText(LoadResString(kStrEditGroup));
   Invalidate();

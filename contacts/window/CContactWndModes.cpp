@@ -204,13 +204,10 @@ void CContactWnd::SwitchWindowGroupEdit() {
   if (m_contactInfoList) m_contactInfoList->SetVisible(FALSE);
   RemoveGroupPicker();
   m_groupPicker = new UiListGroupPicker();
-  m_groupPicker->SetID(kGroupPickerId);
-  m_groupPicker->SetPos(0, 0, GetWidth(), GetHeight() - UiToolBarPro::kHeight);
-  m_groupPicker->LoadGroups(false);
+  m_groupPicker->OpenForContact(kGroupPickerId, GetWidth(), GetHeight() - UiToolBarPro::kHeight,
+                                m_contactInfoList ? m_contactInfoList->GetContact().categoryIds : qzu::array<int>());
   AddUiWin(m_groupPicker);
   SetToolBarTexts(MODE_GROUP_EDIT);
-  if (m_contactInfoList)
-    for (int groupId : m_contactInfoList->GetContact().categoryIds) m_groupPicker->SetGroupChosen(groupId);
   Slide(before, kSlideForward);
   SetTitle(kStrGroupEdit);
 }
