@@ -21,14 +21,14 @@ void CCallHistoryWnd::OpenGroupPicker() {
   DropGroupPicker();
   const int contactId = m_details->GetContactId();
   m_groupPicker = new UiListGroupPicker();
-  m_groupPicker->SetID(kGroupPickerId);
-  m_groupPicker->SetPos(0, 0, GetWidth(), GetHeight() - UiToolBarPro::kHeight);
-  m_groupPicker->LoadGroups(contactId == 0);
+  const int height = GetHeight() - UiToolBarPro::kHeight;
+  if (contactId != 0)
+    m_groupPicker->OpenForContact(kGroupPickerId, GetWidth(), height, m_details->GetContact().categoryIds);
+  else
+    m_groupPicker->OpenForStranger(kGroupPickerId, GetWidth(), height);
   AddUiWin(m_groupPicker);
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrBack));
   m_toolBar.SetButton(TOOLBAR_BUTTON_RIGHT, FALSE, FALSE, L"");
-  if (contactId != 0)
-    for (int groupId : m_details->GetContact().categoryIds) m_groupPicker->SetGroupChosen(groupId);
   RedrawAll();
 }
 

@@ -74,10 +74,16 @@ bool UiListGroupPicker::IsRowChosen(int index) {
 }
 
 void UiListGroupPicker::OpenForContact(int id, int width, int height, const qzu::array<int>& groupIds) {
+  Open(id, width, height, false);
+  for (int groupId : groupIds) SetGroupChosen(groupId);
+}
+
+void UiListGroupPicker::OpenForStranger(int id, int width, int height) { Open(id, width, height, true); }
+
+void UiListGroupPicker::Open(int id, int width, int height, bool strangerOnly) {
   SetID(id);
   SetPos(0, 0, width, height);
-  LoadGroups(false);
-  for (int groupId : groupIds) SetGroupChosen(groupId);
+  LoadGroups(strangerOnly);
 }
 
 void UiListGroupPicker::UnselectPressedRow() {

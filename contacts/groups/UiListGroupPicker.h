@@ -4,9 +4,10 @@
 // the other groups: while it is ticked they are greyed and cannot change, and
 // ticking it drops every other choice.
 //
-// The owner fills it (LoadGroups), marks the contact's current groups
-// (SetGroupChosen) and reads the final choice back when the user leaves. The
-// picker never writes to the store.
+// The owner opens it for a contact (OpenForContact: the stored groups, the
+// contact's current ones ticked) or for a stranger's number (OpenForStranger:
+// the blacklist row alone) and reads the final choice back when the user
+// leaves. The picker never writes to the store.
 #pragma once
 
 #include <set>
@@ -30,6 +31,8 @@ class UiListGroupPicker : public UiList {
   // The group edit of one contact: the picker at the owner's top left, every
   // stored group listed, the contact's current groups ticked.
   void OpenForContact(int id, int width, int height, const qzu::array<int>& groupIds);
+  // The group edit of a number that belongs to no contact: the blacklist row.
+  void OpenForStranger(int id, int width, int height);
   // Marks a group chosen; the last mark decides whether the blacklist is.
   bool SetGroupChosen(int groupId);
   // The blacklist's identifier alone while it is chosen, else the chosen
@@ -46,6 +49,7 @@ class UiListGroupPicker : public UiList {
   static constexpr COLORREF kExcludedTextColour = 0x958E82;
 
  private:
+  void Open(int id, int width, int height, bool strangerOnly);
   bool IsBlacklistRow(int index);
   bool IsRowChosen(int index);
   void UnselectPressedRow();
