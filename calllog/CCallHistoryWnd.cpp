@@ -1,12 +1,12 @@
 #include "calllog/CCallHistoryWnd.h"
 
-#include "core/tabs/TabButtons.h"
 #include "calllog/details/UiListCallInfo.h"
 #include "calllog/model/CallableNumber.h"
 #include "ce/time.h"
 #include "core/launch/Launchers.h"
 #include "core/module/Resources.h"
 #include "core/shell/ShellNotify.h"
+#include "core/tabs/TabButtons.h"
 #include "core/util/ChangeChecks.h"
 
 LPCWSTR CCallHistoryWnd::m_pwszCCallHistoryWndClassName = L"CCallHistoryWnd";
@@ -16,7 +16,6 @@ namespace {
 constexpr UINT kStrTitle = 859, kStrNoCalls = 857, kStrMissed = 632, kStrAll = 631, kStrClear = 630;
 constexpr UINT kStrClearQuestion = 847;
 constexpr int kTipTextSize = 27;
-constexpr int kCallLogTab = 3;
 constexpr int kQuestionYesNo = 2;
 constexpr int kAnswerYes = 1;
 
@@ -61,7 +60,7 @@ BOOL CCallHistoryWnd::OnInitDialog() {
   m_toolBar.SetID(kToolBarId);
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrMissed));
   m_toolBar.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, LoadResString(kStrClear));
-  vorna::AddTabButtons(m_toolBar, kCallLogTab);
+  vorna::AddTabButtons(m_toolBar, vorna::kCallLogTab);
   AddUiWin(&m_toolBar);
 
   SyncCallsChangeCount(m_collection.CallsStamp());
@@ -75,7 +74,7 @@ LRESULT CCallHistoryWnd::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_SHOWWINDOW && wParam == 1) {
     m_threadList.SetTopPos(0);
     UpdateHistoryList();
-    m_toolBar.SetMiddleButtonHighLight(kCallLogTab);
+    m_toolBar.SetMiddleButtonHighLight(vorna::kCallLogTab);
     if (m_view != VIEW_THREADS) GoBackThreadsList(true);
     RedrawAll();
     if (CQzWnd* parent = CQzWnd::FromHandle(GetParent())) parent->SendMessageW(kShownMessage, 0, 0);

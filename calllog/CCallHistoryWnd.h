@@ -30,8 +30,6 @@ class VORNALIB_API CCallHistoryWnd : public CQzWndEx {
   static constexpr UINT kTabSwitchMessage = 0x401;
   static constexpr UINT kShownMessage = 0x402;
   static constexpr UINT kRefreshMessage = 0x403;
-  static constexpr int kContactsTab = 4;
-  static constexpr int kDialerTab = 5;
 
   CCallHistoryWnd();
   // A window is bound to its handle and its controls to the window, so the

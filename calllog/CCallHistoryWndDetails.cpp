@@ -7,6 +7,7 @@
 #include "contactdata/quick/QuickSend.h"
 #include "core/launch/Launchers.h"
 #include "core/module/Resources.h"
+#include "core/tabs/TabButtons.h"
 #include "core/popup/CopyBubble.h"
 #include "core/util/AnimateTransition.h"
 #include "dialer/IpCallRule.h"
@@ -116,7 +117,7 @@ void CCallHistoryWnd::IpcallProcess(const qzu::string& number) {
   if (rule.Dial(number)) return;
   GoBackThreadsList(false);
   PendingDialNumber = number.c_str();
-  SendTabSwitch(kDialerTab);
+  SendTabSwitch(vorna::kDialerTab);
 }
 
 void CCallHistoryWnd::ContactInfoEdit() {

@@ -3,13 +3,13 @@
 // count, alphabet index, the slide between pictures).
 #include "contacts/window/CContactWnd.h"
 
-#include "core/tabs/TabButtons.h"
 #include "contacts/details/UiListContactInfo.h"
 #include "contacts/groups/UiListGroupPicker.h"
 #include "contacts/list/ContactListCollection.h"
 #include "contacts/window/ContactWndTexts.h"
 #include "core/module/Resources.h"
 #include "core/shell/ShellNotify.h"
+#include "core/tabs/TabButtons.h"
 #include "core/util/AnimateTransition.h"
 #include "core/util/ChangeChecks.h"
 
@@ -89,7 +89,7 @@ BOOL CContactWnd::OnInitDialog() {
   m_toolBar.SetPos(0, height - UiToolBarPro::kHeight, width, UiToolBarPro::kHeight);
   m_toolBar.SetID(kToolBarId);
   SetToolBarTexts(MODE_NORMAL);
-  vorna::AddTabButtons(m_toolBar, kContactsTab);
+  vorna::AddTabButtons(m_toolBar, vorna::kContactsTab);
   AddUiWin(&m_toolBar);
 
   m_alphabetBar.SetPos(kAlphabetBarLeft, kAlphabetBarTop, kAlphabetBarWidth, m_list.GetHeight() - 20);
@@ -245,7 +245,7 @@ void CContactWnd::DecideDbChange() {
 }
 
 void CContactWnd::OnWindowShow(UINT shown) {
-  m_toolBar.SetMiddleButtonHighLight(kContactsTab);
+  m_toolBar.SetMiddleButtonHighLight(vorna::kContactsTab);
   if (!shown) {
     if (m_searchField.HasFocus()) m_searchField.SetFocus(FALSE);
     if (m_list.IsScrolling()) {

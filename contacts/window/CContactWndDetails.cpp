@@ -7,6 +7,7 @@
 #include "contacts/window/ContactWndTexts.h"
 #include "core/launch/Launchers.h"
 #include "core/popup/CopyBubble.h"
+#include "core/tabs/TabButtons.h"
 #include "dialer/IpCallRule.h"
 
 using namespace contact_wnd;
@@ -58,5 +59,5 @@ void CContactWnd::IpCallProcess(qzu::string& number) {
   if (rule.Dial(number)) return;
   SwitchWindowMode(MODE_NORMAL, nullptr, false, false);
   PendingDialNumber = number.c_str();
-  SendTabSwitch(kDialerTab);
+  SendTabSwitch(vorna::kDialerTab);
 }

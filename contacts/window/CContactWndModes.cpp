@@ -6,6 +6,7 @@
 #include "contacts/window/CContactWnd.h"
 #include "contacts/window/ContactWndTexts.h"
 #include "core/module/Resources.h"
+#include "core/tabs/TabButtons.h"
 
 using namespace contact_wnd;
 
@@ -214,13 +215,13 @@ void CContactWnd::SwitchWindowGroupEdit() {
 
 void CContactWnd::OnToobarPressed(long button) {
   if (button < 0) return;
-  if (button == kCallLogTab || button == kDialerTab) {
+  if (button == vorna::kCallLogTab || button == vorna::kDialerTab) {
     SwitchWindowMode(static_cast<CONTACT_WINDOW_MODE>(m_baseMode), nullptr, false, false);
     SendTabSwitch(static_cast<int>(button));
     return;
   }
   const auto base = static_cast<CONTACT_WINDOW_MODE>(m_baseMode);
-  if (button == kContactsTab) {
+  if (button == vorna::kContactsTab) {
     if (m_mode == MODE_DETAILS) {
       if (m_previousMode == MODE_NORMAL || m_previousMode == MODE_SEARCH)
         SwitchWindowMode(m_previousMode, nullptr, true, true);

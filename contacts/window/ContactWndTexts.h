@@ -1,5 +1,5 @@
-// The contacts book's fixed texts and numbers: string ids, tab buttons, and
-// the tool bar's two text buttons in each mode.
+// The contacts book's fixed texts and numbers: string ids and the tool
+// bar's two text buttons in each mode.
 #pragma once
 
 #include "contacts/window/CContactWnd.h"
@@ -20,11 +20,6 @@ constexpr UINT kStrGroupEdit = 700;
 constexpr UINT kStrKeyboard = 764;
 constexpr UINT kStrSendEmail = 855;
 constexpr UINT kStrAddressBook = 860;
-
-// The tab buttons of the tool bar.
-constexpr int kCallLogTab = 3;
-constexpr int kContactsTab = 4;
-constexpr int kDialerTab = 5;
 
 // Below this many rows the list has no alphabet bar and no scroll bar.
 constexpr int kAlphabetBarMinRows = 11;
