@@ -1,9 +1,9 @@
 #include "mailcomposer/MailComposer.h"
 
-#include <atomic>
 #include <string>
 
 #include "ce/bstr.h"
+#include "ce/com_object.h"
 #include "ce/debug.h"
 #include "mailcomposer/MailComposerHost.h"
 #include "mailcomposer/MailLog.h"
@@ -12,29 +12,10 @@ namespace {
 
 std::wstring Copy(BSTR text) { return text ? std::wstring(text, SysStringLen(text)) : std::wstring(); }
 
-class MailComposer final : public IMailComposer, public IMailComposerView {
+class MailComposer final : public ce::ComObject<ce::ComInterface<IMailComposer, IID_IMailComposer>,
+                                                ce::ComInterface<IMailComposerView, IID_IMailComposerView>> {
  public:
   explicit MailComposer(MailScreenOpener openScreen) : openScreen_(std::move(openScreen)) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (!out) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IMailComposer) {
-      *out = static_cast<IMailComposer*>(this);
-    } else if (riid == IID_IMailComposerView) {
-      *out = static_cast<IMailComposerView*>(this);
-    } else {
-      *out = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-  }
 
   HRESULT STDMETHODCALLTYPE SetOwnerWindow(HWND owner) override {
     mail_.owner = owner;
@@ -68,7 +49,6 @@ class MailComposer final : public IMailComposer, public IMailComposerView {
   }
 
  private:
-  std::atomic<ULONG> refs_{1};
   mailcomposer::ShownMail mail_;
   MailScreenOpener openScreen_;
 };

@@ -1,12 +1,12 @@
 // The COM objects behind CLSID_CameraCapture and CLSID_PicturePicker.
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <vector>
 
 #include "CameraWnd.h"
 #include "ModalScreen.h"
 #include "PicturePickerWnd.h"
+#include "ce/com_object.h"
 #include "mediapickers/PhotoSource.h"
 
 namespace mediapickers {
@@ -17,26 +17,9 @@ enum class PhotoKind { Camera, PictureFolder };
 constexpr int kMinSide = 16;
 constexpr int kMaxSide = 1024;
 
-class PhotoSourceObject final : public IPhotoSource {
+class PhotoSourceObject final : public ce::ComObject<ce::ComInterface<IPhotoSource, IID_IPhotoSource>> {
  public:
   explicit PhotoSourceObject(PhotoKind kind) : kind_(kind) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (!out) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IPhotoSource) {
-      *out = static_cast<IPhotoSource*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-  }
 
   HRESULT STDMETHODCALLTYPE SetOwnerWindow(HWND owner) override {
     owner_ = owner;
@@ -80,7 +63,6 @@ class PhotoSourceObject final : public IPhotoSource {
   }
 
  private:
-  std::atomic<ULONG> refs_{1};
   PhotoKind kind_;
   HWND owner_ = nullptr;
   PictureFormat format_;

@@ -1,9 +1,8 @@
 // The COM object behind CLSID_RingTonePicker.
-#include <atomic>
-
 #include "ModalScreen.h"
 #include "RingTonePickerWnd.h"
 #include "ce/bstr.h"
+#include "ce/com_object.h"
 #include "mediapickers/RingTonePicker.h"
 
 namespace mediapickers {
@@ -11,28 +10,10 @@ namespace {
 
 std::wstring Copy(LPCWSTR text) { return text ? std::wstring(text) : std::wstring(); }
 
-class RingTonePickerObject final : public IRingTonePicker, public IRingTonePickerView {
+class RingTonePickerObject final
+    : public ce::ComObject<ce::ComInterface<IRingTonePicker, IID_IRingTonePicker>,
+                           ce::ComInterface<IRingTonePickerView, IID_IRingTonePickerView>> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (!out) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IRingTonePicker) {
-      *out = static_cast<IRingTonePicker*>(this);
-    } else if (riid == IID_IRingTonePickerView) {
-      *out = static_cast<IRingTonePickerView*>(this);
-    } else {
-      *out = nullptr;
-      return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    ULONG left = --refs_;
-    if (left == 0) delete this;
-    return left;
-  }
-
   HRESULT STDMETHODCALLTYPE SetOwnerWindow(HWND owner) override {
     owner_ = owner;
     return S_OK;
@@ -65,7 +46,6 @@ class RingTonePickerObject final : public IRingTonePicker, public IRingTonePicke
     return S_OK;
   }
 
-  std::atomic<ULONG> refs_{1};
   HWND owner_ = nullptr;
   RingTonePickerSettings settings_;
   std::wstring chosen_;
