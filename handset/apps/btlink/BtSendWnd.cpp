@@ -1,14 +1,10 @@
 #include "BtSendWnd.h"
 
 #include "AppTexts.h"
+#include "FileName.h"
 
 namespace btlink {
 namespace {
-
-std::wstring FileName(const std::wstring& path) {
-  size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
 
 void SetUpLine(UiStatic& line, int id, const std::wstring& text, int size, COLORREF colour) {
   line.SetID(id);
@@ -36,7 +32,7 @@ BOOL BtSendWnd::OnInitDialog() {
   files_.SetPos(0, listTop, width, listBottom - listTop);
   files_.SetItemHeight(64);
   files_.SetTextSize(24);
-  for (const std::wstring& path : paths_) files_.AddItem(FileName(path).c_str());
+  for (const std::wstring& path : paths_) files_.AddItem(telhub::FileName(path).c_str());
   files_.EnableScrollBarV(TRUE);
   AddUiWin(&files_);
 

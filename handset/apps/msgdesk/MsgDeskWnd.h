@@ -8,11 +8,9 @@
 #include <functional>
 #include <string>
 
+#include "ComposerFields.h"
 #include "MsgDeskArgs.h"
 #include "qzfc/QzWndEx.h"
-#include "qzfc/UiButton.h"
-#include "qzfc/UiEdit.h"
-#include "qzfc/UiStatic.h"
 #include "qzfc/UiToolBarPro.h"
 
 namespace telhub {
@@ -40,10 +38,8 @@ class MsgDeskWnd : public CQzWndEx {
 
   MessageRequest request_;
   std::function<void(Outcome)> closed_;
+  ComposerFields fields_;
   UiToolBarPro toolBar_;
-  UiStatic recipients_, attachment_;
-  UiEdit body_;
-  UiButton addRecipient_;
 };
 
 }  // namespace telhub

@@ -7,11 +7,9 @@
 
 #include <functional>
 
+#include "ComposerFields.h"
 #include "mailcomposer/MailLog.h"
 #include "qzfc/QzWndEx.h"
-#include "qzfc/UiButton.h"
-#include "qzfc/UiEdit.h"
-#include "qzfc/UiStatic.h"
 #include "qzfc/UiToolBarPro.h"
 
 namespace mailcomposer {
@@ -34,9 +32,7 @@ class MailComposerWnd : public CQzWndEx {
 
   ShownMail mail_;
   std::function<void()> closed_;
-  UiStatic recipients_, attachments_;
-  UiButton addRecipient_;
-  UiEdit body_;
+  telhub::ComposerFields fields_;
   UiToolBarPro toolBar_;
 };
 
