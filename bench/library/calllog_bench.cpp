@@ -12,22 +12,25 @@
 //   build/bin/calllog_bench     (seeds a store under $TMPDIR, then measures)
 //
 // The _p99 benchmarks report the median and the 99th percentile of single
-// events in milliseconds of this thread's work (cpu_*_ms).
+// events in milliseconds, as work done by this thread (cpu_*_ms) and as time
+// passed (wall_*_ms).
 #include <benchmark/benchmark.h>
-#include <time.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "calllog/CCallHistoryWnd.h"
 #include "calllog/details/UiListCallInfo.h"
+#include "first_frame.h"
 #include "platform/PimContract.h"
 #include "qzfc/Robot.h"
 #include "qzpam/StoreBatch.h"
+#include "samples.h"
 #include "seeded_root.h"
 
 namespace {
+
+using vorna::bench::Samples;
 
 constexpr int kContacts = 50000;
 constexpr int kCalls = 100000;
@@ -37,24 +40,6 @@ constexpr int kHeavyCalls = 2000;
 constexpr int kYearStart = 1735689600;  // 2025-01-01 UTC
 constexpr int kYear = 365 * 24 * 3600;
 const wchar_t kHeavyNumber[] = L"13300001111";
-
-double ThreadCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double Percentile(std::vector<double> samples, int percent) {
-  if (samples.empty()) return 0;
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() * static_cast<size_t>(percent) / 100];
-}
-
-void Report(benchmark::State& state, const std::vector<double>& cpu) {
-  state.counters["cpu_median_ms"] = Percentile(cpu, 50);
-  state.counters["cpu_p99_ms"] = Percentile(cpu, 99);
-  state.SetItemsProcessed(static_cast<int64_t>(cpu.size()));
-}
 
 // The seeded contacts' store with the calls added once.
 CContactsDbIf* CallStore() {
@@ -82,12 +67,7 @@ CContactsDbIf* CallStore() {
 
 class CallLog {
  public:
-  CallLog() {
-    RECT wa = QzGetWorkArea();
-    log.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0);
-    log.Show(TRUE);
-    robot.Settle();
-  }
+  CallLog() { vorna::bench::OpenOverWorkArea(log, robot); }
   ~CallLog() { log.DestroyWindow(); }
   qzfc::Robot robot;
   CCallHistoryWnd log;
@@ -96,7 +76,7 @@ class CallLog {
 void Shown_p99(benchmark::State& state) {
   CContactsDbIf* db = CallStore();
   CallLog window;
-  std::vector<double> cpu;
+  Samples samples;
   int stranger = 0;
   for (auto _ : state) {
     state.PauseTiming();
@@ -104,13 +84,13 @@ void Shown_p99(benchmark::State& state) {
     window.robot.Settle();
     db->InsertCall((L"1860000" + std::to_wstring(1000 + stranger++ % 9000)).c_str(), kYearStart + kYear, 42, 1);
     state.ResumeTiming();
-    double start = ThreadCpuMs();
-    window.log.Show(TRUE);
-    window.robot.Settle();
-    cpu.push_back(ThreadCpuMs() - start);
+    samples.Measure([&] {
+      window.log.Show(TRUE);
+      window.robot.Settle();
+    });
   }
   if (window.log.GetCollection().GetItemCount() != 51) state.SkipWithError("the log does not show 50 threads");
-  Report(state, cpu);
+  samples.Report(state);
 }
 BENCHMARK(Shown_p99)->Unit(benchmark::kMillisecond)->Iterations(50);
 
@@ -180,17 +160,13 @@ void FlingFrame_p99(benchmark::State& state) {
   CallLog window;
   window.log.SendMessageW(QZ_WM_LIST_CLICK, CCallHistoryWnd::kThreadListId, 50);
   window.robot.Settle();
-  std::vector<double> cpu;
+  Samples samples;
   for (auto _ : state) {
     window.robot.Swipe(240, 700, 240, 150);
-    for (int frame = 0; frame < 60; ++frame) {
-      double start = ThreadCpuMs();
-      window.robot.Advance(16);
-      cpu.push_back(ThreadCpuMs() - start);
-    }
+    for (int frame = 0; frame < 60; ++frame) samples.Measure([&] { window.robot.Advance(16); });
   }
   state.counters["threads"] = window.log.GetCollection().GetItemCount() - 1;
-  Report(state, cpu);
+  samples.Report(state);
 }
 BENCHMARK(FlingFrame_p99)->Unit(benchmark::kMillisecond)->Iterations(10);
 

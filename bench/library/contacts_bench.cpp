@@ -9,49 +9,33 @@
 //   build/bin/contacts_bench     (seeds a store under $TMPDIR, then measures)
 //
 // The _p99 benchmarks report the median and the 99th percentile of single
-// events in milliseconds of this thread's work (cpu_*_ms).
+// events in milliseconds, as work done by this thread (cpu_*_ms) and as time
+// passed (wall_*_ms).
 #include <benchmark/benchmark.h>
-#include <time.h>
 
-#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "contacts/list/ContactListCollection.h"
 #include "contacts/window/CContactWnd.h"
+#include "first_frame.h"
 #include "platform/PimContract.h"
 #include "qzfc/Robot.h"
+#include "samples.h"
 #include "seeded_root.h"
 
 namespace {
 
+using vorna::bench::Samples;
+
 constexpr int kContacts = 50000;
-
-double ThreadCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double Percentile(std::vector<double> samples, int percent) {
-  if (samples.empty()) return 0;
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() * static_cast<size_t>(percent) / 100];
-}
-
-void Report(benchmark::State& state, const std::vector<double>& cpu) {
-  state.counters["cpu_median_ms"] = Percentile(cpu, 50);
-  state.counters["cpu_p99_ms"] = Percentile(cpu, 99);
-}
 
 class Book {
  public:
   Book() {
     vorna::bench::UseSeededRoot(kContacts, 0);
-    RECT wa = QzGetWorkArea();
-    wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0);
-    wnd.Show(TRUE);
-    robot.Settle();
+    vorna::bench::OpenOverWorkArea(wnd, robot);
   }
   ~Book() { wnd.DestroyWindow(); }
   qzfc::Robot robot;
@@ -60,20 +44,9 @@ class Book {
 
 void FirstShown(benchmark::State& state) {
   vorna::bench::UseSeededRoot(kContacts, 0);
-  std::vector<double> cpu;
-  for (auto _ : state) {
-    qzfc::Robot robot;
-    CContactWnd wnd;
-    RECT wa = QzGetWorkArea();
-    double start = ThreadCpuMs();
-    wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0);
-    wnd.Show(TRUE);
-    robot.Settle();
-    cpu.push_back(ThreadCpuMs() - start);
-    state.counters["rows"] = wnd.GetListModel().GetItemCount();
-    wnd.DestroyWindow();
-  }
-  Report(state, cpu);
+  vorna::bench::TimeFirstFrames(
+      state, 0, [] { return std::make_unique<CContactWnd>(); },
+      [&](CContactWnd& wnd) { state.counters["rows"] = wnd.GetListModel().GetItemCount(); });
 }
 BENCHMARK(FirstShown)->Unit(benchmark::kMillisecond)->Iterations(10);
 
@@ -82,20 +55,20 @@ void SearchKey_p99(benchmark::State& state) {
   book.wnd.SwitchWindowMode(MODE_SEARCH, nullptr, true, true);
   book.robot.Settle();
   const std::vector<std::wstring> keys = {L"z", L"zs", L"zsf", L"1", L"13", L"138", L"张", L"王"};
-  std::vector<double> cpu;
+  Samples samples;
   for (auto _ : state) {
     for (const std::wstring& key : keys) {
       book.wnd.SendMessageW(WM_CHAR, 27, 0);  // escape empties the field
       book.robot.Settle();
       for (wchar_t ch : key) {
-        double start = ThreadCpuMs();
-        book.wnd.SendMessageW(WM_CHAR, ch, 0);
-        book.robot.Settle();
-        cpu.push_back(ThreadCpuMs() - start);
+        samples.Measure([&] {
+          book.wnd.SendMessageW(WM_CHAR, ch, 0);
+          book.robot.Settle();
+        });
       }
     }
   }
-  Report(state, cpu);
+  samples.Report(state);
 }
 BENCHMARK(SearchKey_p99)->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -128,31 +101,27 @@ BENCHMARK(Details20)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 void AlphabetJump_p99(benchmark::State& state) {
   Book book;
-  std::vector<double> cpu;
+  Samples samples;
   for (auto _ : state) {
     for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
-      double start = ThreadCpuMs();
-      book.wnd.MoveToAlphabet(letter);
-      book.robot.Settle();
-      cpu.push_back(ThreadCpuMs() - start);
+      samples.Measure([&] {
+        book.wnd.MoveToAlphabet(letter);
+        book.robot.Settle();
+      });
     }
   }
-  Report(state, cpu);
+  samples.Report(state);
 }
 BENCHMARK(AlphabetJump_p99)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void FlingFrame_p99(benchmark::State& state) {
   Book book;
-  std::vector<double> cpu;
+  Samples samples;
   for (auto _ : state) {
     book.robot.Swipe(240, 700, 240, 150);
-    for (int frame = 0; frame < 60; ++frame) {
-      double start = ThreadCpuMs();
-      book.robot.Advance(16);
-      cpu.push_back(ThreadCpuMs() - start);
-    }
+    for (int frame = 0; frame < 60; ++frame) samples.Measure([&] { book.robot.Advance(16); });
   }
-  Report(state, cpu);
+  samples.Report(state);
 }
 BENCHMARK(FlingFrame_p99)->Unit(benchmark::kMillisecond)->Iterations(10);
 

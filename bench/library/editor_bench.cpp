@@ -7,21 +7,23 @@
 // Each benchmark reports the median and the 99th percentile in milliseconds
 // of work done by this thread (cpu_*_ms) and of time passed (wall_*_ms).
 #include <benchmark/benchmark.h>
-#include <time.h>
 
-#include <algorithm>
-#include <chrono>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "contacts/editor/ContactEditWnd.h"
 #include "contacts/editor/UiListContactEdit.h"
+#include "first_frame.h"
 #include "platform/PimContract.h"
 #include "qzfc/Robot.h"
 #include "qzfc/Screen.h"
+#include "samples.h"
 #include "seeded_root.h"
 
 namespace {
+
+using vorna::bench::OpenOverWorkArea;
+using vorna::bench::Samples;
 
 constexpr int kContacts = 50000;
 constexpr int kScreenTop = 80;
@@ -47,41 +49,6 @@ CContactInfo FortyValues() {
   return record;
 }
 
-double ThreadCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double Percentile(std::vector<double> samples, int percent) {
-  if (samples.empty()) return 0;
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() * static_cast<size_t>(percent) / 100];
-}
-
-// Work and time of one step, gathered for the counters.
-class Samples {
- public:
-  template <typename Step>
-  void Measure(Step step) {
-    auto start = std::chrono::steady_clock::now();
-    double startCpu = ThreadCpuMs();
-    step();
-    cpu_.push_back(ThreadCpuMs() - startCpu);
-    wall_.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  void Report(benchmark::State& state) const {
-    state.counters["cpu_median_ms"] = Percentile(cpu_, 50);
-    state.counters["cpu_p99_ms"] = Percentile(cpu_, 99);
-    state.counters["wall_median_ms"] = Percentile(wall_, 50);
-    state.counters["wall_p99_ms"] = Percentile(wall_, 99);
-    state.SetItemsProcessed(static_cast<int64_t>(cpu_.size()));
-  }
-
- private:
-  std::vector<double> cpu_, wall_;
-};
-
 // Dark pixels where the header shows the contact's name: the frame was painted.
 int NamePixels() {
   cairo_surface_t* surface = qzfc::Screen::Get().Surface();
@@ -94,32 +61,18 @@ int NamePixels() {
   return dark;
 }
 
-bool CreateEditor(CContactEditWnd& editor) {
-  RECT wa = QzGetWorkArea();
-  return editor.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, WS_POPUP) != FALSE;
-}
-
 void OpenEditorFirstFrame(benchmark::State& state) {
   vorna::bench::UseSeededRoot(kContacts, 0);
   const int id = CContactsDbIf::GetContactDbIf()->AddContact(FortyValues());
-  qzfc::Robot robot;
-  Samples samples;
-  for (auto _ : state) {
-    CContactEditWnd editor;
-    editor.SetMode(EDIT_MODE_EDIT);
-    editor.SetContactId(id);
-    samples.Measure([&] {
-      CreateEditor(editor);
-      editor.Show(TRUE);
-      robot.Settle();
-    });
-    state.PauseTiming();
-    state.counters["name_pixels"] = NamePixels();
-    editor.DestroyWindow();
-    robot.Settle();
-    state.ResumeTiming();
-  }
-  samples.Report(state);
+  vorna::bench::TimeFirstFrames(
+      state, WS_POPUP,
+      [&] {
+        auto editor = std::make_unique<CContactEditWnd>();
+        editor->SetMode(EDIT_MODE_EDIT);
+        editor->SetContactId(id);
+        return editor;
+      },
+      [&](CContactEditWnd&) { state.counters["name_pixels"] = NamePixels(); });
 }
 BENCHMARK(OpenEditorFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(50);
 
@@ -131,9 +84,7 @@ void CollapseFrame(benchmark::State& state) {
   CContactEditWnd editor;
   editor.SetMode(EDIT_MODE_NEW);
   editor.GetContactInfo() = FortyValues();
-  CreateEditor(editor);
-  editor.Show(TRUE);
-  robot.Settle();
+  OpenOverWorkArea(editor, robot, WS_POPUP);
   UiListContactEdit& list = *editor.GetFieldList();
   Samples samples;
   for (auto _ : state) {
@@ -162,9 +113,7 @@ void SaveNewContactWith40Values(benchmark::State& state) {
     CContactEditWnd editor;
     editor.SetMode(EDIT_MODE_NEW);
     editor.GetContactInfo() = FortyValues();
-    CreateEditor(editor);
-    editor.Show(TRUE);
-    robot.Settle();
+    OpenOverWorkArea(editor, robot, WS_POPUP);
     state.ResumeTiming();
     samples.Measure([&] { robot.Tap(420, 765); });  // save
     state.PauseTiming();

@@ -9,19 +9,17 @@
 // in milliseconds, as work done by this thread (cpu_*_ms) and as time passed
 // (wall_*_ms, which on a busy machine includes waiting for it).
 #include <benchmark/benchmark.h>
-#include <time.h>
 
-#include <algorithm>
-#include <chrono>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "contacts/editor/dialogs/CValueEditWnd.h"
 #include "contacts/editor/dialogs/FieldEditKind.h"
+#include "first_frame.h"
 #include "platform/PimContract.h"
 #include "qzfc/Robot.h"
 #include "qzfc/Sip.h"
+#include "samples.h"
 #include "seeded_root.h"
 
 namespace {
@@ -29,17 +27,6 @@ namespace {
 constexpr int kContacts = 50000;
 constexpr int kScreenTop = 80;
 constexpr int kSaves = 200;
-
-double ThreadCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double Percentile(std::vector<double> samples, int percent) {
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() * static_cast<size_t>(percent) / 100];
-}
 
 // A stored contact with a phone number, as the editor holds it.
 bool LoadStoredContactWithNumber(CContactInfo& record) {
@@ -58,18 +45,13 @@ class SaveTimer {
   // Runs the dialog; `prepare` makes a change as a user does, then the
   // keyboard goes down and the tap on save is timed.
   void Run(CValueEditWnd& dialog, const std::function<void()>& prepare) {
-    RECT wa = QzGetWorkArea();
-    if (!dialog.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, WS_POPUP)) return;
+    if (!vorna::bench::CreateOverWorkArea(dialog, WS_POPUP)) return;
     robot.WhenModalWaits([&] {
       prepare();
       qzfc::Sip& sip = qzfc::Sip::Instance();
       if (sip.IsVisible()) Tap(sip.KeyRect(L"\u25BC"), 0);
       RECT save = dynamic_cast<UiToolBarPro*>(robot.FindControl(1))->GetButtonRect(TOOLBAR_BUTTON_RIGHT);
-      auto start = std::chrono::steady_clock::now();
-      double startCpu = ThreadCpuMs();
-      Tap(save, kScreenTop);
-      cpu.push_back(ThreadCpuMs() - startCpu);
-      wall.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+      samples.Measure([&] { Tap(save, kScreenTop); });
     });
     if (dialog.DoModal(FALSE) == 1) ++saved;
     dialog.DestroyWindow();
@@ -79,17 +61,13 @@ class SaveTimer {
     robot.Advance(300);
   }
   void Report(benchmark::State& state) {
-    if (cpu.empty()) return;
-    state.counters["cpu_median_ms"] = Percentile(cpu, 50);
-    state.counters["cpu_p99_ms"] = Percentile(cpu, 99);
-    state.counters["wall_median_ms"] = Percentile(wall, 50);
-    state.counters["wall_p99_ms"] = Percentile(wall, 99);
+    if (samples.Empty()) return;
+    samples.Report(state);
     state.counters["saved"] = saved;
-    state.SetItemsProcessed(static_cast<int64_t>(cpu.size()));
   }
 
   qzfc::Robot robot;
-  std::vector<double> cpu, wall;
+  vorna::bench::Samples samples;
   int saved = 0;
 };
 

@@ -13,18 +13,16 @@
 // milliseconds, as work done by this thread (cpu_*_ms) and as time passed
 // (wall_*_ms, which on a busy machine includes waiting for the processor).
 #include <benchmark/benchmark.h>
-#include <time.h>
 
-#include <algorithm>
-#include <chrono>
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include "contacts/list/ContactListCollection.h"
 #include "contacts/picker/CContactValueSelectWnd.h"
+#include "first_frame.h"
 #include "platform/PimContract.h"
 #include "qzfc/Robot.h"
+#include "samples.h"
 #include "seeded_root.h"
 
 namespace {
@@ -32,35 +30,16 @@ namespace {
 constexpr int kContacts = 50000;
 constexpr int kScreenTop = 80;
 
-double ThreadCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double Percentile(std::vector<double> samples, int percent) {
-  if (samples.empty()) return 0;
-  std::sort(samples.begin(), samples.end());
-  return samples[std::min(samples.size() - 1, samples.size() * static_cast<size_t>(percent) / 100)];
-}
-
 // Times `event` once per iteration; `between` runs untimed after each.
 void Measure(benchmark::State& state, const std::function<void()>& event, const std::function<void()>& between) {
-  std::vector<double> wall, cpu;
+  vorna::bench::Samples samples;
   for (auto _ : state) {
-    auto start = std::chrono::steady_clock::now();
-    double startCpu = ThreadCpuMs();
-    event();
-    cpu.push_back(ThreadCpuMs() - startCpu);
-    wall.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    samples.Measure(event);
     state.PauseTiming();
     if (between) between();
     state.ResumeTiming();
   }
-  state.counters["cpu_median_ms"] = Percentile(cpu, 50);
-  state.counters["cpu_p99_ms"] = Percentile(cpu, 99);
-  state.counters["wall_median_ms"] = Percentile(wall, 50);
-  state.counters["wall_p99_ms"] = Percentile(wall, 99);
+  samples.Report(state);
 }
 
 // A picker created over the work area and shown, as a program runs it.
@@ -68,10 +47,7 @@ class Picker {
  public:
   explicit Picker(CONTACT_VALUE_SELECT_TYPE type) {
     wnd.SetSelectType(type);
-    RECT wa = QzGetWorkArea();
-    wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, WS_POPUP);
-    wnd.Show(TRUE);
-    robot.Settle();
+    vorna::bench::OpenOverWorkArea(wnd, robot, WS_POPUP);
   }
   ~Picker() { wnd.DestroyWindow(); }
   void TapToolBar(int button) {
@@ -89,13 +65,14 @@ class Picker {
 
 void FirstFrame(benchmark::State& state, CONTACT_VALUE_SELECT_TYPE type) {
   vorna::bench::UseSeededRoot(kContacts, 0);
-  int rows = 0;
-  std::unique_ptr<Picker> picker;
-  Measure(state, [&] { picker = std::make_unique<Picker>(type); }, [&] {
-    rows = picker->wnd.GetValidItemCount();
-    picker.reset();  // closing is not part of the first frame
-  });
-  state.counters["rows"] = rows;
+  vorna::bench::TimeFirstFrames(
+      state, WS_POPUP,
+      [type] {
+        auto picker = std::make_unique<CContactValueSelectWnd>();
+        picker->SetSelectType(type);
+        return picker;
+      },
+      [&](CContactValueSelectWnd& picker) { state.counters["rows"] = picker.GetValidItemCount(); });
 }
 
 void Picker_NumbersFirstFrame(benchmark::State& state) { FirstFrame(state, SELECT_PHONE_NUMBERS); }

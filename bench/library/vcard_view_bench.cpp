@@ -3,44 +3,30 @@
 // window (the card decoded, the photo decoded and scaled, the details list
 // built and drawn), on the headless screen.
 //
-//   build/bin/vcard_view_bench
+//   build/bin/vcard_view_bench     (on an empty device root under $TMPDIR)
 //
 // Reports the median and the 99th percentile in milliseconds, as work done
 // by this thread (cpu_*_ms) and as time passed (wall_*_ms), and the card's
 // and the photo's sizes.
 #include <benchmark/benchmark.h>
 #include <gdk-pixbuf/gdk-pixbuf.h>
-#include <time.h>
 
-#include <algorithm>
-#include <chrono>
-#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "ce/device.h"
 #include "contactdata/VcardViewing.h"
 #include "contactdata/VcardWriter.h"
 #include "contacts/info/CContactInfoWnd.h"
 #include "platform/PimContract.h"
 #include "qzfc/Robot.h"
+#include "samples.h"
+#include "seeded_root.h"
 
 namespace {
 
 constexpr size_t kPhotoBytes = 224 * 1024;
 constexpr int kRuns = 50;
-
-double ThreadCpuMs() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-double Percentile(std::vector<double> samples, int percent) {
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() * static_cast<size_t>(percent) / 100];
-}
 
 // A camera-like JPEG (noisy, so that it does not shrink to nothing) of at
 // least kPhotoBytes.
@@ -81,22 +67,17 @@ std::wstring CardWithPhoto(const std::vector<unsigned char>& jpeg) {
 }
 
 void FastProcessVcfContent_224KBPhoto(benchmark::State& state) {
-  std::filesystem::path root = std::filesystem::temp_directory_path() / "vcard_view_bench";
-  std::filesystem::create_directories(root);
-  ce::SetDeviceRoot(root);
+  vorna::bench::UseEmptyRoot();
   const std::vector<unsigned char> jpeg = NoisyJpeg();
   const std::wstring card = CardWithPhoto(jpeg);
   qzfc::Robot robot;
-  std::vector<double> cpu, wall;
+  vorna::bench::Samples samples;
   int photosShown = 0;
   for (auto _ : state) {
     for (int run = 0; run < kRuns; ++run) {
-      auto start = std::chrono::steady_clock::now();
-      double startCpu = ThreadCpuMs();
+      samples.Start();
       robot.WhenModalWaits([&] {
-        // The window is up and painted, waiting for the user.
-        cpu.push_back(ThreadCpuMs() - startCpu);
-        wall.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        samples.Stop();  // the window is up and painted, waiting for the user
         auto* window = dynamic_cast<CContactInfoWnd*>(robot.Foreground());
         if (window && window->GetVcardContact() && window->GetVcardContact()->photoLength > 0) ++photosShown;
         robot.Tap(60, 80 + 720 - 35);  // back
@@ -104,14 +85,10 @@ void FastProcessVcfContent_224KBPhoto(benchmark::State& state) {
       FastProcessVcfContent(nullptr, card.c_str());
     }
   }
-  state.counters["cpu_median_ms"] = Percentile(cpu, 50);
-  state.counters["cpu_p99_ms"] = Percentile(cpu, 99);
-  state.counters["wall_median_ms"] = Percentile(wall, 50);
-  state.counters["wall_p99_ms"] = Percentile(wall, 99);
+  samples.Report(state);
   state.counters["photo_kb"] = static_cast<double>(jpeg.size()) / 1024;
   state.counters["card_kb"] = static_cast<double>(card.size()) / 1024;
   state.counters["photos_shown"] = photosShown;
-  std::filesystem::remove_all(root);
 }
 BENCHMARK(FastProcessVcfContent_224KBPhoto)->Unit(benchmark::kMillisecond)->Iterations(1);
 

@@ -10,4 +10,8 @@ namespace vorna::bench {
 // contacts and calls, and returns it.
 const std::filesystem::path& UseSeededRoot(int contacts, int calls);
 
+// Points the process at an empty device root (no store until something opens
+// one), and returns it.
+const std::filesystem::path& UseEmptyRoot();
+
 }  // namespace vorna::bench
