@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "cmd_common.h"
-#include "contactdata/GroupNames.h"
 #include "platform/PimContract.h"
 
 namespace {
@@ -38,15 +37,7 @@ int RunContacts(const Invocation& inv) {
   if (!db) return kExitUsage;
 
   int groupId = 0;
-  if (const std::string* group = args.Value("--group")) {
-    std::wstring shown;
-    if (!ToWide(*group, shown)) return UsageError("the group name is not UTF-8");
-    groupId = db->GetGroupID(GetGroupStoreName(qzu::string(shown.c_str())));
-    if (groupId == 0) {
-      std::fprintf(stderr, "vornactl: no group %s\n", group->c_str());
-      return kExitNotFound;
-    }
-  }
+  if (int status = GroupOption(args, db, groupId)) return status;
 
   std::vector<Row> rows;
   int id = 0, type = 0;

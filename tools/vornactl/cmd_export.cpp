@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "cmd_common.h"
-#include "contactdata/GroupNames.h"
 #include "contactdata/VcardBuilder.h"
 #include "platform/PimContract.h"
 
@@ -89,15 +88,7 @@ int RunExport(const Invocation& inv) {
   if (!db) return kExitUsage;
 
   int groupId = 0;
-  if (const std::string* group = args.Value("--group")) {
-    std::wstring shown;
-    if (!ToWide(*group, shown)) return UsageError("the group name is not UTF-8");
-    groupId = db->GetGroupID(GetGroupStoreName(qzu::string(shown.c_str())));
-    if (groupId == 0) {
-      std::fprintf(stderr, "vornactl: no group %s\n", group->c_str());
-      return kExitNotFound;
-    }
-  }
+  if (int status = GroupOption(args, db, groupId)) return status;
 
   CardSink sink;
   if (!sink.Open(out, error)) return UsageError(error);
