@@ -18,18 +18,6 @@ const ContactValueEntry* EntryAt(const qzu::array<ContactValueEntry>& entries, i
 
 }  // namespace
 
-qzu::string ComposeAddress(const ContactAddressEntry& address) {
-  qzu::string text;
-  text += address.country;
-  text += address.province;
-  text += address.city;
-  if (!text.empty() && !address.street.empty()) text += L"\r\n";
-  text += address.street;
-  if (!text.empty() && !address.postcode.empty()) text += L"\r\n";
-  text += address.postcode;
-  return text;
-}
-
 CQzStringW BirthdayText(const qzu::string& birthday) { return BirthdayDisplayText(birthday); }
 
 int PhonePartAt(int x) {

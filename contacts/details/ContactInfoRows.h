@@ -37,10 +37,6 @@ inline DWORD MakeRowData(int kind, int index) { return static_cast<DWORD>(kind &
 inline int RowKind(DWORD data) { return static_cast<int>(data & 0xFFFF); }
 inline int RowIndex(DWORD data) { return static_cast<int>(data >> 16); }
 
-// Country, province and city run together on the first line, the street on
-// the second and the postcode on the third; empty parts leave no line.
-qzu::string ComposeAddress(const ContactAddressEntry& address);
-
 // The stored birthday ("yyyymmdd") as the toolkit's date text; empty for a
 // birthday shorter than eight characters or a date no calendar has.
 CQzStringW BirthdayText(const qzu::string& birthday);

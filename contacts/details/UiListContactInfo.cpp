@@ -1,5 +1,6 @@
 #include "contacts/details/UiListContactInfo.h"
 
+#include "contactdata/AddressText.h"
 #include "contactdata/GroupNames.h"
 #include "contactdata/TypeLabel.h"
 #include "core/module/Resources.h"

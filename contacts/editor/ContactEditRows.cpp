@@ -39,17 +39,6 @@ std::vector<EditRow> BuildEditRows(const CContactInfo& record, int mode) {
   return rows;
 }
 
-qzu::string ComposeAddress(const st_address_Info& address) {
-  qzu::string text = address.country;
-  text += address.province;
-  text += address.city;
-  if (!text.empty() && !address.street.empty()) text += L"\r\n";
-  text += address.street;
-  if (!text.empty() && !address.postcode.empty()) text += L"\r\n";
-  text += address.postcode;
-  return text;
-}
-
 qzu::string RingToneName(const qzu::string& ringPath) {
   if (ringPath.empty()) return qzu::string(LoadResString(kStrDefaultRing).GetString());
   return qzu::string(GetFileBaseName(ringPath.c_str()).GetString());

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "contactdata/AddressText.h"
 #include "contacts/editor/ContactEditKinds.h"
 #include "platform/ContactRecord.h"
 #include "platform/ToolkitContract.h"
@@ -18,10 +19,6 @@ struct EditRow {
 // QQ numbers, MSN accounts, web pages and addresses in their arrays' order;
 // the note and the birthday when set; the ring tone and the groups.
 std::vector<EditRow> BuildEditRows(const CContactInfo& record, int mode);
-
-// Country, province and city on the first line, the street on the next and
-// the postcode on the last, lines joined by CR LF; empty parts leave no line.
-qzu::string ComposeAddress(const st_address_Info& address);
 
 // The ring tone row's text: the tone's file name, or "默认" without one.
 qzu::string RingToneName(const qzu::string& ringPath);
