@@ -2,26 +2,16 @@
 
 #include <memory>
 
+#include "AppletScreen.h"
 #include "MsgDeskWnd.h"
 #include "ce/shell.h"
 #include "contactdata/VcardViewing.h"
 #include "qzfc/MessageLoop.h"
-#include "qzfc/WinApi.h"
 
 namespace telhub {
 namespace {
 
-std::unique_ptr<MsgDeskWnd> g_composer;
-
-// Closes the composer now and frees it once the loop is back (its own
-// handler may be on the stack).
-void CloseComposer() {
-  if (!g_composer) return;
-  QzCloseSip();
-  g_composer->Show(FALSE);
-  MsgDeskWnd* closing = g_composer.release();
-  qzfc::MessageLoop::Get().StartCallback(0, [closing] { delete closing; });
-}
+AppletScreen<MsgDeskWnd> g_composer;
 
 }  // namespace
 
@@ -35,23 +25,17 @@ bool OpenMsgDesk(const std::wstring& parameters) {
     });
     return true;
   }
-  CloseComposer();
-  auto composer = std::make_unique<MsgDeskWnd>(std::move(*request), [](MsgDeskWnd::Outcome) { CloseComposer(); });
-  RECT area = QzGetWorkArea();
-  if (!composer->Create(area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr, 0))
-    return false;
-  g_composer = std::move(composer);
-  g_composer->Show(TRUE);
-  return true;
+  return g_composer.Open(
+      std::make_unique<MsgDeskWnd>(std::move(*request), [](MsgDeskWnd::Outcome) { g_composer.Close(); }));
 }
 
-MsgDeskWnd* ActiveMsgDesk() { return g_composer.get(); }
+MsgDeskWnd* ActiveMsgDesk() { return g_composer.Get(); }
 
 void RegisterMsgDeskApplet() { ce::RegisterApplet(kMsgDeskProgram, &OpenMsgDesk); }
 
 void UnregisterMsgDeskApplet() {
   ce::UnregisterApplet(kMsgDeskProgram);
-  g_composer.reset();
+  g_composer.Discard();
 }
 
 }  // namespace telhub

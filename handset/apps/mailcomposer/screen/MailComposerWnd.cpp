@@ -3,17 +3,16 @@
 #include <memory>
 
 #include "AppTexts.h"
+#include "AppletScreen.h"
 #include "ContactPicking.h"
 #include "FileName.h"
-#include "qzfc/MessageLoop.h"
-#include "qzfc/WinApi.h"
 
 namespace mailcomposer {
 namespace {
 
 using telhub::Text;
 
-std::unique_ptr<MailComposerWnd> g_screen;
+telhub::AppletScreen<MailComposerWnd> g_screen;
 
 std::wstring Joined(const std::vector<std::wstring>& texts, std::wstring (*shown)(const std::wstring&)) {
   std::wstring line;
@@ -69,26 +68,13 @@ LRESULT MailComposerWnd::OnQzCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void OpenMailComposerScreen(const ShownMail& mail) {
-  CloseMailComposerScreen();
-  auto screen = std::make_unique<MailComposerWnd>(mail, &CloseMailComposerScreen);
-  RECT area = QzGetWorkArea();
-  if (!screen->Create(area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr, 0)) return;
-  g_screen = std::move(screen);
-  g_screen->Show(TRUE);
+  g_screen.Open(std::make_unique<MailComposerWnd>(mail, &CloseMailComposerScreen));
 }
 
-MailComposerWnd* ActiveMailComposerScreen() { return g_screen.get(); }
+MailComposerWnd* ActiveMailComposerScreen() { return g_screen.Get(); }
 
-// Closes the screen now and frees it once the loop is back (its own handler
-// may be on the stack).
-void CloseMailComposerScreen() {
-  if (!g_screen) return;
-  QzCloseSip();
-  g_screen->Show(FALSE);
-  MailComposerWnd* closing = g_screen.release();
-  qzfc::MessageLoop::Get().StartCallback(0, [closing] { delete closing; });
-}
+void CloseMailComposerScreen() { g_screen.Close(); }
 
-void DiscardMailComposerScreen() { g_screen.reset(); }
+void DiscardMailComposerScreen() { g_screen.Discard(); }
 
 }  // namespace mailcomposer
