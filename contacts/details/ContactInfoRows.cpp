@@ -18,6 +18,23 @@ const ContactValueEntry* EntryAt(const qzu::array<ContactValueEntry>& entries, i
 
 }  // namespace
 
+const ContactValueEntry* ValueAt(const CContactInfo& contact, int kind, int index) {
+  switch (kind) {
+    case CONTACT_ROW_PHONE:
+      return EntryAt(contact.phoneNumbers, index);
+    case CONTACT_ROW_EMAIL:
+      return EntryAt(contact.emails, index);
+    case CONTACT_ROW_QQ:
+      return EntryAt(contact.qqNumbers, index);
+    case CONTACT_ROW_MSN:
+      return EntryAt(contact.msnAccounts, index);
+    case CONTACT_ROW_WEB_PAGE:
+      return EntryAt(contact.webPages, index);
+    default:
+      return nullptr;
+  }
+}
+
 CQzStringW BirthdayText(const qzu::string& birthday) { return BirthdayDisplayText(birthday); }
 
 int PhonePartAt(int x) {
@@ -26,33 +43,15 @@ int PhonePartAt(int x) {
 }
 
 bool CopyTextOf(const CContactInfo& contact, int kind, int index, const qzu::string& rowText, qzu::string& text) {
-  const ContactValueEntry* entry = nullptr;
-  switch (kind) {
-    case CONTACT_ROW_PHONE:
-      entry = EntryAt(contact.phoneNumbers, index);
-      break;
-    case CONTACT_ROW_EMAIL:
-      entry = EntryAt(contact.emails, index);
-      break;
-    case CONTACT_ROW_QQ:
-      entry = EntryAt(contact.qqNumbers, index);
-      break;
-    case CONTACT_ROW_MSN:
-      entry = EntryAt(contact.msnAccounts, index);
-      break;
-    case CONTACT_ROW_WEB_PAGE:
-      entry = EntryAt(contact.webPages, index);
-      break;
-    case CONTACT_ROW_ADDRESS:
-    case CONTACT_ROW_NOTE:
-      text = rowText;
-      return true;
-    case CONTACT_ROW_BIRTHDAY:
-      text = contact.birthday;
-      return true;
-    default:
-      return false;
+  if (kind == CONTACT_ROW_ADDRESS || kind == CONTACT_ROW_NOTE) {
+    text = rowText;
+    return true;
   }
+  if (kind == CONTACT_ROW_BIRTHDAY) {
+    text = contact.birthday;
+    return true;
+  }
+  const ContactValueEntry* entry = ValueAt(contact, kind, index);
   if (!entry) return false;
   text = entry->value;
   return true;

@@ -44,6 +44,11 @@ CQzStringW BirthdayText(const qzu::string& birthday);
 // The part of a phone row under x (relative to the row's left edge).
 int PhonePartAt(int x);
 
+// The value a row of a value kind (number, e-mail address, QQ number, MSN
+// account, web page) shows: the index-th of its array; null for other kinds
+// and for an index the record does not have.
+const ContactValueEntry* ValueAt(const CContactInfo& contact, int kind, int index);
+
 // What a long press on a row of this kind offers to copy: the value as the
 // record holds it (a birthday as its eight digits, an address or a note as
 // the row shows it). False for rows that offer no copy (header, ring tone,

@@ -54,23 +54,6 @@ ImagingHelper* ToolkitImage(UINT id) { return ImagingHelper::GetImageObject(GetQ
 
 bool IsMultiLine(int kind) { return kind == CONTACT_ROW_ADDRESS || kind == CONTACT_ROW_NOTE; }
 
-const qzu::array<ContactValueEntry>* ValuesOf(const CContactInfo& contact, int kind) {
-  switch (kind) {
-    case CONTACT_ROW_PHONE:
-      return &contact.phoneNumbers;
-    case CONTACT_ROW_EMAIL:
-      return &contact.emails;
-    case CONTACT_ROW_QQ:
-      return &contact.qqNumbers;
-    case CONTACT_ROW_MSN:
-      return &contact.msnAccounts;
-    case CONTACT_ROW_WEB_PAGE:
-      return &contact.webPages;
-    default:
-      return nullptr;
-  }
-}
-
 }  // namespace
 
 UiListContactInfo::UiListContactInfo() : m_ipCall(IpCallRule::FromSettings()) {
@@ -254,9 +237,8 @@ CQzStringW UiListContactInfo::GetRowValueText(int row) {
     case CONTACT_ROW_NOTE:
       return item->text;
     default: {
-      const qzu::array<ContactValueEntry>* values = ValuesOf(m_contact, kind);
-      if (!values || !values->valid_index(index)) return CQzStringW();
-      return (*values)[index].value.c_str();
+      const ContactValueEntry* entry = ValueAt(m_contact, kind, index);
+      return entry ? CQzStringW(entry->value.c_str()) : CQzStringW();
     }
   }
 }
