@@ -1,5 +1,6 @@
 #include "MsgDeskWnd.h"
 
+#include "ActionToolBar.h"
 #include "AppTexts.h"
 #include "CallRecord.h"
 #include "ContactPicking.h"
@@ -28,16 +29,11 @@ std::wstring MsgDeskWnd::RecipientsText() const {
 BOOL MsgDeskWnd::OnInitDialog() {
   if (!CQzWndEx::OnInitDialog()) return FALSE;
   SetWindowText(Text(L"新信息", L"New message"));
-  const int width = GetWidth();
   fields_.AddTo(*this, {ID_RECIPIENTS, ID_ADD_RECIPIENT, ID_ATTACHMENT, ID_BODY}, request_.body,
                 Text(L"输入信息", L"Write a message"));
 
-  toolBar_.SetID(ID_TOOL_BAR);
-  toolBar_.SetPos(0, GetHeight() - UiToolBarPro::kHeight, width, UiToolBarPro::kHeight);
-  toolBar_.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, Text(L"取消", L"Cancel"));
+  AddCancelActionBar(*this, toolBar_, ID_TOOL_BAR, Text(L"发送", L"Send"));
   toolBar_.SetMiddleButton(TRUE, TRUE, Text(L"插入名片", L"Insert card"));
-  toolBar_.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, Text(L"发送", L"Send"));
-  AddUiWin(&toolBar_);
   Layout();
   return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "SpeedDialDlg.h"
 
+#include "ActionToolBar.h"
 #include "AppTexts.h"
 #include "qzfc/WinApi.h"
 
@@ -38,11 +39,7 @@ BOOL SpeedDialDlg::OnInitDialog() {
   if (value_.flag != 0) fillField_.SetState(UIBUTTON_STATE_PRESSED, TRUE);
   AddUiWin(&fillField_);
 
-  toolBar_.SetID(ID_TOOL_BAR);
-  toolBar_.SetPos(0, GetHeight() - UiToolBarPro::kHeight, GetWidth(), UiToolBarPro::kHeight);
-  toolBar_.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, Text(L"取消", L"Cancel"));
-  toolBar_.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, Text(L"保存", L"Save"));
-  AddUiWin(&toolBar_);
+  AddCancelActionBar(*this, toolBar_, ID_TOOL_BAR, Text(L"保存", L"Save"));
   number_.SetFocus(TRUE);
   return TRUE;
 }

@@ -1,5 +1,6 @@
 #include "TelPrefsWnd.h"
 
+#include "ActionToolBar.h"
 #include "AppTexts.h"
 #include "SpeedDialDlg.h"
 #include "qzfc/QzMessageBox.h"
@@ -98,11 +99,7 @@ BOOL TelPrefsWnd::OnInitDialog() {
     AddUiWin(&row);
   }
 
-  toolBar_.SetID(ID_TOOL_BAR);
-  toolBar_.SetPos(0, GetHeight() - UiToolBarPro::kHeight, GetWidth(), UiToolBarPro::kHeight);
-  toolBar_.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, Text(L"取消", L"Cancel"));
-  toolBar_.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, Text(L"保存", L"Save"));
-  AddUiWin(&toolBar_);
+  AddCancelActionBar(*this, toolBar_, ID_TOOL_BAR, Text(L"保存", L"Save"));
   return TRUE;
 }
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ActionToolBar.h"
 #include "AppTexts.h"
 #include "AppletScreen.h"
 #include "ContactPicking.h"
@@ -27,7 +28,6 @@ std::wstring AsIs(const std::wstring& text) { return text; }
 BOOL MailComposerWnd::OnInitDialog() {
   if (!CQzWndEx::OnInitDialog()) return FALSE;
   SetWindowText(Text(L"新邮件", L"New e-mail"));
-  const int width = GetWidth();
 
   fields_.AddTo(*this, {ID_RECIPIENTS, ID_ADD_RECIPIENT, ID_ATTACHMENTS, ID_BODY}, mail_.body,
                 Text(L"输入邮件内容", L"Write your e-mail"));
@@ -35,11 +35,7 @@ BOOL MailComposerWnd::OnInitDialog() {
   if (!mail_.attachments.empty())
     fields_.ShowAttachment(Text(L"附件：", L"Attached: ") + Joined(mail_.attachments, &telhub::FileName));
 
-  toolBar_.SetID(ID_TOOL_BAR);
-  toolBar_.SetPos(0, GetHeight() - UiToolBarPro::kHeight, width, UiToolBarPro::kHeight);
-  toolBar_.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, Text(L"取消", L"Cancel"));
-  toolBar_.SetButton(TOOLBAR_BUTTON_RIGHT, TRUE, TRUE, Text(L"发送", L"Send"));
-  AddUiWin(&toolBar_);
+  telhub::AddCancelActionBar(*this, toolBar_, ID_TOOL_BAR, Text(L"发送", L"Send"));
   return TRUE;
 }
 
