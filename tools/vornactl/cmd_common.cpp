@@ -6,7 +6,6 @@
 #include "ce/bstr.h"
 #include "ce/device.h"
 #include "ce/utf8.h"
-#include "contactdata/GroupNames.h"
 #include "json.h"
 #include "platform/PimContract.h"
 
@@ -79,18 +78,6 @@ CContactsDbIf* OpenStore() {
   CContactsDbIf* db = CContactsDbIf::GetContactDbIf();
   if (!db) std::fprintf(stderr, "vornactl: the store under %s cannot be opened\n", ce::DeviceRoot().c_str());
   return db;
-}
-
-int GroupOption(const ParsedArgs& args, CContactsDbIf* db, int& groupId) {
-  groupId = 0;
-  const std::string* group = args.Value("--group");
-  if (!group) return kExitOk;
-  std::wstring shown;
-  if (!ToWide(*group, shown)) return UsageError("the group name is not UTF-8");
-  groupId = db->GetGroupID(GetGroupStoreName(qzu::string(shown.c_str())));
-  if (groupId != 0) return kExitOk;
-  std::fprintf(stderr, "vornactl: no group %s\n", group->c_str());
-  return kExitNotFound;
 }
 
 JsonObject& JsonObject::Key(std::string_view key) {

@@ -43,11 +43,6 @@ bool ParseNumber(std::string_view text, long long min, long long max, long long&
 // The contacts store, or null after printing why it is not available.
 CContactsDbIf* OpenStore();
 
-// The stored group that --group names (by its shown name), in `groupId`; 0
-// without --group. kExitOk, or the exit status after printing why: a usage
-// error for a name that is not UTF-8, not found for a group not stored.
-int GroupOption(const ParsedArgs& args, CContactsDbIf* db, int& groupId);
-
 // One JSON object built field by field: {"a":1,"b":"x"}.
 class JsonObject {
  public:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cmd_common.h"
+#include "group_option.h"
 #include "platform/PimContract.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cmd_common.h"
+#include "group_option.h"
 #include "contactdata/VcardBuilder.h"
 #include "platform/PimContract.h"
 
