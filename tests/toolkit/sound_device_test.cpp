@@ -4,20 +4,15 @@
 
 #include <cstdint>
 #include <fstream>
-#include <sstream>
 #include <string>
 
+#include "../ce/test_helpers.h"
 #include "temp_root.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Read(const fs::path& file) {
-  std::stringstream text;
-  text << std::ifstream(file, std::ios::binary).rdbuf();
-  return text.str();
-}
+using vorna::test::ReadWhole;
 
 int Count(const std::string& text, const std::string& what) {
   int n = 0;
@@ -52,7 +47,7 @@ PeerRun PlayFiveTimes(const fs::path& root, const std::string& audio) {
                               (vorna::test::BuiltProgramsDir() / "qzfc_sound_peer").string() +
                               "' '\\windows\\tone.wav' 5 2>'" + err.string() + "'";
   const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Read(err)};
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWhole(err)};
 }
 
 // Without a device (an audio library configured with none, whatever this
@@ -73,8 +68,8 @@ TEST(SoundDevice, EverySoundPlaysOrIsJournaledQuietly) {
     if (run.status == 2) GTEST_SKIP() << "SDL has no offscreen video or no such audio here: " << run.err;
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "") << "nothing on the terminal";
-    EXPECT_EQ(Count(Read(root.path() / "log" / "debug.log"), "no sound device"), c.device ? 0 : 1);
-    EXPECT_EQ(Count(Read(root.path() / "log" / "launches.log"), c.journaled), 5) << c.journaled;
+    EXPECT_EQ(Count(ReadWhole(root.path() / "log" / "debug.log"), "no sound device"), c.device ? 0 : 1);
+    EXPECT_EQ(Count(ReadWhole(root.path() / "log" / "launches.log"), c.journaled), 5) << c.journaled;
   }
 }
 
