@@ -37,13 +37,18 @@ TEST_F(ContactsDialTest, ListRowsDialTheNumberAndHeldOnesFollowTheIpRule) {
   ExpectHandedToDialer();
 }
 
-TEST_F(ContactsDialTest, HeldListRowWithAPrefixPlacesAnIpCall) {
+TEST_F(ContactsDialTest, WithAPrefixHeldListRowsAndTheDetailsLeftPartPlaceIpCalls) {
   SetIpPrefix(L"17951");
   Start();
   HoldRow(List(), 0, 450);
   EXPECT_EQ(Dialled(), std::vector<std::wstring>{L"-n 1795113800138000"});
   EXPECT_TRUE(PendingDialNumber.IsEmpty());
   EXPECT_TRUE(host.tabs.empty());
+  OpenDetails();
+  SetIpPrefix(L"");  // the details list keeps the prefix it was made with
+  TapDetailsRow(1, 40);
+  EXPECT_EQ(Dialled(), (std::vector<std::wstring>{L"-n 1795113800138000", L"-n 1795113800138000"}));
+  EXPECT_EQ(wnd.GetMode(), MODE_DETAILS);
 }
 
 TEST_F(ContactsDialTest, DetailsNumberRowByPart) {
@@ -57,16 +62,6 @@ TEST_F(ContactsDialTest, DetailsNumberRowByPart) {
   ExpectHandedToDialer();
   EXPECT_EQ(Dialled().size(), 1u);
   EXPECT_EQ(wnd.GetContactInfoList(), nullptr);
-}
-
-TEST_F(ContactsDialTest, DetailsNumberRowLeftPartWithAPrefixTakenWhenTheDetailsOpened) {
-  SetIpPrefix(L"17951");
-  Start();
-  OpenDetails();
-  SetIpPrefix(L"");  // the details list keeps the prefix it was made with
-  TapDetailsRow(1, 40);
-  EXPECT_EQ(Dialled(), std::vector<std::wstring>{L"-n 1795113800138000"});
-  EXPECT_EQ(wnd.GetMode(), MODE_DETAILS);
 }
 
 TEST_F(ContactsDialTest, HeldNumberInDetailsIsCopiedOrScrolledIntoRoom) {
