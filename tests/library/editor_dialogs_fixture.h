@@ -10,7 +10,6 @@
 #include "contacts/editor/dialogs/FieldDialogFrame.h"
 #include "core/popup/Clipboard.h"
 #include "platform/PimContract.h"
-#include "qzfc/Sip.h"
 #include "ui_fixture.h"
 
 namespace editor_dialogs_test {
@@ -64,12 +63,7 @@ class EditorDialogsTest : public vorna::test::LibraryUiTest {
   bool CanSave() { return ToolBar().IsButtonEnabled(TOOLBAR_BUTTON_RIGHT); }
   // The keyboard covers the tool bar: a finger puts it away first.
   void TapToolBar(int button) {
-    qzfc::Sip& sip = qzfc::Sip::Instance();
-    if (sip.IsVisible()) {
-      RECT down = sip.KeyRect(L"\u25BC");
-      robot.Tap((down.left + down.right) / 2, (down.top + down.bottom) / 2);
-      robot.Advance(300);
-    }
+    HideKeyboard();
     TapAt(ToolBar().GetButtonRect(button));
   }
   void Save() { TapToolBar(TOOLBAR_BUTTON_RIGHT); }

@@ -10,7 +10,6 @@
 #include "contacts/editor/ContactEditWnd.h"
 #include "contacts/editor/UiListContactEdit.h"
 #include "platform/PimContract.h"
-#include "qzfc/Sip.h"
 #include "ui_fixture.h"
 
 namespace editor_test {
@@ -112,14 +111,6 @@ class EditorTest : public vorna::test::LibraryUiTest {
     robot.Char(27);
     robot.Type(text);
     HideKeyboard();
-  }
-  // Puts the soft keyboard away, as a finger does, so that the tool bar shows.
-  void HideKeyboard() {
-    qzfc::Sip& sip = qzfc::Sip::Instance();
-    if (!sip.IsVisible()) return;
-    RECT key = sip.KeyRect(L"\u25BC");
-    robot.Tap((key.left + key.right) / 2, (key.top + key.bottom) / 2);
-    robot.Advance(300);
   }
 
   CContactEditWnd editor;

@@ -28,12 +28,7 @@ class GroupNameTest : public vorna::test::LibraryUiTest {
   void Clear() { robot.Char(27); }
   // The keyboard covers the tool bar: a finger puts it away first.
   void TapToolBar(int button) {
-    qzfc::Sip& sip = qzfc::Sip::Instance();
-    if (sip.IsVisible()) {
-      RECT down = sip.KeyRect(L"\u25BC");
-      robot.Tap((down.left + down.right) / 2, (down.top + down.bottom) / 2);
-      robot.Advance(300);
-    }
+    HideKeyboard();
     TapAt(ToolBar().GetButtonRect(button));
   }
 

@@ -14,6 +14,7 @@
 #include "platform/ToolkitContract.h"
 #include "qzfc/Robot.h"
 #include "qzfc/Screen.h"
+#include "qzfc/Sip.h"
 #include "temp_root.h"
 
 namespace vorna::test {
@@ -32,6 +33,14 @@ class LibraryUiTest : public ::testing::Test {
     ASSERT_TRUE(wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0));
     wnd.Show(TRUE);
     robot.Settle();
+  }
+  // Puts the soft keyboard away, as a finger does, so that the tool bar shows.
+  void HideKeyboard() {
+    qzfc::Sip& sip = qzfc::Sip::Instance();
+    if (!sip.IsVisible()) return;
+    RECT key = sip.KeyRect(L"\u25BC");
+    robot.Tap((key.left + key.right) / 2, (key.top + key.bottom) / 2);
+    robot.Advance(300);
   }
 
   TempDeviceRoot root;
