@@ -1,7 +1,6 @@
 // Calling and messaging from the contacts book: the three parts of a number
 // row, the IP-call rule with and without a prefix, the hand-over to the
 // dialer, and the copy bubble over a held row.
-#include "ce/clipboard.h"
 #include "contacts_fixture.h"
 
 namespace contacts_test {
@@ -72,10 +71,7 @@ TEST_F(ContactsDialTest, HeldNumberInDetailsIsCopiedOrScrolledIntoRoom) {
   robot.WhenModalWaits([&] { robot.Tap(240, kScreenTop + top - 49 + 27); });
   robot.Hold(200, RowMiddle(Details(), 1), 600);
   robot.Advance(400);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  const auto* copied = static_cast<const wchar_t*>(GetClipboardData(CF_UNICODETEXT));
-  EXPECT_EQ(std::wstring(copied ? copied : L""), kNumber);
-  CloseClipboard();
+  EXPECT_EQ(vorna::test::ClipboardText(), kNumber);
 
   // A row less than 60 pixels below the list's top only scrolls down to 55.
   TapToolBar(TOOLBAR_BUTTON_LEFT);

@@ -2,9 +2,9 @@
 // the write-at-once rule checked in the store after the dialog returned.
 #include "contacts/editor/dialogs/CNameEditWnd.h"
 #include "contacts/editor/dialogs/CNoteEditWnd.h"
-#include "editor_dialogs_fixture.h"
+#include "editor_fixture.h"
 
-namespace editor_dialogs_test {
+namespace editor_test {
 namespace {
 
 constexpr int kFamily = CNameEditWnd::kFamilyNameFieldId;
@@ -12,7 +12,7 @@ constexpr int kGiven = CNameEditWnd::kGivenNameFieldId;
 constexpr int kCompany = CNameEditWnd::kCompanyFieldId;
 constexpr int kNote = CNoteEditWnd::kNoteFieldId;
 
-TEST_F(EditorDialogsTest, NameDialogSavesAStoredContactWhenItReturns) {
+TEST_F(EditorTest, NameDialogSavesAStoredContactWhenItReturns) {
   CContactInfo record = StoredContact(L"李", L"安", L"Acme");
   CNameEditWnd dialog;
   dialog.SetContactInfo(&record);
@@ -44,7 +44,7 @@ TEST_F(EditorDialogsTest, NameDialogSavesAStoredContactWhenItReturns) {
   EXPECT_FALSE(qzfc::Sip::Instance().IsVisible());
 }
 
-TEST_F(EditorDialogsTest, NameDialogLeavesTheStoreAloneForANewContactAndOnCancel) {
+TEST_F(EditorTest, NameDialogLeavesTheStoreAloneForANewContactAndOnCancel) {
   CContactInfo fresh;
   CNameEditWnd dialog;
   dialog.SetContactInfo(&fresh);
@@ -72,7 +72,7 @@ TEST_F(EditorDialogsTest, NameDialogLeavesTheStoreAloneForANewContactAndOnCancel
 
 // Names hold at most 31 characters, the company any number; what is saved
 // reads back as the fields showed it, control characters dropped.
-TEST_F(EditorDialogsTest, NameDialogStoresLongAndOddTextAsShown) {
+TEST_F(EditorTest, NameDialogStoresLongAndOddTextAsShown) {
   CContactInfo record = StoredContact(L"", L"Ann", L"");
   const std::wstring longText(10000, L'字');
   std::wstring shownFamily, shownCompany;
@@ -94,7 +94,7 @@ TEST_F(EditorDialogsTest, NameDialogStoresLongAndOddTextAsShown) {
   EXPECT_EQ(stored.company.str(), shownCompany);
 }
 
-TEST_F(EditorDialogsTest, NoteDialogSavesOnlyANewNonEmptyNote) {
+TEST_F(EditorTest, NoteDialogSavesOnlyANewNonEmptyNote) {
   CContactInfo record = StoredContact(L"", L"Ann", L"");
   record.UpdateRemark(L"old");
   ASSERT_TRUE(db->UpdateNotes(record.contactId, L"old"));
@@ -130,7 +130,7 @@ TEST_F(EditorDialogsTest, NoteDialogSavesOnlyANewNonEmptyNote) {
   EXPECT_EQ(Stored(record.contactId).note, L"old\nline two");
 }
 
-TEST_F(EditorDialogsTest, DialogsWithoutARecordDoNotOpen) {
+TEST_F(EditorTest, DialogsWithoutARecordDoNotOpen) {
   CNameEditWnd name;
   CNoteEditWnd note;
   EXPECT_EQ(Run(name, [] {}), 0);
@@ -138,4 +138,4 @@ TEST_F(EditorDialogsTest, DialogsWithoutARecordDoNotOpen) {
 }
 
 }  // namespace
-}  // namespace editor_dialogs_test
+}  // namespace editor_test

@@ -3,14 +3,14 @@
 #include "contacts/editor/dialogs/CValueEditWnd.h"
 #include "contacts/editor/dialogs/FieldEditKind.h"
 #include "contacts/groups/UiListGroupPicker.h"
-#include "editor_dialogs_fixture.h"
+#include "editor_fixture.h"
 
-namespace editor_dialogs_test {
+namespace editor_test {
 namespace {
 
 using vorna::test::GalleryFile;
 
-TEST_F(EditorDialogsTest, GalleryGroupPickerWithTheBlacklistChosen) {
+TEST_F(EditorTest, GalleryGroupPickerWithTheBlacklistChosen) {
   for (const wchar_t* name : {L"家人", L"朋友", L"同事", L"同学"}) db->AddGroup(name);
   CQzWndEx host;
   UiListGroupPicker picker;
@@ -34,7 +34,7 @@ TEST_F(EditorDialogsTest, GalleryGroupPickerWithTheBlacklistChosen) {
   host.DestroyWindow();
 }
 
-TEST_F(EditorDialogsTest, GalleryValueDialog) {
+TEST_F(EditorTest, GalleryValueDialog) {
   CContactInfo record = StoredContact(L"李", L"安", L"");
   CValueEditWnd dialog(EDIT_KIND_PHONE, 1);
   dialog.SetContactInfo(&record);
@@ -52,4 +52,4 @@ TEST_F(EditorDialogsTest, GalleryValueDialog) {
 }
 
 }  // namespace
-}  // namespace editor_dialogs_test
+}  // namespace editor_test
