@@ -14,10 +14,8 @@ constexpr int kNote = CNoteEditWnd::kNoteFieldId;
 
 TEST_F(EditorTest, NameDialogSavesAStoredContactWhenItReturns) {
   CContactInfo record = StoredContact(L"李", L"安", L"Acme");
-  CNameEditWnd dialog;
-  dialog.SetContactInfo(&record);
-  int result = Run(dialog, [&] {
-    EXPECT_STREQ(dialog.GetWindowText(), L"编辑姓名");
+  int result = RunOn<CNameEditWnd>(record, [&] {
+    EXPECT_STREQ(robot.Foreground()->GetWindowText(), L"编辑姓名");
     EXPECT_EQ(Text(kFamily), L"李");
     EXPECT_EQ(Text(kGiven), L"安");
     EXPECT_EQ(Text(kCompany), L"Acme");
@@ -46,25 +44,21 @@ TEST_F(EditorTest, NameDialogSavesAStoredContactWhenItReturns) {
 
 TEST_F(EditorTest, NameDialogLeavesTheStoreAloneForANewContactAndOnCancel) {
   CContactInfo fresh;
-  CNameEditWnd dialog;
-  dialog.SetContactInfo(&fresh);
-  ASSERT_EQ(Run(dialog,
-                [&] {
-                  Retype(kGiven, L"安");
-                  Save();
-                }),
+  ASSERT_EQ(RunOn<CNameEditWnd>(fresh,
+                                [&] {
+                                  Retype(kGiven, L"安");
+                                  Save();
+                                }),
             1);
   EXPECT_EQ(fresh.firstName, L"安");
   EXPECT_EQ(ContactCount(), 0) << "a new contact reaches the store only when the editor saves";
 
   CContactInfo stored = StoredContact(L"", L"Ann", L"");
-  CNameEditWnd second;
-  second.SetContactInfo(&stored);
-  ASSERT_EQ(Run(second,
-                [&] {
-                  Retype(kGiven, L"Bo");
-                  Cancel();
-                }),
+  ASSERT_EQ(RunOn<CNameEditWnd>(stored,
+                                [&] {
+                                  Retype(kGiven, L"Bo");
+                                  Cancel();
+                                }),
             2);
   EXPECT_EQ(stored.firstName, L"Ann");
   EXPECT_EQ(Stored(stored.contactId).firstName, L"Ann");
@@ -76,16 +70,14 @@ TEST_F(EditorTest, NameDialogStoresLongAndOddTextAsShown) {
   CContactInfo record = StoredContact(L"", L"Ann", L"");
   const std::wstring longText(10000, L'字');
   std::wstring shownFamily, shownCompany;
-  CNameEditWnd dialog;
-  dialog.SetContactInfo(&record);
-  ASSERT_EQ(Run(dialog,
-                [&] {
-                  Paste(kFamily, L"Tab\there\r\nand\x01" + longText);
-                  Paste(kCompany, longText + L"\x7F!");
-                  shownFamily = Text(kFamily);
-                  shownCompany = Text(kCompany);
-                  Save();
-                }),
+  ASSERT_EQ(RunOn<CNameEditWnd>(record,
+                                [&] {
+                                  Paste(kFamily, L"Tab\there\r\nand\x01" + longText);
+                                  Paste(kCompany, longText + L"\x7F!");
+                                  shownFamily = Text(kFamily);
+                                  shownCompany = Text(kCompany);
+                                  Save();
+                                }),
             1);
   EXPECT_EQ(shownFamily, L"Tabhereand" + std::wstring(21, L'字'));
   EXPECT_EQ(shownCompany, longText + L"!");
@@ -98,11 +90,9 @@ TEST_F(EditorTest, NoteDialogSavesOnlyANewNonEmptyNote) {
   CContactInfo record = StoredContact(L"", L"Ann", L"");
   record.UpdateRemark(L"old");
   ASSERT_TRUE(db->UpdateNotes(record.contactId, L"old"));
-  CNoteEditWnd dialog;
-  dialog.SetContactInfo(&record);
-  ASSERT_EQ(Run(dialog,
+  ASSERT_EQ(RunOn<CNoteEditWnd>(record,
                 [&] {
-                  EXPECT_STREQ(dialog.GetWindowText(), L"备注编辑");
+                  EXPECT_STREQ(robot.Foreground()->GetWindowText(), L"备注编辑");
                   EXPECT_EQ(Text(kNote), L"old");
                   EXPECT_EQ(qzfc::Sip::Instance().Layout(), qzfc::SipLayout::Pinyin);
                   EXPECT_FALSE(CanSave());
@@ -119,13 +109,11 @@ TEST_F(EditorTest, NoteDialogSavesOnlyANewNonEmptyNote) {
   EXPECT_EQ(Stored(record.contactId).note, L"old\nline two");
   EXPECT_FALSE(qzfc::Sip::Instance().IsVisible());
 
-  CNoteEditWnd again;
-  again.SetContactInfo(&record);
-  ASSERT_EQ(Run(again,
-                [&] {
-                  robot.Type(L"!");
-                  Cancel();
-                }),
+  ASSERT_EQ(RunOn<CNoteEditWnd>(record,
+                                [&] {
+                                  robot.Type(L"!");
+                                  Cancel();
+                                }),
             2);
   EXPECT_EQ(Stored(record.contactId).note, L"old\nline two");
 }

@@ -115,6 +115,13 @@ class EditorTest : public vorna::test::LibraryUiTest {
     dialog.DestroyWindow();
     return result;
   }
+  // Runs a field dialog of that type on the record.
+  template <typename Dialog>
+  int RunOn(CContactInfo& record, const std::function<void()>& user) {
+    Dialog dialog;
+    dialog.SetContactInfo(&record);
+    return Run(dialog, user);
+  }
   UiSingleLineEdit& Field(int id) { return *robot.Find<UiSingleLineEdit>(id); }
   std::wstring Text(int id) { return Field(id).GetText(); }
   // Gives a field of the foreground window the focus and replaces its text
