@@ -12,6 +12,7 @@ constexpr int kMargin = 20;
 constexpr int kNumberGap = 16;
 // Rows lower than this are the strip above the keypad: smaller letters.
 constexpr int kFullRowHeight = 50;
+constexpr int kMoreMarkWidth = 16, kMoreMarkSize = 14;
 
 }  // namespace
 
@@ -53,7 +54,13 @@ void SuggestionList::DrawItem(HDC hdc, int index, const RECT& rcItem) {
   const bool full = rcItem.bottom - rcItem.top >= kFullRowHeight;
   const int nameSize = full ? kRowMainTextSize : 22;
   const int numberSize = full ? kRowLabelSize : kRowSubTextSize;
-  const int right = rcItem.right - kMargin;
+  int right = rcItem.right - kMargin;
+  if (!full && m_rows.size() > 1) {
+    // The strip shows one row: a mark at its end says that more lie below.
+    rows::DrawFormattedText(hdc, L"\u25BC", RECT{right - kMoreMarkWidth, rcItem.top, right, rcItem.bottom},
+                            kRowSubTextColour, kMoreMarkSize, rows::kFormatLineCenter);
+    right -= kMoreMarkWidth + kNumberGap / 2;
+  }
   const int numberWidth = std::min(MarkedTextWidth(hdc, row->number, numberSize), (right - rcItem.left) / 2);
   DrawMarkedText(hdc, row->number, row->numberMarks, RECT{right - numberWidth, rcItem.top, right, rcItem.bottom},
                  kRowSubTextColour, numberSize);
