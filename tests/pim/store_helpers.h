@@ -15,6 +15,15 @@
 
 namespace pimtest {
 
+struct Thread {
+  std::wstring number;
+  int time;
+  int type;
+  std::wstring name;
+  int contactId;
+  bool operator==(const Thread&) const = default;
+};
+
 struct ListRow {
   int id;
   std::wstring name;
@@ -105,6 +114,30 @@ class StoreTest : public ::testing::Test {
     std::vector<std::wstring> names;
     for (const ListRow& row : FuzzyRows(key)) names.push_back(row.name);
     return names;
+  }
+
+  // The call log's threads, newest first: all calls' or missed calls'.
+  std::vector<Thread> Threads(bool missed = false, int max = 50) {
+    std::vector<Thread> out;
+    qzu::string number, name;
+    int time = 0, value = 0, type = 0, contact = 0;
+    for (bool first = true;
+         missed ? db()->GetMissedCallHistory(max, number, time, value, type, name, contact, first)
+                : db()->GetCallHistory(max, number, time, value, type, name, contact, first);
+         first = false)
+      out.push_back({std::wstring(number.view()), time, type, std::wstring(name.view()), contact});
+    return out;
+  }
+
+  // The times of a number's calls (or missed calls), newest first.
+  std::vector<int> Times(const wchar_t* number, bool missed = false, int max = 9999) {
+    std::vector<int> out;
+    int time = 0, value = 0, type = 0;
+    for (bool first = true; missed ? db()->GetCallHistoryByPNMissed(number, max, time, value, first)
+                                   : db()->GetCallHistoryByPN(number, max, time, value, type, first);
+         first = false)
+      out.push_back(time);
+    return out;
   }
 
   vorna::test::TempDeviceRoot root_;

@@ -1,22 +1,14 @@
-// Cards for the vCard tests: read from a file, written line by line, decoded.
+// Cards for the vCard tests: written line by line, and decoded.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "qzpam/CVcardCodec.h"
 
 namespace pimtest {
-
-inline std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The lines, each followed by the next of `ends` in turn.
 inline std::string Card(const std::vector<std::string>& lines, const std::vector<std::string>& ends = {"\n"}) {

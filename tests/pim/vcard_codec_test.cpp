@@ -2,6 +2,8 @@
 // every version: what each gives, and what it refuses.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "contact_summary.h"
 #include "pim_test_print.h"
 #include "temp_root.h"

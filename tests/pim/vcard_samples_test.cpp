@@ -5,13 +5,14 @@
 #include <string_view>
 
 #include "contact_summary.h"
+#include "file_bytes.h"
 #include "vcard_cards.h"
 
 namespace {
 
 using pimtest::Card;
 using pimtest::Decoded;
-using pimtest::ReadBytes;
+using vorna::test::ReadFileBytes;
 using pimtest::Summary;
 
 const std::filesystem::path kSamples = VORNA_VCARD_SAMPLES;
@@ -117,13 +118,13 @@ const Sample kSamplesTable[] = {
 };
 
 TEST(VcardSamples, EachCardFromAnotherSystemStoresEveryField) {
-  const std::string photo = ReadBytes(kSamples / "small.jpg.bin");
+  const std::string photo = ReadFileBytes(kSamples / "small.jpg.bin");
   ASSERT_FALSE(photo.empty());
   std::size_t cards = 0;
   for (const auto& entry : std::filesystem::directory_iterator(kSamples)) cards += entry.path().extension() == ".vcf";
   EXPECT_EQ(cards, std::size(kSamplesTable)) << "every sample card has its row";
   for (const Sample& sample : kSamplesTable) {
-    EXPECT_EQ(Summary(Decoded(ReadBytes(kSamples / sample.file)), photo), sample.stored) << sample.file;
+    EXPECT_EQ(Summary(Decoded(ReadFileBytes(kSamples / sample.file)), photo), sample.stored) << sample.file;
   }
 }
 

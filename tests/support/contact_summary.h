@@ -1,5 +1,6 @@
 // Every field a contact holds as one text, one line a field, so that a test
 // compares a whole record in one assertion and a failure shows the field.
+// (Header only: the tests that include it link the data library.)
 #pragma once
 
 #include <cstdint>
@@ -21,7 +22,7 @@ inline std::string Shown(const qzu::string& text) {
 }
 
 inline std::string TypeName(int type, std::initializer_list<const char*> names) {
-  return type >= 0 && static_cast<std::size_t>(type) < names.size() ? names.begin()[type] : "?";
+  return type >= 0 && static_cast<std::size_t>(type) < names.size() ? names.begin()[type] : std::to_string(type);
 }
 
 // The record's fields, empty ones left out. A photo equal to `knownPhoto`
