@@ -41,6 +41,10 @@ enum Key {
 };
 
 constexpr int kKeyLeft = 13, kKeyTop = 163, kKeyWidth = 152, kKeyHeight = 87;
+// The suggestions start under the match line: one row in the strip above
+// the keypad, taller rows down to the tool bar once the keypad is folded.
+constexpr int kSuggestionsTop = 132;
+constexpr int kFoldedRowHeight = 62;
 constexpr COLORREF kSpeedDialColor = 0x787878;
 constexpr int kSpeedDialTextSize = 19;
 
@@ -116,6 +120,15 @@ BOOL PhoneDialWnd::OnInitDialog() {
 
   for (int i = 0; i < kKeyCount; ++i) CreateKey(i);
 
+  m_suggestionList.SetID(kSuggestionListId);
+  m_suggestionList.EnableNotifyMessage(TRUE);
+  m_suggestionList.EnablePressedHoldSupport(TRUE);
+  m_suggestionList.SetDragHandler([this] { OnSuggestionsDragged(); });
+  m_suggestionList.SetPos(0, kSuggestionsTop, width, kKeyTop - kSuggestionsTop);
+  m_suggestionList.SetItemHeight(kKeyTop - kSuggestionsTop);
+  m_suggestionList.SetVisible(FALSE);
+  AddUiWin(&m_suggestionList);
+
   m_toolBar.SetPos(0, height - UiToolBarPro::kHeight, width, UiToolBarPro::kHeight);
   m_toolBar.SetID(kToolBarId);
   m_toolBar.SetButton(TOOLBAR_BUTTON_LEFT, TRUE, TRUE, LoadResString(kStrAdd));
@@ -177,6 +190,57 @@ void PhoneDialWnd::SetInitPN(const wchar_t* number) {
 void PhoneDialWnd::UpdatePNInfo() {
   m_matchLine.SetText(DescribeNumberOwner(m_dialField.GetText()).c_str());
   Redraw(m_matchLine);
+  UpdateSuggestions();
+}
+
+void PhoneDialWnd::UpdateSuggestions() {
+  const int roomBelow = m_toolBar.GetWinRect().top - kSuggestionsTop;
+  m_suggestions.Search(m_dialField.GetText(), SuggestionList::RowsToRead(roomBelow, kFoldedRowHeight));
+  m_suggestionList.SetTopPos(0);
+  if (m_keypadFolded && m_suggestions.empty())
+    ShowKeypad(true);
+  else
+    PlaceSuggestions();
+}
+
+void PhoneDialWnd::PlaceSuggestions() {
+  const RECT before = m_suggestionList.GetWinRect();
+  const int bottom = m_keypadFolded ? m_toolBar.GetWinRect().top : kKeyTop;
+  m_suggestionList.SetItemHeight(m_keypadFolded ? kFoldedRowHeight : bottom - kSuggestionsTop);
+  m_suggestionList.SetPos(0, kSuggestionsTop, GetWidth(), bottom - kSuggestionsTop);
+  m_suggestionList.SetVisible(!m_suggestions.empty());
+  // A list that shrank or went away uncovers the keypad's background.
+  Invalidate(&before);
+  m_suggestionList.Invalidate(nullptr);
+  Update();
+}
+
+void PhoneDialWnd::ShowKeypad(bool shown) {
+  m_keypadFolded = !shown;
+  for (DialPadButton& key : m_keys) key.SetVisible(shown);
+  PlaceSuggestions();
+}
+
+void PhoneDialWnd::OnSuggestionsDragged() {
+  if (!m_keypadFolded && m_suggestionList.Overflows()) ShowKeypad(false);
+}
+
+void PhoneDialWnd::DialSuggestion(int row) {
+  const T9Suggestion* suggestion = m_suggestions.Row(row);
+  if (!suggestion || suggestion->number.empty()) return;
+  const qzu::string number = suggestion->number;
+  if (!IpCallRule::FromSettings().Dial(number)) DialNumber(number.c_str(), 0);
+  ClearNumber();
+}
+
+void PhoneDialWnd::FillFromSuggestion(int row) {
+  const T9Suggestion* suggestion = m_suggestions.Row(row);
+  if (!suggestion || suggestion->number.empty()) return;
+  m_dialField.SetText(suggestion->number.c_str());
+  m_dialField.SetCursePos(-1);
+  Redraw(m_dialField);
+  if (m_keypadFolded) ShowKeypad(true);
+  UpdatePNInfo();
 }
 
 LRESULT PhoneDialWnd::OnQzCommand(WPARAM wParam, LPARAM lParam) {
@@ -335,6 +399,19 @@ LRESULT PhoneDialWnd::QzDefWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     return 0;
   }
+  if ((msg == QZ_WM_LIST_CLICK || msg == QZ_WM_LIST_HOLD) && LOWORD(wParam) == kSuggestionListId) {
+    if (msg == QZ_WM_LIST_CLICK)
+      DialSuggestion(LOWORD(lParam));
+    else
+      FillFromSuggestion(LOWORD(lParam));
+    return 0;
+  }
+  if (msg == WM_LBUTTONDOWN && m_keypadFolded) {
+    // A tap on the number field brings the keypad back.
+    const RECT field = m_dialField.GetWinRect();
+    const int x = static_cast<int16_t>(LOWORD(lParam)), y = static_cast<int16_t>(HIWORD(lParam));
+    if (x >= field.left && x < field.right && y >= field.top && y < field.bottom) ShowKeypad(true);
+  }
   if (msg == QZ_WM_EDIT_CHANGE) {
     // Every change of the text, deletions included, refreshes the owner's name.
     UINT code = LOWORD(lParam);
@@ -357,6 +434,7 @@ void PhoneDialWnd::OnShow(WPARAM shown) {
   m_toolBar.SetMiddleButtonHighLight(kDialerTab);
   if (shown == 0) m_dialField.SetFocus(FALSE);
   if (shown == 1) {
+    if (m_keypadFolded) ShowKeypad(true);
     if (!PendingDialNumber.IsEmpty()) {
       SetInitPN(PendingDialNumber);
       m_dialField.SetCursePos(0);
@@ -367,6 +445,7 @@ void PhoneDialWnd::OnShow(WPARAM shown) {
       m_dialField.SetCursePos(-1);
       Redraw(m_dialField);
       Redraw(m_matchLine);
+      ClearSuggestions();
     }
     UpdatFasteDialPad();
   }
@@ -391,6 +470,15 @@ void PhoneDialWnd::ClearNumber() {
   Redraw(m_dialField);
   m_matchLine.SetText(L"");
   Redraw(m_matchLine);
+  ClearSuggestions();
+}
+
+void PhoneDialWnd::ClearSuggestions() {
+  m_suggestions.Clear();
+  if (m_keypadFolded)
+    ShowKeypad(true);
+  else
+    PlaceSuggestions();
 }
 
 void PhoneDialWnd::ReleaseKey(DialPadButton& key) {

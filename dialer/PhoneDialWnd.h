@@ -1,12 +1,15 @@
 // PhoneDialWnd: the dialer. A number field over a fifteen-key pad, the name
-// of the contact who owns the typed number, and the tool bar shared with the
-// call log and contacts tabs. The host creates it once and shows and hides
+// of the contact who owns the typed number, the contacts the typed digits
+// find (smart dial) between them, and the tool bar shared with the call log
+// and contacts tabs. The host creates it once and shows and hides
 // it as the user changes tabs; any window whose parent handles the tab switch
 // (0x401, lParam the tab) can host it.
 #pragma once
 
 #include "core/VornaExport.h"
 #include "dialer/DialPadButton.h"
+#include "dialer/SuggestionList.h"
+#include "dialer/SuggestionRows.h"
 #include "platform/ToolkitContract.h"
 
 class VORNALIB_API PhoneDialWnd : public CQzWndEx {
@@ -41,6 +44,7 @@ class VORNALIB_API PhoneDialWnd : public CQzWndEx {
   static constexpr int kKeyCount = 15;
   static constexpr int kDialFieldId = 527;
   static constexpr int kToolBarId = 529;
+  static constexpr int kSuggestionListId = 530;
   static constexpr UINT kTabSwitchMessage = 0x401;
   static constexpr int kCallLogTab = 3;
   static constexpr int kContactsTab = 4;
@@ -61,6 +65,15 @@ class VORNALIB_API PhoneDialWnd : public CQzWndEx {
   void ClearNumber();
   void ReleaseKey(DialPadButton& key);
   static void Redraw(UiWin& control);
+  // Smart dial: the suggestions for the field's digits, in the strip above
+  // the keypad or, with the keypad folded away, in the keypad's room.
+  void UpdateSuggestions();
+  void ClearSuggestions();
+  void ShowKeypad(bool shown);
+  void PlaceSuggestions();
+  void OnSuggestionsDragged();
+  void DialSuggestion(int row);
+  void FillFromSuggestion(int row);
 
   UiToolBarPro m_toolBar;
   UiSingleLineEdit m_dialField;
@@ -70,4 +83,7 @@ class VORNALIB_API PhoneDialWnd : public CQzWndEx {
   // A long press of the call key started an IP call; the call key's own
   // command that follows does nothing.
   bool m_holdCall = false;
+  SuggestionRows m_suggestions;
+  SuggestionList m_suggestionList{m_suggestions};
+  bool m_keypadFolded = false;
 };

@@ -99,14 +99,20 @@ TEST_F(TelhubProgram, ReplaysTheTourAndLogsItsCall) {
   std::filesystem::create_directories(shots);
   const std::string tour = (std::filesystem::path(TELHUB_SOURCE_DIR) / "tour.txt").string();
   ASSERT_EQ(Run(root, {"--script", tour, "--shots", shots}), 0);
-  for (const char* shot : {"1-dialer.png", "2-number-owner.png", "3-in-call.png", "4-after-call.png"})
+  for (const char* shot :
+       {"1-dialer.png", "2-number-owner.png", "3-in-call.png", "4-after-call.png", "28-smart-dial-call-log.png"})
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(shots) / shot)) << shot;
 
+  // The newest call went to a contact found by smart dial; the one before
+  // it is the typed number's.
   qzu::string name;
   std::wstring number(SeededNumber(&name).view());
   qzu::string logged, owner;
   int time = 0, value = 0, type = 0, contact = 0;
-  ASSERT_TRUE(CContactsDbIf::GetContactDbIf()->GetCallHistory(1, logged, time, value, type, owner, contact, true));
+  ASSERT_TRUE(CContactsDbIf::GetContactDbIf()->GetCallHistory(2, logged, time, value, type, owner, contact, true));
+  EXPECT_EQ(type, 1);
+  EXPECT_NE(contact, 0) << "a contact's number";
+  ASSERT_TRUE(CContactsDbIf::GetContactDbIf()->GetCallHistory(2, logged, time, value, type, owner, contact, false));
   EXPECT_EQ(std::wstring(logged.view()), number);
   EXPECT_EQ(type, 1);
   EXPECT_EQ(value, 42);

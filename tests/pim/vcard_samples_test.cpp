@@ -24,19 +24,16 @@ struct Sample {
 
 const Sample kSamplesTable[] = {
     {"android_21_utf8_qp.vcf",
-     "name: 张|伟\nshown: 张伟\ncompany: 华为技术有限公司\n"
-     "tel: 138 0013 8000 (mobile) primary\ntel: 0755-8888 6666 (home)\ntel: 010-6552 9988 (fax)\n"
-     "email: zhangwei@example.cn (personal)\nadr: (home) 深南大道100号 / 深圳 / 广东 / 518000 / 中国\n"
+     "name: 张|伟\nshown: 张伟\ncompany: 华为技术有限公司\ntel: 138 0013 8000 (mobile) primary\ntel: 0755-8888 6666 (home)\n"
+     "tel: 010-6552 9988 (fax)\nemail: zhangwei@example.cn (personal)\nadr: (home) 深南大道100号 / 深圳 / 广东 / 518000 / 中国\n"
      "birthday: 19880315\nnote: 小学同学\\n爱打球\nphoto: known\n"},
     {"android_30.vcf",
-     "name: Lee|Anna Marie\nshown: Anna Marie Lee\ncompany: Example Corp.\n"
-     "tel: +1 650-555-0123 (mobile) primary\ntel: +1 650-555-0100 (work)\ntel: +1 650-555-0177 (home)\n"
-     "email: anna.lee@example.com (work)\nurl: https://anna.example.com (other)\n"
-     "note: Hiking group, Saturdays\\nBring water\n"},
+     "name: Lee|Anna Marie\nshown: Anna Marie Lee\ncompany: Example Corp.\ntel: +1 650-555-0123 (mobile) primary\n"
+     "tel: +1 650-555-0100 (work)\ntel: +1 650-555-0177 (home)\nemail: anna.lee@example.com (work)\n"
+     "url: https://anna.example.com (other)\nnote: Hiking group, Saturdays\\nBring water\n"},
     {"iphone_30.vcf",
-     "name: Appleseed|Johnny\nshown: Johnny Appleseed\ncompany: Apple Inc.\n"
-     "tel: +1 (408) 555-0199 (mobile) primary\ntel: (408) 555-0111 (mobile)\n"
-     "email: johnny@example.com (other)\nurl: http://www.example.com/johnny (other)\n"
+     "name: Appleseed|Johnny\nshown: Johnny Appleseed\ncompany: Apple Inc.\ntel: +1 (408) 555-0199 (mobile) primary\n"
+     "tel: (408) 555-0111 (mobile)\nemail: johnny@example.com (other)\nurl: http://www.example.com/johnny (other)\n"
      "adr: (home) 1 Infinite Loop / Cupertino / CA / 95014 / United States\nbirthday: 19760401\nphoto: known\n"},
     {"macos_contacts_30.vcf",
      "name: |Blue Harbor Café\nshown: Blue Harbor Café\ncompany: Blue Harbor Café Catering, Events\n"
@@ -49,23 +46,21 @@ const Sample kSamplesTable[] = {
      "adr: (work) One Contoso Way / Redmond / WA / 98052 / United States of America\n"
      "note: Quarterly review\\r\\nBring the C:\\reports folder\n"},
     {"outlook_zh_gb2312.vcf",
-     "name: 王|小明\nshown: 王小明\ncompany: 中国银行 信息科技部\n"
-     "tel: 010-6659 6688 (work) primary\ntel: 139 1000 2000 (mobile)\nemail: wangxm@example.com.cn (other)\n"
-     "adr: (work) 复兴门内大街1号 / 北京 / 北京 / 100818 / 中国\n"},
+     "name: 王|小明\nshown: 王小明\ncompany: 中国银行 信息科技部\ntel: 010-6659 6688 (work) primary\ntel: 139 1000 2000 (mobile)\n"
+     "email: wangxm@example.com.cn (other)\nadr: (work) 复兴门内大街1号 / 北京 / 北京 / 100818 / 中国\n"},
     {"google_contacts_30.vcf",
      "name: García|María\nshown: María García\ntel: +34 612 34 56 78 (mobile) primary\n"
-     "email: maria.garcia@example.com (personal)\nemail: mgarcia@example.org (work)\nurl: http://maria.example.com (other)\n"
-     "adr: (home) Calle Mayor 1 / Madrid /  / 28013 / España\n"
+     "email: maria.garcia@example.com (personal)\nemail: mgarcia@example.org (work)\n"
+     "url: http://maria.example.com (other)\nadr: (home) Calle Mayor 1 / Madrid /  / 28013 / España\n"
      "note: Met at the conference in Lisbon, 2019.\\nLikes tea.\ngroup: myContacts\ngroup: Friends\n"},
     {"thunderbird_40.vcf",
-     "name: Müller|Hans\nshown: Hans Müller\ncompany: Beispiel GmbH Vertrieb\n"
-     "tel: +49 30 1234567 (work) primary\ntel: +49 171 1234567 (mobile)\nemail: hans.mueller@example.de (other)\n"
-     "url: https://www.example.de (other)\nbirthday: 19750910\nnote: Termin am Montag\\nRaum 3\n"},
+     "name: Müller|Hans\nshown: Hans Müller\ncompany: Beispiel GmbH Vertrieb\ntel: +49 30 1234567 (work) primary\n"
+     "tel: +49 171 1234567 (mobile)\nemail: hans.mueller@example.de (other)\nurl: https://www.example.de (other)\n"
+     "birthday: 19750910\nnote: Termin am Montag\\nRaum 3\n"},
     {"netscape_21.vcf",
-     "name: Novak|Peter\nshown: Peter Novak\ncompany: Acme s.r.o. Sales\n"
-     "tel: +420 222 123 456 (work) primary\ntel: +420 602 123 456 (mobile)\nemail: peter.novak@example.cz (other)\n"
-     "url: http://www.example.cz (other)\nadr: (other) Hlavni 12 / Praha /  / 11000 / Czech Republic\n"
-     "note: Prefers e-mail; answers in the evening\n"},
+     "name: Novak|Peter\nshown: Peter Novak\ncompany: Acme s.r.o. Sales\ntel: +420 222 123 456 (work) primary\n"
+     "tel: +420 602 123 456 (mobile)\nemail: peter.novak@example.cz (other)\nurl: http://www.example.cz (other)\n"
+     "adr: (other) Hlavni 12 / Praha /  / 11000 / Czech Republic\nnote: Prefers e-mail; answers in the evening\n"},
     {"evolution_30.vcf",
      "name: Doe|Jane\nshown: Jane Doe\ntel: +44 7700 900123 (mobile) primary\ntel: +44 20 7946 0321 (home)\n"
      "email: jane.doe@example.net (work)\nadr: (work) 221B Baker Street / London /  / NW1 6XE / United Kingdom\n"
@@ -101,8 +96,8 @@ const Sample kSamplesTable[] = {
      "name: Public|John Quinlan Paul\nshown: John Quinlan Paul Public\n"
      "company: ABC, Inc. North American Division Marketing\ntel: +1-213-555-1234 (work) primary\n"
      "tel: +1-213-555-1235 (fax)\nemail: jqpublic@xyz.example.com (other)\n"
-     "note: This fax number is operational 0800 to 1715\\n EST, Mon-Fri.\n"
-     "group: INTERNET\ngroup: IETF\ngroup: INDUSTRY\n"},
+     "note: This fax number is operational 0800 to 1715\\n EST, Mon-Fri.\ngroup: INTERNET\ngroup: IETF\n"
+     "group: INDUSTRY\n"},
     {"data_uri_photo_40.vcf",
      "name: Kowalska|Anna\nshown: Anna Kowalska\ntel: +48 22 555 01 23 (home)\ntel: +48 601 555 012 (mobile) primary\n"
      "email: anna.kowalska@example.pl (work)\nphoto: known\n"},
@@ -110,8 +105,8 @@ const Sample kSamplesTable[] = {
      "name: Brown|Lisa\nshown: Lisa Brown\ntel: +1 206 555 0142 (home) primary\ntel: +1 206 555 0143 (mobile)\n"
      "email: lisa.brown@example.com (other)\n"},
     {"sony_ericsson_21.vcf",
-     "name: Larsson|Erik\nshown: Erik Larsson\ntel: +46 70 123 45 67 (mobile) primary\n"
-     "tel: +46 8 123 456 78 (work)\ntel: +46 8 123 456 79 (fax)\n"},
+     "name: Larsson|Erik\nshown: Erik Larsson\ntel: +46 70 123 45 67 (mobile) primary\ntel: +46 8 123 456 78 (work)\n"
+     "tel: +46 8 123 456 79 (fax)\n"},
     {"blackberry_30.vcf",
      "name: Okafor|Chidi\nshown: Chidi Okafor\ntel: +234 803 555 0101 (mobile) primary\ntel: +234 1 555 0102 (work)\n"
      "email: chidi@example.ng (work)\nurl: http://www.example.ng (work)\nmsn: chidi@live.example (other)\n"},
