@@ -56,7 +56,7 @@ void UiSingleLineEdit::SetInvalidWidth(int left, int right) {
 void UiSingleLineEdit::SetSipMode(DWORD mode, DWORD flags) {
   m_sipMode = mode;
   m_sipFlags = flags;
-  if (HasFocus()) qzfc::Sip::Instance().ShowFor(this, m_sipMode);
+  if (HasFocus()) qzfc::Sip::Instance().ShowFor(this, m_sipMode, [this] { NotifyChange(QZ_EN_SIP, 0); });
 }
 
 void UiSingleLineEdit::NotifyChange(UINT code, UINT extra) {
@@ -148,7 +148,9 @@ int UiSingleLineEdit::CaretFromPoint(int x, int) {
 
 void UiSingleLineEdit::OnSetFocus() {
   Redraw();
-  if (m_sipMode != 0 && qzfc::Sip::Instance().ShowFor(this, m_sipMode)) NotifyChange(QZ_EN_SIP, 1);
+  // Put away with its own key, the keyboard is reported with extra 0.
+  if (m_sipMode != 0 && qzfc::Sip::Instance().ShowFor(this, m_sipMode, [this] { NotifyChange(QZ_EN_SIP, 0); }))
+    NotifyChange(QZ_EN_SIP, 1);
 }
 
 void UiSingleLineEdit::OnKillFocus() {
