@@ -1,15 +1,20 @@
 // The smart-dial matcher on any reading, name and key: it must end quickly,
 // and what it reports must fit the input (the key's digits all taken, marks
-// inside the name and the number).
+// inside the name and the number). The index's quick tests and shortcuts
+// must rank the name as the matcher does.
 //
 // Input: key bytes, a newline, then the name; the reading is made from the
 // name's bytes (letters and digits, a space between syllables).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "contacts/ContactSnapshot.h"
+#include "contacts/FuzzyIndex.h"
+#include "t9/T9Index.h"
 #include "t9/T9Marks.h"
 #include "t9/T9Match.h"
 
@@ -39,5 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (mark < 0 || static_cast<size_t>(mark) >= name.size()) abort();
   for (int mark : qzpam::NumberMarks(name, key))
     if (mark < 0 || static_cast<size_t>(mark) >= name.size()) abort();
+
+  if (key.empty()) return 0;
+  auto contact = std::make_shared<qzpam::SnapshotContact>();
+  contact->pinyin = reading;
+  contact->syllableStarts = starts;
+  auto fuzzy = std::make_shared<const qzpam::FuzzyIndex>(qzpam::ContactSnapshot::Contacts{contact});
+  qzpam::T9Index index(fuzzy);
+  qzpam::T9Key typed(key);
+  qzpam::T9Reading scratch;
+  if (index.NameRank(0, typed, scratch) != match.rank) abort();
+  bool fromStart = match.rank != qzpam::T9Rank::None && match.rank != qzpam::T9Rank::Inside;
+  if (fromStart && !index.MayMatchFromStart(0, typed)) abort();
   return 0;
 }

@@ -1,12 +1,9 @@
 // The Bluetooth sending applet as the library reaches it (LoadLibraryW and
-// "CPlApplet"), and the e-mail composer's attachments.
+// "CPlApplet").
 #include "BtSendWnd.h"
 #include "btlink/BtLink.h"
-#include "ce/bstr.h"
 #include "ce/modules.h"
 #include "host_fixture.h"
-#include "mailcomposer/MailComposer.h"
-#include "mailcomposer/MailLog.h"
 
 namespace {
 
@@ -40,7 +37,6 @@ class BtLinkTest : public HostTest {
       if (line.starts_with(L"BtLinkCPL.dll|")) sent.push_back(line.substr(14));
     return sent;
   }
-  std::wstring Text(int id) { return robot_.FindControl(id) ? robot_.FindControl(id)->GetText() : L"(none)"; }
 };
 
 TEST_F(BtLinkTest, ShowsTheFilesAndTheMissingRadioAndJournalsEachPathInOrder) {
@@ -72,32 +68,6 @@ TEST_F(BtLinkTest, NothingToSendShowsNothing) {
   FreeLibrary(module);
   EXPECT_TRUE(Sent().empty());
   EXPECT_EQ(robot_.Foreground(), &host_.Window());
-}
-
-TEST_F(BtLinkTest, MailComposerRecordsAttachmentsInOrder) {
-  IMailComposer* composer = nullptr;
-  ASSERT_EQ(CoCreateInstance(CLSID_MailComposer, nullptr, CLSCTX_INPROC_SERVER, IID_IMailComposer,
-                             reinterpret_cast<void**>(&composer)),
-            S_OK);
-  IMailComposerView* view = nullptr;
-  ASSERT_EQ(composer->QueryInterface(IID_IMailComposerView, reinterpret_cast<void**>(&view)), S_OK);
-  for (const wchar_t* path : {L"\\tmpvcard\\Ann.vcf", L"\\tmpvcard\\Tab\there.vcf"}) {
-    BSTR text = SysAllocString(path);
-    EXPECT_EQ(composer->AddAttachment(text), S_OK);
-    SysFreeString(text);
-  }
-  EXPECT_EQ(composer->AddAttachment(nullptr), E_INVALIDARG);
-  BSTR to = SysAllocString(L"ann@example.com");
-  composer->AddRecipient(to);
-  SysFreeString(to);
-  EXPECT_EQ(view->Show(), S_OK);
-  view->Release();
-  composer->Release();
-
-  auto mails = mailcomposer::ReadMailLog();
-  ASSERT_EQ(mails.size(), 1u);
-  EXPECT_EQ(mails[0].attachments, (std::vector<std::wstring>{L"\\tmpvcard\\Ann.vcf", L"\\tmpvcard\\Tab\there.vcf"}));
-  EXPECT_EQ(mails[0].recipients, std::vector<std::wstring>{L"ann@example.com"});
 }
 
 }  // namespace

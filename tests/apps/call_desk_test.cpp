@@ -1,5 +1,6 @@
 // The in-call screen: who is called, the radio layer's view of the call,
-// and the call recorded when the user hangs up.
+// and the call recorded when it ends: by the hang-up button, by another
+// program closing the screen, or with the host.
 #include <gtest/gtest.h>
 
 #include "CallDeskApplet.h"
@@ -9,12 +10,22 @@
 #include "ce/modules.h"
 #include "host_fixture.h"
 #include "qzpam/CContactsDbIf.h"
-#include "qzfc/UiStatic.h"
 
 namespace {
 
 using apps::test::HostTest;
 using telhub::CallDeskWnd;
+
+// The latest call in the log, as "number type seconds name".
+std::wstring LatestCall() {
+  qzu::string number, name;
+  int time = 0, seconds = 0, type = 0, contact = 0;
+  if (!CContactsDbIf::GetContactDbIf()->GetCallHistory(1, number, time, seconds, type, name, contact, true))
+    return L"(none)";
+  EXPECT_GT(time, 1700000000);
+  return std::wstring(number.view()) + L" " + std::to_wstring(type) + L" " + std::to_wstring(seconds) + L" " +
+         std::wstring(name.view());
+}
 
 int ExistingCalls() {
   HMODULE radio = LoadLibraryW(L"RadioBridge.dll");
@@ -42,18 +53,11 @@ class CallDeskTest : public HostTest {
     ASSERT_TRUE(listener_.Create(0, 80, 10, 10, nullptr, 0));
     telhub::RadioBridge::Get().Listen(listener_.GetHwnd());
   }
-  std::wstring Text(int id) { return static_cast<UiStatic*>(robot_.FindControl(id))->GetText(); }
-  int AddContact(const wchar_t* last, const wchar_t* first, const wchar_t* number) {
-    CContactInfo record;
-    record.UpdateNameInfo(last, first, L"");
-    record.AddPhoneNumber(0, number, 0, 1);
-    return CContactsDbIf::GetContactDbIf()->AddContact(record);
-  }
   RadioListener listener_;
 };
 
 TEST_F(CallDeskTest, ShowsTheContactRecordsTheCallOnHangUpAndReturnsToTheHost) {
-  ASSERT_GT(AddContact(L"张", L"伟", L"138 0013 8000"), 0);
+  AddContact(L"张", L"伟", L"138 0013 8000");
   ASSERT_TRUE(Launch(L"\\windows\\calldesk.exe", L"-n +8613800138000"));
   robot_.Settle();
   auto* call = dynamic_cast<CallDeskWnd*>(robot_.Foreground());
@@ -77,14 +81,7 @@ TEST_F(CallDeskTest, ShowsTheContactRecordsTheCallOnHangUpAndReturnsToTheHost) {
   EXPECT_EQ(ExistingCalls(), 0);
   EXPECT_EQ(listener_.changes, 2);
 
-  qzu::string number, name;
-  int time = 0, value = 0, type = 0, contact = 0;
-  ASSERT_TRUE(CContactsDbIf::GetContactDbIf()->GetCallHistory(10, number, time, value, type, name, contact, true));
-  EXPECT_EQ(std::wstring(number.view()), L"+8613800138000");
-  EXPECT_EQ(type, 1);
-  EXPECT_EQ(value, 75);
-  EXPECT_EQ(std::wstring(name.view()), L"张伟");
-  EXPECT_GT(time, 1700000000);
+  EXPECT_EQ(LatestCall(), L"+8613800138000 1 75 张伟");
 }
 
 TEST_F(CallDeskTest, ShowsAStrangersNumberAlone) {
@@ -97,6 +94,36 @@ TEST_F(CallDeskTest, ShowsAStrangersNumberAlone) {
   telhub::ActiveCallDesk()->HangUp();
   robot_.Settle();
   EXPECT_EQ(ExistingCalls(), 0);
+}
+
+TEST_F(CallDeskTest, AClosedInCallScreenEndsItsCallAndTheNextCallCanBePlaced) {
+  ASSERT_TRUE(Launch(L"\\windows\\calldesk.exe", L"-n 10086"));
+  robot_.Advance(2 * 3600 * 1000 + 5000);
+  EXPECT_EQ(Text(CallDeskWnd::ID_DURATION), L"2:00:05");
+
+  // Another program asks the screen to close.
+  ASSERT_TRUE(PostMessageW(FindWindowW(L"CallDeskWnd", nullptr), WM_CLOSE, 0, 0));
+  robot_.Settle();
+  EXPECT_EQ(robot_.Foreground(), &host_.Window());
+  EXPECT_EQ(ExistingCalls(), 0);
+  EXPECT_EQ(LatestCall(), L"10086 1 7205 ");
+
+  EXPECT_TRUE(Launch(L"\\windows\\calldesk.exe", L"-n 10010"));
+  robot_.Settle();
+  ASSERT_NE(telhub::ActiveCallDesk(), nullptr);
+  EXPECT_EQ(telhub::ActiveCallDesk()->Number(), L"10010");
+}
+
+// The fixture's own host is not started: this one goes while its call is up.
+TEST_F(HostTest, ACallUpWhenTheHostEndsIsRecorded) {
+  {
+    telhub::HostApp host;
+    ASSERT_TRUE(host.Start(telhub::DemoStore::Never));
+    ASSERT_TRUE(Launch(L"\\windows\\calldesk.exe", L"-n 95588"));
+    robot_.Advance(30 * 1000);
+  }
+  EXPECT_EQ(LatestCall(), L"95588 1 30 ");
+  EXPECT_EQ(telhub::RadioBridge::Get().ExistingCalls(), 0);
 }
 
 TEST(CallDeskArgs, TakesOnlyDashNWithAPrintableNumber) {

@@ -4,15 +4,12 @@
 #include "MailComposerWnd.h"
 #include "MsgDeskApplet.h"
 #include "MsgDeskWnd.h"
-#include "ce/bstr.h"
 #include "ce/files.h"
 #include "host_fixture.h"
-#include "mailcomposer/MailComposer.h"
 #include "mailcomposer/MailLog.h"
 #include "qzfc/IItemCollection.h"
 #include "qzfc/UiCustomList.h"
 #include "qzfc/UiToolBarPro.h"
-#include "qzpam/CContactsDbIf.h"
 
 namespace {
 
@@ -30,16 +27,9 @@ class ComposerPickingTest : public HostTest {
   void SetUp() override {
     HostTest::SetUp();
     StartHost();
-    AddContact(L"伟", L"张", L"138 0013 8000", L"wei@example.com");
-    AddContact(L"娜", L"李", L"139 0000 1111", L"na@example.com");
-    AddContact(L"强", L"王", L"137 2222 3333", L"");
-  }
-  static void AddContact(const wchar_t* first, const wchar_t* last, const wchar_t* number, const wchar_t* email) {
-    CContactInfo record;
-    record.UpdateNameInfo(last, first, L"");
-    record.AddPhoneNumber(0, number, 0, 1);
-    if (*email) record.AddEmail(0, email, 0);
-    ASSERT_GT(CContactsDbIf::GetContactDbIf()->AddContact(record), 0);
+    AddContact(L"张", L"伟", L"138 0013 8000", L"wei@example.com");
+    AddContact(L"李", L"娜", L"139 0000 1111", L"na@example.com");
+    AddContact(L"王", L"强", L"137 2222 3333");
   }
 
   // A tap on the picker's row that reads `name`, at x (40: its check box).
@@ -63,7 +53,6 @@ class ComposerPickingTest : public HostTest {
     RECT rc = bar->GetButtonRect(TOOLBAR_BUTTON_RIGHT);
     robot_.Tap((rc.left + rc.right) / 2, 80 + (rc.top + rc.bottom) / 2);
   }
-  std::wstring Text(int id) { return robot_.FindControl(id) ? robot_.FindControl(id)->GetText() : L"(none)"; }
 };
 
 TEST_F(ComposerPickingTest, MessageComposerAddsPickedNumbersAndAttachesAPickedCard) {
@@ -103,19 +92,7 @@ TEST_F(ComposerPickingTest, MessageComposerAddsPickedNumbersAndAttachesAPickedCa
 }
 
 TEST_F(ComposerPickingTest, MailComposerScreenAddsPickedAddressesAndRecordsTheSentMail) {
-  IMailComposer* composer = nullptr;
-  ASSERT_EQ(CoCreateInstance(CLSID_MailComposer, nullptr, CLSCTX_INPROC_SERVER, IID_IMailComposer,
-                             reinterpret_cast<void**>(&composer)),
-            S_OK);
-  IMailComposerView* view = nullptr;
-  ASSERT_EQ(composer->QueryInterface(IID_IMailComposerView, reinterpret_cast<void**>(&view)), S_OK);
-  BSTR card = SysAllocString(L"\\tmpvcard\\张伟.vcf");
-  composer->AddAttachment(card);
-  SysFreeString(card);
-  composer->SetOwnerWindow(host_.Window().GetHwnd());
-  EXPECT_EQ(view->Show(), S_OK);
-  view->Release();
-  composer->Release();
+  ShowMailComposer({L"\\tmpvcard\\张伟.vcf"}, {}, host_.Window().GetHwnd());
   robot_.Settle();
   ASSERT_NE(mailcomposer::ActiveMailComposerScreen(), nullptr);
   EXPECT_EQ(Text(MailComposerWnd::ID_ATTACHMENTS), L"附件：张伟.vcf");
@@ -138,6 +115,15 @@ TEST_F(ComposerPickingTest, MailComposerScreenAddsPickedAddressesAndRecordsTheSe
   EXPECT_TRUE(mails[1].sent);
   EXPECT_EQ(mails[1].recipients, std::vector<std::wstring>{L"na@example.com"});
   EXPECT_EQ(mails[1].attachments, std::vector<std::wstring>{L"\\tmpvcard\\张伟.vcf"});
+}
+
+// Without an owner window the composer records the mail at once.
+TEST_F(ComposerPickingTest, MailComposerRecordsAttachmentsInOrderAndRefusesANullOne) {
+  ShowMailComposer({L"\\tmpvcard\\Ann.vcf", nullptr, L"\\tmpvcard\\Tab\there.vcf"}, {L"ann@example.com"}, nullptr);
+  auto mails = mailcomposer::ReadMailLog();
+  ASSERT_EQ(mails.size(), 1u);
+  EXPECT_EQ(mails[0].attachments, (std::vector<std::wstring>{L"\\tmpvcard\\Ann.vcf", L"\\tmpvcard\\Tab\there.vcf"}));
+  EXPECT_EQ(mails[0].recipients, std::vector<std::wstring>{L"ann@example.com"});
 }
 
 }  // namespace

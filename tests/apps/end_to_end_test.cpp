@@ -77,18 +77,30 @@ TEST_F(PhoneTest, ACallHungUpIsAtTheTopOfTheCallLogWithItsLength) {
   EXPECT_EQ(rows->GetItemText4(0).str(), L"42秒");
 }
 
-// The program itself replays the tour of the README on a new device.
-TEST(TelhubProgram, ReplaysTheTourAndLogsItsCall) {
-  vorna::test::TempDeviceRoot root;
-  std::filesystem::path shots = root.path() / "shots";
+// The program itself, headless on a new device root.
+class TelhubProgram : public ::testing::Test {
+ protected:
+  int Run(const std::string& root, std::vector<std::string> args) {
+    args.insert(args.begin(), {"--root", root, "--headless"});
+    return vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "telhub", args);
+  }
+  // A script file of the text.
+  std::string Script(const char* text) {
+    std::filesystem::path file = root_.path() / "script.txt";
+    std::ofstream(file) << text;
+    return file.string();
+  }
+  vorna::test::TempDeviceRoot root_;
+  const std::string root = root_.path().string(), shots = (root_.path() / "shots").string();
+};
+
+// The tour of the README, replayed on a new device, calls a seeded contact.
+TEST_F(TelhubProgram, ReplaysTheTourAndLogsItsCall) {
   std::filesystem::create_directories(shots);
-  std::filesystem::path tour = std::filesystem::path(TELHUB_SOURCE_DIR) / "tour.txt";
-  ASSERT_EQ(vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "telhub",
-                                    {"--root", root.path().string(), "--headless", "--script", tour.string(),
-                                     "--shots", shots.string()}),
-            0);
+  const std::string tour = (std::filesystem::path(TELHUB_SOURCE_DIR) / "tour.txt").string();
+  ASSERT_EQ(Run(root, {"--script", tour, "--shots", shots}), 0);
   for (const char* shot : {"1-dialer.png", "2-number-owner.png", "3-in-call.png", "4-after-call.png"})
-    EXPECT_TRUE(std::filesystem::exists(shots / shot)) << shot;
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(shots) / shot)) << shot;
 
   qzu::string name;
   std::wstring number(SeededNumber(&name).view());
@@ -101,31 +113,25 @@ TEST(TelhubProgram, ReplaysTheTourAndLogsItsCall) {
   EXPECT_EQ(std::wstring(owner.view()), std::wstring(name.view()));
 
   // A script it cannot read replays nothing and says where it broke.
-  std::filesystem::path bad = root.path() / "bad.txt";
-  { std::ofstream(bad) << "tap 1 2\nfly\n"; }
-  EXPECT_EQ(vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "telhub",
-                                    {"--root", root.path().string(), "--headless", "--script", bad.string()}),
-            1);
+  EXPECT_EQ(Run(root, {"--script", Script("tap 1 2\nfly\n")}), 1);
 }
 
 // A step that opens a dialog hands the rest of the script to the dialog.
-TEST(TelhubProgram, CarriesTheScriptIntoDialogsAndFailsWhenOneIsLeftWaiting) {
-  vorna::test::TempDeviceRoot root;
-  auto play = [&root](const char* script) {
-    std::filesystem::path file = root.path() / "tour.txt";
-    { std::ofstream(file) << script; }
-    return vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "telhub",
-                                   {"--root", root.path().string(), "--no-demo", "--headless", "--script",
-                                    file.string(), "--shots", (root.path() / "shots").string()});
-  };
+TEST_F(TelhubProgram, CarriesTheScriptIntoDialogsAndFailsWhenOneIsLeftWaiting) {
   // Holding "1" without a voice-mail number asks for it.
-  EXPECT_EQ(play("hold 89 286 600\n"), 1);
-  EXPECT_EQ(play("hold 89 286 600\ntype 12599\ntap 420 762\ntap 420 765\nshot after.png\n"), 0);
-  EXPECT_TRUE(std::filesystem::exists(root.path() / "shots" / "after.png"));
+  EXPECT_EQ(Run(root, {"--no-demo", "--script", Script("hold 89 286 600\n"), "--shots", shots}), 1);
+  const char* answered = "hold 89 286 600\ntype 12599\ntap 420 762\ntap 420 765\nshot after.png\n";
+  EXPECT_EQ(Run(root, {"--no-demo", "--script", Script(answered), "--shots", shots}), 0);
+  EXPECT_TRUE(std::filesystem::exists(root_.path() / "shots" / "after.png"));
   int flag = 0;
   qzu::string name, number;
   ASSERT_TRUE(PhoneSettingsDbIf::GetPhoneSettingsDbIf()->GetSpeedDialItem(1, flag, name, number));
   EXPECT_EQ(std::wstring(number.view()), L"12599");
+}
+
+TEST_F(TelhubProgram, RefusesAnEmptyRootAndAFolderAsScript) {
+  EXPECT_EQ(Run("", {"--script", Script("wait 10\n")}), 2);
+  EXPECT_EQ(Run(root, {"--no-demo", "--script", root}), 2);
 }
 
 }  // namespace

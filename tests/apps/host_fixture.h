@@ -10,11 +10,15 @@
 #include <vector>
 
 #include "HostApp.h"
+#include "ce/bstr.h"
 #include "ce/journal.h"
 #include "ce/shell.h"
+#include "mailcomposer/MailComposer.h"
 #include "qzfc/Robot.h"
 #include "qzfc/Sip.h"
+#include "qzfc/UiList.h"
 #include "qzfc/UiWin.h"
+#include "qzpam/CContactsDbIf.h"
 #include "temp_root.h"
 
 namespace apps::test {
@@ -52,6 +56,65 @@ class HostTest : public ::testing::Test {
       robot_.Tap((hide.left + hide.right) / 2, (hide.top + hide.bottom) / 2);
     }
     robot_.Tap(x, 765);
+  }
+  // The text of a control of the foreground window, "(none)" without one.
+  std::wstring Text(int id) { return robot_.FindControl(id) ? robot_.FindControl(id)->GetText() : L"(none)"; }
+  // A contact with one primary mobile number, and an e-mail address and a
+  // group when given; its id.
+  static int AddContact(const wchar_t* last, const wchar_t* first, const wchar_t* number, const wchar_t* email = L"",
+                        const wchar_t* group = L"") {
+    CContactInfo record;
+    record.UpdateNameInfo(last, first, L"");
+    record.AddPhoneNumber(0, number, 0, 1);
+    if (*email) record.AddEmail(0, email, 0);
+    if (*group) record.AddToCategoris(group);
+    const int id = CContactsDbIf::GetContactDbIf()->AddContact(record);
+    EXPECT_GT(id, 0);
+    return id;
+  }
+  // The e-mail composer as the library drives it: the attachments (a null
+  // one is refused) and recipients, the owner window when there is one, and
+  // Show.
+  static void ShowMailComposer(std::initializer_list<const wchar_t*> attachments,
+                               std::initializer_list<const wchar_t*> recipients, HWND owner) {
+    IMailComposer* composer = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_MailComposer, nullptr, CLSCTX_INPROC_SERVER, IID_IMailComposer,
+                               reinterpret_cast<void**>(&composer)),
+              S_OK);
+    IMailComposerView* view = nullptr;
+    ASSERT_EQ(composer->QueryInterface(IID_IMailComposerView, reinterpret_cast<void**>(&view)), S_OK);
+    for (const wchar_t* path : attachments) {
+      BSTR text = SysAllocString(path);
+      EXPECT_EQ(composer->AddAttachment(text), path ? S_OK : E_INVALIDARG);
+      SysFreeString(text);
+    }
+    for (const wchar_t* address : recipients) {
+      BSTR text = SysAllocString(address);
+      composer->AddRecipient(text);
+      SysFreeString(text);
+    }
+    if (owner) composer->SetOwnerWindow(owner);
+    EXPECT_EQ(view->Show(), S_OK);
+    view->Release();
+    composer->Release();
+  }
+  // Expects the next modal window to be a card's details (a list of at
+  // least two rows) or a message box, and closes it.
+  enum class Shown { CardDetails, MessageBox };
+  void ExpectNextModal(Shown expected) {
+    robot_.WhenModalWaits([this, expected] {
+      CQzWnd* shown = robot_.Foreground();
+      ASSERT_NE(shown, nullptr);
+      ASSERT_NE(shown, &host_.Window());
+      const bool box = std::wstring(shown->GetQzClassName()) == L"QzMessageBox";
+      EXPECT_EQ(box, expected == Shown::MessageBox);
+      if (expected == Shown::CardDetails) {
+        auto* details = dynamic_cast<UiList*>(robot_.FindControl(shown, 1));
+        ASSERT_NE(details, nullptr);
+        EXPECT_GE(details->GetItemCount(), 2);
+      }
+      shown->EndModal(0);
+    });
   }
   // The launches in the journal, as "program|parameters".
   static std::vector<std::wstring> Launches() {

@@ -22,18 +22,13 @@ class MsgDeskTest : public HostTest {
   void SetUp() override {
     HostTest::SetUp();
     StartHost();
-    CContactInfo record;
-    record.UpdateNameInfo(L"张", L"伟", L"");
-    record.AddPhoneNumber(0, L"138 0013 8000", 0, 1);
-    record.AddToCategoris(L"同事");
-    ASSERT_GT(CContactsDbIf::GetContactDbIf()->AddContact(record), 0);
+    AddContact(L"张", L"伟", L"138 0013 8000", L"", L"同事");
   }
   bool Compose(const std::wstring& parameters) {
     const bool opened = Launch(L"\\windows\\msgdesk.exe", parameters);
     robot_.Settle();
     return opened;
   }
-  std::wstring Text(int id) { return robot_.FindControl(id) ? robot_.FindControl(id)->GetText() : L"(none)"; }
 };
 
 TEST_F(MsgDeskTest, NamesTheContactsAmongTheNumbersAndClosesOnSend) {
@@ -69,31 +64,25 @@ TEST_F(MsgDeskTest, NamesTheGroupAndTheAttachedCard) {
   EXPECT_EQ(robot_.Foreground(), &host_.Window());
 }
 
+// The request in one line: its kind, numbers, group, body, card name and
+// path; "refused" for none.
+std::wstring Described(const std::optional<MessageRequest>& request) {
+  if (!request) return L"refused";
+  std::wstring out = std::to_wstring(static_cast<int>(request->kind)) + L" [";
+  for (const std::wstring& number : request->numbers) out += number + L";";
+  return out + L"] " + std::to_wstring(request->groupId) + L" <" + request->body + L"> " + request->cardName + L" " +
+         request->cardPath;
+}
+
 TEST(MsgDeskArgs, ReadsTheThreeForms) {
-  std::optional<MessageRequest> sms = ParseMsgDeskArgs(L"-n 10086; 138 0013 8000 ,\u2593a\u2593b");
-  ASSERT_TRUE(sms);
-  EXPECT_EQ(sms->kind, MessageRequest::Kind::Numbers);
-  EXPECT_EQ(sms->numbers, (std::vector<std::wstring>{L"10086", L"138 0013 8000"}));
-  EXPECT_EQ(sms->body, L"a\u2593b");
-
-  std::optional<MessageRequest> card = ParseMsgDeskArgs(L"-n \u2593BEGIN:VCARD\r\nEND:VCARD");
-  ASSERT_TRUE(card);
-  EXPECT_TRUE(card->numbers.empty());
-  EXPECT_EQ(card->body, L"BEGIN:VCARD\r\nEND:VCARD");
-
-  std::optional<MessageRequest> bare = ParseMsgDeskArgs(L"-n 10086");
-  ASSERT_TRUE(bare);
-  EXPECT_TRUE(bare->body.empty());
-
-  std::optional<MessageRequest> group = ParseMsgDeskArgs(L"-b 12\u2593");
-  ASSERT_TRUE(group);
-  EXPECT_EQ(group->groupId, 12);
-  EXPECT_TRUE(group->body.empty());
-
-  std::optional<MessageRequest> file = ParseMsgDeskArgs(L"-v \u2593\u2593Ann\u2593\\tmpvcard\\Ann.vcf");
-  ASSERT_TRUE(file);
-  EXPECT_EQ(file->cardName, L"Ann");
-  EXPECT_EQ(file->cardPath, L"\\tmpvcard\\Ann.vcf");
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {L"-n 10086; 138 0013 8000 ,\u2593a\u2593b", L"0 [10086;138 0013 8000;] 0 <a\u2593b>  "},
+      {L"-n \u2593BEGIN:VCARD\r\nEND:VCARD", L"0 [] 0 <BEGIN:VCARD\r\nEND:VCARD>  "},
+      {L"-n 10086", L"0 [10086;] 0 <>  "},
+      {L"-b 12\u2593", L"1 [] 12 <>  "},
+      {L"-v \u2593\u2593Ann\u2593\\tmpvcard\\Ann.vcf", L"2 [] 0 <> Ann \\tmpvcard\\Ann.vcf"},
+  };
+  for (const auto& [parameters, request] : cases) EXPECT_EQ(Described(ParseMsgDeskArgs(parameters)), request);
 }
 
 TEST(MsgDeskArgs, RefusesWhatItCannotShow) {
@@ -128,19 +117,10 @@ namespace apps::test {
 // card says so. Neither is stored.
 TEST_F(HostTest, TheComposerShowsAReceivedCardsText) {
   StartHost();
-  for (const auto& [card, shownClass] :
-       {std::pair<std::wstring, std::wstring>{L"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lin;Mei;;;\r\nEND:VCARD\r\n", L""},
-        {L"no card here", L"QzMessageBox"}}) {
-    robot_.WhenModalWaits([this, expected = shownClass] {
-      CQzWnd* shown = robot_.Foreground();
-      ASSERT_NE(shown, nullptr);
-      ASSERT_NE(shown, &host_.Window());
-      if (expected.empty())
-        EXPECT_NE(robot_.FindControl(shown, 1), nullptr);  // the details list
-      else
-        EXPECT_EQ(std::wstring(shown->GetQzClassName()), expected);
-      shown->EndModal(0);
-    });
+  for (const auto& [card, window] :
+       {std::pair<std::wstring, Shown>{L"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lin;Mei;;;\r\nEND:VCARD\r\n", Shown::CardDetails},
+        {L"no card here", Shown::MessageBox}}) {
+    ExpectNextModal(window);
     ASSERT_TRUE(Launch(L"\\windows\\msgdesk.exe", L"-c " + card));
     robot_.Settle();
     EXPECT_EQ(robot_.PendingModalSteps(), 0u) << card.size();

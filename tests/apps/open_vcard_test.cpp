@@ -8,7 +8,6 @@
 
 #include "VcardOpening.h"
 #include "host_fixture.h"
-#include "qzfc/UiList.h"
 
 namespace apps::test {
 namespace {
@@ -25,20 +24,6 @@ class OpenVcardTest : public HostTest {
   }
   void TearDown() override {
     for (const auto& file : written_) std::filesystem::remove(file);
-  }
-  // Expects the card's details in front (its name row and number row, not
-  // the message that no card was found), then closes them.
-  void ExpectCardShown() {
-    robot_.WhenModalWaits([this] {
-      CQzWnd* shown = robot_.Foreground();
-      ASSERT_NE(shown, nullptr);
-      EXPECT_NE(shown, &host_.Window());
-      EXPECT_NE(std::wstring(shown->GetQzClassName()), L"QzMessageBox");
-      auto* details = dynamic_cast<UiList*>(robot_.FindControl(shown, 1));
-      ASSERT_NE(details, nullptr);
-      EXPECT_GE(details->GetItemCount(), 2);
-      shown->EndModal(0);
-    });
   }
   std::vector<std::filesystem::path> written_;
 };
@@ -63,7 +48,7 @@ TEST_F(OpenVcardTest, ASecondProcessShowsTheCardInTheRunningPhone) {
   ASSERT_EQ(vorna::test::RunProgram(vorna::test::BuiltProgramsDir() / "telhub",
                                     {"--root", root_.path().string(), "--open-vcard", card.string()}),
             0);
-  ExpectCardShown();
+  ExpectNextModal(Shown::CardDetails);
   ASSERT_TRUE(robot_.WaitForForeignMessage(5000));
   robot_.Settle();
   EXPECT_EQ(robot_.PendingModalSteps(), 0u);
@@ -72,39 +57,28 @@ TEST_F(OpenVcardTest, ASecondProcessShowsTheCardInTheRunningPhone) {
   EXPECT_TRUE(std::filesystem::is_empty(root_.path() / "tmpvcard"));
 }
 
+// A card is shown; of several contacts the first, after a notice of how
+// many; a file that is no card says so.
 TEST_F(OpenVcardTest, ANewPhoneShowsTheStagedCard) {
   StartHost();
-  std::string problem;
-  ASSERT_TRUE(telhub::StageVcard(WriteFile("new.vcf", kCard).string(), 7, problem)) << problem;
-  ExpectCardShown();
-  ASSERT_TRUE(PostMessageW(host_.Window().GetHwnd(), telhub::kMsgOpenVcard, 7, 0));
-  robot_.Settle();
-  EXPECT_EQ(robot_.PendingModalSteps(), 0u);
-
-  // Of several contacts the first is shown, after a notice of how many.
-  ASSERT_TRUE(telhub::StageVcard(WriteFile("two.vcf", std::string(kCard) + kCard).string(), 9, problem)) << problem;
-  robot_.WhenModalWaits([this] {
-    CQzWnd* shown = robot_.Foreground();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(std::wstring(shown->GetQzClassName()), L"QzMessageBox");
-    shown->EndModal(0);
-  });
-  ExpectCardShown();
-  ASSERT_TRUE(PostMessageW(host_.Window().GetHwnd(), telhub::kMsgOpenVcard, 9, 0));
-  robot_.Settle();
-  EXPECT_EQ(robot_.PendingModalSteps(), 0u);
-
-  // A file that is no card says so.
-  ASSERT_TRUE(telhub::StageVcard(WriteFile("junk.vcf", "not a card").string(), 8, problem)) << problem;
-  robot_.WhenModalWaits([this] {
-    CQzWnd* shown = robot_.Foreground();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(std::wstring(shown->GetQzClassName()), L"QzMessageBox");
-    shown->EndModal(0);
-  });
-  ASSERT_TRUE(PostMessageW(host_.Window().GetHwnd(), telhub::kMsgOpenVcard, 8, 0));
-  robot_.Settle();
-  EXPECT_EQ(robot_.PendingModalSteps(), 0u);
+  const struct {
+    std::string bytes;
+    std::vector<Shown> windows;
+  } files[] = {
+      {kCard, {Shown::CardDetails}},
+      {std::string(kCard) + kCard, {Shown::MessageBox, Shown::CardDetails}},
+      {"not a card", {Shown::MessageBox}},
+  };
+  int tag = 7;
+  for (const auto& file : files) {
+    std::string problem;
+    ASSERT_TRUE(telhub::StageVcard(WriteFile(std::to_string(tag) + ".vcf", file.bytes).string(), tag, problem))
+        << problem;
+    for (Shown window : file.windows) ExpectNextModal(window);
+    ASSERT_TRUE(PostMessageW(host_.Window().GetHwnd(), telhub::kMsgOpenVcard, tag++, 0));
+    robot_.Settle();
+    EXPECT_EQ(robot_.PendingModalSteps(), 0u) << file.bytes;
+  }
 }
 
 }  // namespace

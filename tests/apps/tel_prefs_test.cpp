@@ -1,6 +1,10 @@
 // The phone settings: what a user changes is stored where the dialer reads
-// it; cancelling and bad values store nothing.
+// it; cancelling and bad values store nothing; a store that refuses the
+// write leaves the screen and the values to save again.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "SpeedDialDlg.h"
 #include "TelPrefsApplet.h"
@@ -120,6 +124,36 @@ TEST_F(TelPrefsTest, CancelAndBadValuesStoreNothing) {
   EXPECT_NE(dynamic_cast<TelPrefsWnd*>(robot_.Foreground()), nullptr);  // still open
   qzu::string code;
   EXPECT_FALSE(settings_->GetNationalCode(code));
+}
+
+TEST_F(TelPrefsTest, SettingsThatCannotBeStoredStayOnScreenToBeSavedAgain) {
+  Open();
+  auto* prefs = robot_.Foreground();
+  TapControl(TelPrefsWnd::ID_IP_PREFIX);
+  robot_.Type(L"17951");
+
+  // No file may grow any more: the store cannot write.
+  signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlim_t unlimited = limit.rlim_cur;
+  limit.rlim_cur = 0;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  bool told = false;
+  robot_.WhenModalWaits([this, &told] {
+    told = true;
+    robot_.Foreground()->SendMessageW(WM_CLOSE, 0, 0);
+  });
+  TapSave();
+  EXPECT_TRUE(told);
+  EXPECT_EQ(robot_.Foreground(), prefs);
+
+  limit.rlim_cur = unlimited;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  TapSave();
+  robot_.Settle();
+  EXPECT_EQ(robot_.Foreground(), &host_.Window());
+  EXPECT_EQ(std::wstring(settings_->GetIPInUsed().view()), L"17951");
 }
 
 TEST(TelPrefsArgs, ReadsTheOwnersHandle) {

@@ -1,5 +1,10 @@
-// The tour script reader: every step kind, and lines it must refuse.
+// The tour script reader: every step kind, and lines and sources it must
+// refuse.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <istream>
+#include <streambuf>
 
 #include "TourScript.h"
 
@@ -73,6 +78,55 @@ TEST(TourScript, RefusesBadLinesAndScriptsBeyondItsLimitsAndKeepsNoSteps) {
   for (size_t i = 0; i <= telhub::kMaxSteps; ++i) many += "mkey\n";
   EXPECT_FALSE(ParseTourScript(many).ok());
   EXPECT_FALSE(ParseTourScript(std::string(telhub::kMaxScriptBytes + 1, '#')).ok());
+}
+
+// A source of comment lines that counts what was taken from it and ends
+// after `size` bytes, so a reader that takes everything still stops.
+class CountingSource : public std::streambuf {
+ public:
+  explicit CountingSource(size_t size) : left_(size) {}
+  size_t taken() const { return taken_; }
+
+ protected:
+  int_type underflow() override {
+    if (left_ == 0) return traits_type::eof();
+    size_t n = std::min(left_, sizeof chunk_);
+    std::fill_n(chunk_, n, '#');
+    chunk_[n - 1] = '\n';
+    left_ -= n;
+    taken_ += n;
+    setg(chunk_, chunk_, chunk_ + n);
+    return traits_type::to_int_type(chunk_[0]);
+  }
+
+ private:
+  char chunk_[4096];
+  size_t left_;
+  size_t taken_ = 0;
+};
+
+TEST(TourScriptInput, OversizedSourcesLongScriptsAndHalfCharactersAreRefused) {
+  CountingSource source(8 * telhub::kMaxScriptBytes);
+  std::istream in(&source);
+  telhub::TourScript script = telhub::ReadTourScript(in);
+  EXPECT_FALSE(script.ok());
+  EXPECT_LE(source.taken(), telhub::kMaxScriptBytes + 4096);
+
+  CountingSource small(4096);
+  std::istream smallIn(&small);
+  EXPECT_TRUE(telhub::ReadTourScript(smallIn).ok());
+
+  // A day of virtual time at most: a timer keeps firing all through it.
+  std::string day;
+  for (int i = 0; i < 144; ++i) day += "wait 600000\n";
+  EXPECT_TRUE(telhub::ParseTourScript(day).ok());
+  telhub::TourScript longer = telhub::ParseTourScript(day + "hold 1 1 1\n");
+  EXPECT_FALSE(longer.ok());
+  EXPECT_EQ(longer.errorLine, 145);
+
+  // A key code that is half of a UTF-16 pair is not a character.
+  for (const char* line : {"key 55296\n", "key 57343\n"}) EXPECT_FALSE(telhub::ParseTourScript(line).ok()) << line;
+  EXPECT_TRUE(telhub::ParseTourScript("key 55295\nkey 57344\n").ok());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 namespace {
 
 using vorna::test::CopyText;
+using vorna::test::FailedWith;
 using vorna::test::ReadWhole;
 using vorna::test::RunCorePeer;
 
@@ -29,10 +30,8 @@ TEST(Memory, BlocksAreFixedSizedAndCheckedOnFree) {
   HLOCAL empty = LocalAlloc(LMEM_FIXED, 0);
   EXPECT_NE(empty, nullptr);
   LocalFree(empty);
-  EXPECT_EQ(LocalAlloc(LMEM_FIXED, ce::kMaxLocalBlock + 1), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
-  EXPECT_EQ(LocalAlloc(0x8000, 4), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_TRUE(FailedWith(LocalAlloc(LMEM_FIXED, ce::kMaxLocalBlock + 1), ERROR_NOT_ENOUGH_MEMORY));
+  EXPECT_TRUE(FailedWith(LocalAlloc(0x8000, 4), ERROR_INVALID_PARAMETER));
 }
 
 TEST(ClipboardTest, CopiedTextIsPublishedForOtherProcesses) {
@@ -60,8 +59,7 @@ TEST(ClipboardTest, CopiedTextIsPublishedForOtherProcesses) {
 TEST(ClipboardTest, CallsOutsideAnOpenClipboardFailAndUnterminatedTextEndsWithItsBlock) {
   vorna::test::TempDeviceRoot root;
   HLOCAL block = LocalAlloc(LPTR, 8);
-  EXPECT_EQ(SetClipboardData(CF_UNICODETEXT, block), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLIPBOARD_NOT_OPEN));
+  EXPECT_TRUE(FailedWith(SetClipboardData(CF_UNICODETEXT, block), ERROR_CLIPBOARD_NOT_OPEN));
   EXPECT_FALSE(EmptyClipboard());
   EXPECT_FALSE(CloseClipboard());
   EXPECT_EQ(GetClipboardData(CF_UNICODETEXT), nullptr);

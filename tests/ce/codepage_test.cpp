@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "test_helpers.h"
 #include "windows.h"
 
 namespace {
+
+using vorna::test::FailedWith;
 
 std::string ToBytes(UINT codePage, const std::wstring& text) {
   int needed = WideCharToMultiByte(codePage, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
@@ -48,12 +51,10 @@ TEST(CodePage, MinusOneLengthCountsTheTerminatorAndShortBuffersFail) {
   // A short buffer fails and is left as it was.
   char few[3] = {'x', 'x', 'x'};
   SetLastError(0);
-  EXPECT_EQ(WideCharToMultiByte(936, 0, L"张三", 2, few, 3, nullptr, nullptr), 0);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  EXPECT_TRUE(FailedWith(WideCharToMultiByte(936, 0, L"张三", 2, few, 3, nullptr, nullptr), ERROR_INSUFFICIENT_BUFFER));
   EXPECT_EQ(few[0], 'x');
   wide[0] = L'x';
-  EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "ab", 2, wide, 1), 0);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  EXPECT_TRUE(FailedWith(MultiByteToWideChar(CP_UTF8, 0, "ab", 2, wide, 1), ERROR_INSUFFICIENT_BUFFER));
   EXPECT_EQ(wide[0], L'x');
 }
 
@@ -96,8 +97,8 @@ TEST(CodePage, UnmappableCharactersBecomeTheDefault) {
   // A wide value that is not a character (a lone surrogate here) is replaced, never passed through.
   const wchar_t lone[] = {L'a', static_cast<wchar_t>(0xD800), L'b'};
   EXPECT_EQ(ToBytes(CP_UTF8, std::wstring(lone, 3)), "a\xEF\xBF\xBD" "b");
-  EXPECT_EQ(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, lone, 3, nullptr, 0, nullptr, nullptr), 0);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION));
+  EXPECT_TRUE(FailedWith(WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, lone, 3, nullptr, 0, nullptr, nullptr),
+                         ERROR_NO_UNICODE_TRANSLATION));
 }
 
 TEST(CodePage, MalformedBytesAreReplacedOrRefusedOnRequest) {
@@ -105,8 +106,8 @@ TEST(CodePage, MalformedBytesAreReplacedOrRefusedOnRequest) {
   EXPECT_EQ(ToWide(CP_UTF8, "a\xE4\xB8"), L"a\uFFFD");            // cut short
   EXPECT_EQ(ToWide(CP_UTF8, "\xED\xA0\x80"), L"\uFFFD\uFFFD\uFFFD");  // encoded surrogate
   EXPECT_EQ(ToWide(936, "a\xD5"), L"a\uFFFD");                      // lead byte at the end
-  EXPECT_EQ(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "a\xFF", 2, nullptr, 0), 0);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NO_UNICODE_TRANSLATION));
+  EXPECT_TRUE(
+      FailedWith(MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, "a\xFF", 2, nullptr, 0), ERROR_NO_UNICODE_TRANSLATION));
   EXPECT_EQ(MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, "a\xD5", 2, nullptr, 0), 0);
 }
 

@@ -16,6 +16,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using vorna::test::FailedWith;
 
 class Files : public ::testing::Test {
  protected:
@@ -34,6 +35,11 @@ class Files : public ::testing::Test {
     BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == text.size();
+  }
+  // Whether the file opens (and closes again) with the disposition.
+  bool Opens(const wchar_t* path, DWORD disposition, DWORD access = GENERIC_READ) {
+    HANDLE file = CreateFileW(path, access, 0, nullptr, disposition, 0, nullptr);
+    return file != INVALID_HANDLE_VALUE && CloseHandle(file);
   }
   std::string Read(const wchar_t* path) {
     HANDLE file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -100,44 +106,35 @@ TEST_F(Files, HostilePathsAreRefusedAndLeaveNothingBehind) {
   for (const Case& c : cases) {
     SCOPED_TRACE(ce::ToUtf8(c.path));
     SetLastError(0);
-    EXPECT_EQ(CreateFileW(c.path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr), INVALID_HANDLE_VALUE);
-    EXPECT_EQ(GetLastError(), c.error);
-    EXPECT_FALSE(CreateDirectoryW(c.path.c_str(), nullptr));
-    EXPECT_EQ(GetLastError(), c.error);
+    EXPECT_TRUE(FailedWith(Opens(c.path.c_str(), CREATE_ALWAYS, GENERIC_WRITE), c.error));
+    EXPECT_TRUE(FailedWith(CreateDirectoryW(c.path.c_str(), nullptr), c.error));
     EXPECT_EQ(GetFileAttributesW(c.path.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(DeleteFileW(c.path.c_str()));
     EXPECT_FALSE(CopyFileW(L"\\windows", c.path.c_str(), FALSE));
   }
   std::wstring embedded(L"\\a\0\\..\\..\\etc", 13);
   fs::path resolved;
-  EXPECT_FALSE(ce::ResolveCePath(std::wstring_view(embedded), resolved));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_NAME));
-  EXPECT_EQ(CreateFileW(nullptr, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_TRUE(FailedWith(ce::ResolveCePath(std::wstring_view(embedded), resolved), ERROR_INVALID_NAME));
+  EXPECT_TRUE(FailedWith(Opens(nullptr, OPEN_EXISTING), ERROR_INVALID_PARAMETER));
   EXPECT_EQ(EntriesUnderRoot(), before);
 }
 
 TEST_F(Files, CreationDispositionsAndReadWriteAndSeekThroughTheHandle) {
   EXPECT_TRUE(Write(L"\\a.txt", "first", CREATE_NEW));
-  EXPECT_FALSE(Write(L"\\A.TXT", "second", CREATE_NEW));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_EXISTS));
+  EXPECT_TRUE(FailedWith(Write(L"\\A.TXT", "second", CREATE_NEW), ERROR_FILE_EXISTS));
   EXPECT_EQ(Get("a.txt"), "first");
   EXPECT_TRUE(Write(L"\\a.txt", "2", CREATE_ALWAYS));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
   EXPECT_EQ(Get("a.txt"), "2");
-  EXPECT_EQ(CreateFileW(L"\\none.txt", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-  EXPECT_FALSE(Write(L"\\nofolder\\a.txt", "x"));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(Opens(L"\\none.txt", OPEN_EXISTING), ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(Write(L"\\nofolder\\a.txt", "x"), ERROR_PATH_NOT_FOUND));
   EXPECT_FALSE(Write(L"\\b.txt", "x", TRUNCATE_EXISTING));
   EXPECT_FALSE(fs::exists(root.path() / "b.txt"));
   EXPECT_TRUE(Write(L"\\b.txt", "x", OPEN_ALWAYS));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
-  EXPECT_EQ(CreateFileW(L"\\a.txt", GENERIC_READ, 0, nullptr, 9, 0, nullptr), INVALID_HANDLE_VALUE);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_TRUE(FailedWith(Opens(L"\\a.txt", 9), ERROR_INVALID_PARAMETER));
   fs::create_directories(root.path() / "dir");
-  EXPECT_FALSE(Write(L"\\DIR", "x"));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_TRUE(FailedWith(Write(L"\\DIR", "x"), ERROR_ACCESS_DENIED));
 
   // Reads, writes and seeks honour the handle.
   HANDLE file = CreateFileW(L"\\f.bin", GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
@@ -150,23 +147,20 @@ TEST_F(Files, CreationDispositionsAndReadWriteAndSeekThroughTheHandle) {
   EXPECT_EQ(std::string(buffer, done), "world");
   ASSERT_TRUE(ReadFile(file, buffer, sizeof buffer, &done, nullptr));  // end of file: success, 0 bytes
   EXPECT_EQ(done, 0u);
-  EXPECT_EQ(SetFilePointer(file, -1, nullptr, FILE_BEGIN), INVALID_SET_FILE_POINTER);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NEGATIVE_SEEK));
+  EXPECT_TRUE(
+      FailedWith(SetFilePointer(file, -1, nullptr, FILE_BEGIN) != INVALID_SET_FILE_POINTER, ERROR_NEGATIVE_SEEK));
   LONG high = 1;
   EXPECT_EQ(SetFilePointer(file, 0, &high, FILE_BEGIN), 0u);  // 4 GiB
   EXPECT_EQ(high, 1);
   EXPECT_EQ(SetFilePointer(file, 5, nullptr, FILE_BEGIN), 5u);
   ASSERT_TRUE(SetEndOfFile(file));
   EXPECT_EQ(GetFileSize(file, nullptr), 5u);
-  EXPECT_FALSE(ReadFile(file, buffer, 4, nullptr, nullptr));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_TRUE(FailedWith(ReadFile(file, buffer, 4, nullptr, nullptr), ERROR_INVALID_PARAMETER));
   EXPECT_TRUE(CloseHandle(file));
-  EXPECT_FALSE(WriteFile(file, "x", 1, &done, nullptr));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+  EXPECT_TRUE(FailedWith(WriteFile(file, "x", 1, &done, nullptr), ERROR_INVALID_HANDLE));
 
   HANDLE reader = CreateFileW(L"\\f.bin", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  EXPECT_FALSE(WriteFile(reader, "x", 1, &done, nullptr));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_TRUE(FailedWith(WriteFile(reader, "x", 1, &done, nullptr), ERROR_ACCESS_DENIED));
   EXPECT_FALSE(FindClose(reader));  // a file is not a search
   CloseHandle(reader);
   EXPECT_EQ(Get("f.bin"), "hello");
@@ -188,36 +182,28 @@ TEST_F(Files, FindMatchesWildcardsWithoutRegardToCase) {
   ASSERT_NE(search, INVALID_HANDLE_VALUE);
   EXPECT_EQ(data.dwFileAttributes, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
   FindClose(search);
-  EXPECT_EQ(FindFirstFileW(L"\\tmpvcard\\*.jpg", &data), INVALID_HANDLE_VALUE);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-  EXPECT_EQ(FindFirstFileW(L"\\nowhere\\*", &data), INVALID_HANDLE_VALUE);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(FindFirstFileW(L"\\tmpvcard\\*.jpg", &data) != INVALID_HANDLE_VALUE, ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(FindFirstFileW(L"\\nowhere\\*", &data) != INVALID_HANDLE_VALUE, ERROR_PATH_NOT_FOUND));
   EXPECT_EQ(FindFirstFileW(L"\\..\\*", &data), INVALID_HANDLE_VALUE);
   EXPECT_EQ(FindFirstFileW(L"\\tmpvcard\\*", nullptr), INVALID_HANDLE_VALUE);
 }
 
 TEST_F(Files, FoldersAttributesDeleteMoveCopy) {
   EXPECT_TRUE(CreateDirectoryW(L"\\tmpvcard", nullptr));
-  EXPECT_FALSE(CreateDirectoryW(L"\\TmpVcard", nullptr));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-  EXPECT_FALSE(CreateDirectoryW(L"\\a\\b", nullptr));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(CreateDirectoryW(L"\\TmpVcard", nullptr), ERROR_ALREADY_EXISTS));
+  EXPECT_TRUE(FailedWith(CreateDirectoryW(L"\\a\\b", nullptr), ERROR_PATH_NOT_FOUND));
   EXPECT_EQ(GetFileAttributesW(L"\\TMPVCARD"), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
-  EXPECT_EQ(GetFileAttributesW(L"\\tmpvcard\\x.vcf"), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
-  EXPECT_EQ(GetFileAttributesW(L"\\none\\x.vcf"), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(GetFileAttributesW(L"\\tmpvcard\\x.vcf") != INVALID_FILE_ATTRIBUTES, ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(GetFileAttributesW(L"\\none\\x.vcf") != INVALID_FILE_ATTRIBUTES, ERROR_PATH_NOT_FOUND));
 
   ASSERT_TRUE(Write(L"\\tmpvcard\\a.vcf", "card"));
   EXPECT_EQ(GetFileAttributesW(L"\\tmpvcard\\A.vcf"), static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL));
-  EXPECT_FALSE(RemoveDirectoryW(L"\\tmpvcard"));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DIR_NOT_EMPTY));
+  EXPECT_TRUE(FailedWith(RemoveDirectoryW(L"\\tmpvcard"), ERROR_DIR_NOT_EMPTY));
   EXPECT_FALSE(DeleteFileW(L"\\tmpvcard"));
   EXPECT_FALSE(RemoveDirectoryW(L"\\"));
 
   ASSERT_TRUE(Write(L"\\b.vcf", "other"));
-  EXPECT_FALSE(CopyFileW(L"\\b.vcf", L"\\tmpvcard\\A.VCF", TRUE));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_EXISTS));
+  EXPECT_TRUE(FailedWith(CopyFileW(L"\\b.vcf", L"\\tmpvcard\\A.VCF", TRUE), ERROR_FILE_EXISTS));
   EXPECT_EQ(Get("tmpvcard/a.vcf"), "card");
   EXPECT_TRUE(CopyFileW(L"\\b.vcf", L"\\tmpvcard\\A.VCF", FALSE));
   EXPECT_EQ(Get("tmpvcard/a.vcf"), "other");
@@ -228,18 +214,15 @@ TEST_F(Files, FoldersAttributesDeleteMoveCopy) {
   EXPECT_TRUE(CopyFileW(L"\\b.vcf", longName.c_str(), TRUE));
   EXPECT_EQ(Get(ce::ToUtf8(longName.substr(1))), "other");
 
-  EXPECT_FALSE(MoveFileW(L"\\b.vcf", L"\\tmpvcard\\c.vcf"));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+  EXPECT_TRUE(FailedWith(MoveFileW(L"\\b.vcf", L"\\tmpvcard\\c.vcf"), ERROR_ALREADY_EXISTS));
   EXPECT_TRUE(MoveFileW(L"\\B.vcf", L"\\tmpvcard\\d.vcf"));
   EXPECT_EQ(Get("tmpvcard/d.vcf"), "other");
   EXPECT_TRUE(MoveFileW(L"\\tmpvcard\\d.vcf", L"\\tmpvcard\\D.vcf"));  // only the case changes
   EXPECT_TRUE(fs::exists(root.path() / "tmpvcard" / "D.vcf"));
-  EXPECT_FALSE(MoveFileW(L"\\nothing", L"\\x"));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(MoveFileW(L"\\nothing", L"\\x"), ERROR_FILE_NOT_FOUND));
 
   EXPECT_TRUE(DeleteFileW(L"\\TMPVCARD\\A.vcf"));
-  EXPECT_FALSE(DeleteFileW(L"\\tmpvcard\\a.vcf"));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(DeleteFileW(L"\\tmpvcard\\a.vcf"), ERROR_FILE_NOT_FOUND));
 }
 
 TEST_F(Files, AWriteThatFailsHalfwayIsTakenBack) {

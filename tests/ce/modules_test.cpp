@@ -8,8 +8,11 @@
 
 #include "ce/resource_module.h"
 #include "temp_root.h"
+#include "test_helpers.h"
 
 namespace {
+
+using vorna::test::FailedWith;
 
 std::vector<std::byte> Bytes(std::string_view text) {
   const auto* begin = reinterpret_cast<const std::byte*>(text.data());
@@ -77,8 +80,7 @@ TEST_F(ModulesTest, DataModulesFromTheWindowsFolderOrThisProgramGiveStringsAndPi
 }
 
 TEST_F(ModulesTest, MissingOrHostileModulesAreRefused) {
-  EXPECT_EQ(LoadLibraryExW(L"Vornalib.dll.0411.MUI", nullptr, 2), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(LoadLibraryExW(L"Vornalib.dll.0411.MUI", nullptr, 2), ERROR_MOD_NOT_FOUND));
   EXPECT_EQ(LoadLibraryExW(L"\\..\\..\\etc\\passwd", nullptr, 2), nullptr);
   EXPECT_EQ(LoadLibraryExW(L"..", nullptr, 2), nullptr);
   EXPECT_EQ(LoadLibraryExW(nullptr, nullptr, 2), nullptr);
@@ -88,8 +90,7 @@ TEST_F(ModulesTest, MissingOrHostileModulesAreRefused) {
   auto broken = SampleModule();
   broken.resize(broken.size() - 1);
   WriteFile(root.path() / "windows" / "broken.dll", broken);
-  EXPECT_EQ(LoadLibraryExW(L"broken.dll", nullptr, 2), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_BAD_FORMAT));
+  EXPECT_TRUE(FailedWith(LoadLibraryExW(L"broken.dll", nullptr, 2), ERROR_BAD_FORMAT));
 }
 
 TEST(ResourceModuleFormat, DamagedFilesAreRefused) {
@@ -137,8 +138,7 @@ TEST_F(ModulesTest, InProcessLibrariesResolveByNameWithoutCase) {
   EXPECT_TRUE(FreeLibrary(library));
   EXPECT_FALSE(FreeLibrary(library));
 
-  EXPECT_EQ(LoadLibraryW(L"Unknown.dll"), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(LoadLibraryW(L"Unknown.dll"), ERROR_MOD_NOT_FOUND));
   ce::UnregisterInProcessLibrary(L"BtLinkCPL.dll");
   EXPECT_EQ(LoadLibraryW(L"BtLinkCPL.dll"), nullptr);
 }

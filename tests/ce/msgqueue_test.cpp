@@ -11,8 +11,11 @@
 
 #include "peer_process.h"
 #include "temp_root.h"
+#include "test_helpers.h"
 
 namespace {
+
+using vorna::test::FailedWith;
 
 using Record = std::array<uint32_t, 3>;
 constexpr const wchar_t* kShellQueue = L"QueueNameOfShellNotifyMessage";
@@ -27,6 +30,20 @@ BOOL Write(HANDLE queue, Record record, DWORD timeout = 0) {
   return WriteMsgQueue(queue, record.data(), sizeof record, timeout, 0);
 }
 
+// Reads one record into `got`; whether there was one.
+BOOL Read(HANDLE queue, Record& got, DWORD timeout = 0, DWORD* flags = nullptr) {
+  DWORD bytes = 0;
+  return ReadMsgQueue(queue, got.data(), sizeof got, &bytes, timeout, flags);
+}
+
+// Messages, limit, size, readers and writers of the queue.
+std::vector<DWORD> Info(HANDLE queue) {
+  MSGQUEUEINFO info{};
+  info.dwSize = sizeof info;
+  if (!GetMsgQueueInfo(queue, &info)) return {};
+  return {info.dwCurrentMessages, info.dwMaxMessages, info.cbMaxMessage, info.wNumReaders, info.wNumWriters};
+}
+
 class MsgQueueTest : public ::testing::Test {
  protected:
   vorna::test::TempDeviceRoot root;
@@ -36,19 +53,12 @@ TEST_F(MsgQueueTest, FullQueueRefusesAtOnceAndKeepsOrder) {
   HANDLE writer = OpenShellQueue(FALSE);
   ASSERT_NE(writer, nullptr);
   for (uint32_t i = 0; i < 16; ++i) ASSERT_TRUE(Write(writer, {1, i, 2})) << "no reader needed with ALLOW_BROKEN";
-  EXPECT_FALSE(Write(writer, {1, 99, 2}));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TIMEOUT));
+  EXPECT_TRUE(FailedWith(Write(writer, {1, 99, 2}), ERROR_TIMEOUT));
 
   HANDLE reader = OpenShellQueue(TRUE);
   ASSERT_NE(reader, nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
-  MSGQUEUEINFO info{};
-  info.dwSize = sizeof info;
-  ASSERT_TRUE(GetMsgQueueInfo(reader, &info));
-  // Messages, limit, size, readers, writers.
-  EXPECT_EQ((std::vector<DWORD>{info.dwCurrentMessages, info.dwMaxMessages, info.cbMaxMessage, info.wNumReaders,
-                                info.wNumWriters}),
-            (std::vector<DWORD>{16, 16, 12, 1, 1}));
+  EXPECT_EQ(Info(reader), (std::vector<DWORD>{16, 16, 12, 1, 1}));
 
   for (uint32_t i = 0; i < 16; ++i) {
     Record got{};
@@ -59,10 +69,8 @@ TEST_F(MsgQueueTest, FullQueueRefusesAtOnceAndKeepsOrder) {
     EXPECT_EQ(got, (Record{1, i, 2}));
   }
   Record got{};
-  DWORD bytes = 0;
-  EXPECT_FALSE(ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 0, nullptr));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_TIMEOUT));
-  EXPECT_FALSE(ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 5, nullptr)) << "a bounded wait ends";
+  EXPECT_TRUE(FailedWith(Read(reader, got), ERROR_TIMEOUT));
+  EXPECT_FALSE(Read(reader, got, 5)) << "a bounded wait ends";
   EXPECT_TRUE(CloseMsgQueue(writer));
   EXPECT_TRUE(CloseMsgQueue(reader));
 }
@@ -72,44 +80,37 @@ TEST_F(MsgQueueTest, BadArgumentsFailAtOnceAndOversizedMessagesOrSmallBuffersLos
   EXPECT_EQ(CreateMsgQueue(kShellQueue, nullptr), nullptr);
   EXPECT_EQ(CreateMsgQueue(nullptr, &good), nullptr);
   EXPECT_EQ(CreateMsgQueue(L"", &good), nullptr);
-  EXPECT_EQ(CreateMsgQueue(std::wstring(MAX_PATH + 1, L'q').c_str(), &good), nullptr);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_TRUE(FailedWith(CreateMsgQueue(std::wstring(MAX_PATH + 1, L'q').c_str(), &good), ERROR_INVALID_PARAMETER));
   for (MSGQUEUEOPTIONS bad : {MSGQUEUEOPTIONS{12, 0, 16, 12, FALSE}, MSGQUEUEOPTIONS{20, 0, 16, 0, FALSE},
                               MSGQUEUEOPTIONS{20, 0, 0xFFFFFFFF, 12, FALSE}, MSGQUEUEOPTIONS{20, 0, 16, 0x7FFFFFFF, FALSE}})
     EXPECT_EQ(CreateMsgQueue(L"bad", &bad), nullptr);
 
   Record record{};
   DWORD bytes = 0;
-  EXPECT_FALSE(Write(nullptr, record));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_HANDLE));
+  EXPECT_TRUE(FailedWith(Write(nullptr, record), ERROR_INVALID_HANDLE));
   EXPECT_FALSE(ReadMsgQueue(reinterpret_cast<HANDLE>(uintptr_t{42}), record.data(), 12, &bytes, 0, nullptr));
   EXPECT_FALSE(CloseMsgQueue(nullptr));
 
   HANDLE writer = OpenShellQueue(FALSE);
   HANDLE reader = OpenShellQueue(TRUE);
-  EXPECT_FALSE(ReadMsgQueue(writer, record.data(), 12, &bytes, 0, nullptr));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-  EXPECT_FALSE(Write(reader, record));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_TRUE(FailedWith(Read(writer, record), ERROR_ACCESS_DENIED));
+  EXPECT_TRUE(FailedWith(Write(reader, record), ERROR_ACCESS_DENIED));
 
   // Oversized messages and small buffers lose nothing.
   uint8_t big[13] = {};
-  EXPECT_FALSE(WriteMsgQueue(writer, big, sizeof big, 0, 0));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  EXPECT_TRUE(FailedWith(WriteMsgQueue(writer, big, sizeof big, 0, 0), ERROR_INSUFFICIENT_BUFFER));
   ASSERT_TRUE(WriteMsgQueue(writer, big, 5, 0, MSGQUEUE_MSGALERT));
   ASSERT_TRUE(Write(writer, {1, 2, 3}));
 
   uint8_t small[4];
   DWORD flags = 0;
-  EXPECT_FALSE(ReadMsgQueue(reader, small, sizeof small, &bytes, 0, &flags));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  EXPECT_TRUE(FailedWith(ReadMsgQueue(reader, small, sizeof small, &bytes, 0, &flags), ERROR_INSUFFICIENT_BUFFER));
   uint8_t enough[12];
   ASSERT_TRUE(ReadMsgQueue(reader, enough, sizeof enough, &bytes, 0, &flags)) << "the message stayed";
   EXPECT_EQ(bytes, 5u);
   EXPECT_EQ(flags, static_cast<DWORD>(MSGQUEUE_MSGALERT));
-  Record next{};
-  ASSERT_TRUE(ReadMsgQueue(reader, next.data(), sizeof next, &bytes, 0, nullptr));
-  EXPECT_EQ(next, (Record{1, 2, 3}));
+  ASSERT_TRUE(Read(reader, record));
+  EXPECT_EQ(record, (Record{1, 2, 3}));
   EXPECT_TRUE(CloseMsgQueue(writer));
   EXPECT_FALSE(CloseMsgQueue(writer)) << "closed twice";
   EXPECT_FALSE(Write(writer, record));
@@ -119,8 +120,7 @@ TEST_F(MsgQueueTest, BadArgumentsFailAtOnceAndOversizedMessagesOrSmallBuffersLos
 TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReaderAndAQueueNobodyHoldsStartsEmpty) {
   HANDLE writer = OpenShellQueue(FALSE, 0);
   ASSERT_NE(writer, nullptr);
-  EXPECT_FALSE(Write(writer, {1, 1, 1}));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PIPE_NOT_CONNECTED));
+  EXPECT_TRUE(FailedWith(Write(writer, {1, 1, 1}), ERROR_PIPE_NOT_CONNECTED));
   HANDLE reader = OpenShellQueue(TRUE);
   EXPECT_TRUE(Write(writer, {1, 1, 1}));
   CloseMsgQueue(reader);
@@ -134,11 +134,7 @@ TEST_F(MsgQueueTest, WithoutAllowBrokenAWriteNeedsAReaderAndAQueueNobodyHoldsSta
   reader = CreateMsgQueue(kShellQueue, &other);
   ASSERT_NE(reader, nullptr);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SUCCESS));
-  MSGQUEUEINFO info{};
-  info.dwSize = sizeof info;
-  ASSERT_TRUE(GetMsgQueueInfo(reader, &info));
-  EXPECT_EQ(info.dwCurrentMessages, 0u);
-  EXPECT_EQ(info.dwMaxMessages, 4u) << "the new first opener's limits hold";
+  EXPECT_EQ(Info(reader), (std::vector<DWORD>{0, 4, 8, 1, 0})) << "empty, with the new first opener's limits";
   CloseMsgQueue(reader);
 }
 
@@ -158,10 +154,8 @@ TEST_F(MsgQueueTest, AWaitingEndLearnsThatTheOtherEndClosed) {
       CloseMsgQueue(readerWaits ? writer : reader);
     });
     Record got{};
-    DWORD bytes = 0;
     waiting = true;
-    const BOOL done = readerWaits ? ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 10000, nullptr)
-                                  : Write(writer, {1, 99, 2}, 10000);
+    const BOOL done = readerWaits ? Read(reader, got, 10000) : Write(writer, {1, 99, 2}, 10000);
     const DWORD error = GetLastError();
     closer.join();
     EXPECT_FALSE(done);
@@ -176,8 +170,7 @@ TEST_F(MsgQueueTest, AnotherProcessWritesMoreThanTheQueueHolds) {
   vorna::test::PeerProcess peer("ce_ipc_peer", {"queue-write", "QueueNameOfShellNotifyMessage", "100"});
   for (uint32_t i = 0; i < 100; ++i) {
     Record got{};
-    DWORD bytes = 0;
-    ASSERT_TRUE(ReadMsgQueue(reader, got.data(), sizeof got, &bytes, 10000, nullptr)) << i;
+    ASSERT_TRUE(Read(reader, got, 10000)) << i;
     ASSERT_EQ(got, (Record{1, i, 2}));
   }
   EXPECT_EQ(peer.ReadLine(), "done");

@@ -23,6 +23,12 @@ class Registry : public ::testing::Test {
   LONG SetNumber(HKEY key, const wchar_t* name, DWORD value) {
     return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
   }
+  // The status of reading REG_DWORD `name`, and its value.
+  std::pair<LONG, DWORD> Number(HKEY key, const wchar_t* name) {
+    DWORD value = 0, size = sizeof value;
+    LONG status = RegQueryValueExW(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+    return {status, value};
+  }
   LONG SetText(HKEY key, const wchar_t* name, const std::wstring& text, bool terminated = true) {
     DWORD bytes = static_cast<DWORD>((text.size() + (terminated ? 1 : 0)) * sizeof(wchar_t));
     return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes);
@@ -75,10 +81,7 @@ TEST_F(Registry, KeysAreCaseInsensitiveAndDeletedWithTheirSubkeys) {
   HKEY again = Create(L"SOFTWARE\\vorna\\DIALER", &disposition);
   EXPECT_EQ(disposition, static_cast<DWORD>(REG_OPENED_EXISTING_KEY));
   ASSERT_EQ(SetNumber(first, L"Speed", 7), ERROR_SUCCESS);
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  EXPECT_EQ(RegQueryValueExW(again, L"speed", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
-  EXPECT_EQ(value, 7u);
+  EXPECT_EQ(Number(again, L"speed"), (std::pair<LONG, DWORD>{ERROR_SUCCESS, 7}));
 
   HKEY opened = nullptr;
   EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"software\\VORNA", 0, KEY_READ, &opened), ERROR_SUCCESS);
@@ -131,10 +134,7 @@ TEST_F(Registry, SharedWithOtherProcessesKeptAcrossRestartsAndConcurrentWritesLo
   ASSERT_EQ(RunCorePeer({"reg-set", "ControlPanel\\Volume", "Key", "65536"}), 0);
   HKEY key = nullptr;
   ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"controlpanel\\volume", 0, KEY_READ, &key), ERROR_SUCCESS);
-  DWORD value = 0;
-  DWORD size = sizeof value;
-  EXPECT_EQ(RegQueryValueExW(key, L"Key", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
-  EXPECT_EQ(value, 0x10000u);
+  EXPECT_EQ(Number(key, L"Key"), (std::pair<LONG, DWORD>{ERROR_SUCCESS, 0x10000}));
   ASSERT_EQ(SetNumber(key, L"Key", 3), ERROR_SUCCESS);
   RegCloseKey(key);
   EXPECT_EQ(RunCorePeer({"reg-check", "CONTROLPANEL\\VOLUME", "key", "3"}), 0);
@@ -145,16 +145,9 @@ TEST_F(Registry, SharedWithOtherProcessesKeptAcrossRestartsAndConcurrentWritesLo
   key = Create(L"Load");
   for (DWORD i = 0; i < 200; ++i) ASSERT_EQ(SetNumber(key, (L"self" + std::to_wstring(i)).c_str(), i), ERROR_SUCCESS);
   ASSERT_EQ(peer.Wait(), 0);
-  for (DWORD i = 0; i < 200; i += 37) {
-    for (const wchar_t* prefix : {L"self", L"peer"}) {
-      value = 0;
-      size = sizeof value;
-      std::wstring name = prefix + std::to_wstring(i);
-      EXPECT_EQ(RegQueryValueExW(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size),
-                ERROR_SUCCESS);
-      EXPECT_EQ(value, i);
-    }
-  }
+  for (DWORD i = 0; i < 200; i += 37)
+    for (const wchar_t* prefix : {L"self", L"peer"})
+      EXPECT_EQ(Number(key, (prefix + std::to_wstring(i)).c_str()), (std::pair<LONG, DWORD>{ERROR_SUCCESS, i}));
   RegCloseKey(key);
 }
 

@@ -10,8 +10,11 @@
 #include "ce/journal.h"
 #include "ce/sound.h"
 #include "temp_root.h"
+#include "test_helpers.h"
 
 namespace {
+
+using vorna::test::FailedWith;
 
 SHELLEXECUTEINFO Open(const wchar_t* file, const wchar_t* parameters) {
   SHELLEXECUTEINFO info{};
@@ -68,11 +71,9 @@ TEST_F(ShellTest, LaunchesOfAppletsAndUnknownProgramsAreJournaled) {
 
   // An unknown program fails but is journaled too.
   info = Open(L"\\windows\\msgdesk.exe", L"-n 10086");
-  EXPECT_FALSE(ShellExecuteEx(&info));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(ShellExecuteEx(&info), ERROR_FILE_NOT_FOUND));
   EXPECT_LE(reinterpret_cast<uintptr_t>(info.hInstApp), 32u);
-  EXPECT_FALSE(Launch(L"\\..\\..\\etc\\passwd", L""));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+  EXPECT_TRUE(FailedWith(Launch(L"\\..\\..\\etc\\passwd", L""), ERROR_ACCESS_DENIED));
 
   EXPECT_EQ(Outcomes(), (std::vector<std::string>{"launch applet", "launch applet", "launch not-found",
                                                     "launch failed"}));
@@ -81,8 +82,7 @@ TEST_F(ShellTest, LaunchesOfAppletsAndUnknownProgramsAreJournaled) {
   EXPECT_FALSE(ShellExecuteEx(nullptr));
   SHELLEXECUTEINFO small = Open(L"\\windows\\msgdesk.exe", L"");
   small.cbSize = 12;
-  EXPECT_FALSE(ShellExecuteEx(&small));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_TRUE(FailedWith(ShellExecuteEx(&small), ERROR_INVALID_PARAMETER));
   EXPECT_EQ(Outcomes().size(), 4u) << "nothing to journal without a program";
 }
 
@@ -110,8 +110,7 @@ TEST_F(ShellTest, SoundsAreJournaledAndHandedToThePlayer) {
   std::filesystem::create_directories(root.path() / "windows");
   std::ofstream(root.path() / "windows" / "key.wav") << "RIFF";
   EXPECT_TRUE(PlaySoundW(L"\\Windows\\KEY.wav", nullptr, 0)) << "no player: silent but fine";
-  EXPECT_FALSE(PlaySoundW(L"\\windows\\missing.wav", nullptr, 0));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+  EXPECT_TRUE(FailedWith(PlaySoundW(L"\\windows\\missing.wav", nullptr, 0), ERROR_FILE_NOT_FOUND));
 
   std::vector<std::filesystem::path> played;
   ce::SetSoundPlayer([&](const std::filesystem::path& file, DWORD flags) {

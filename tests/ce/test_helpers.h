@@ -1,6 +1,9 @@
 // Helpers shared by the ce and toolkit tests: a whole file as text, a time
-// zone held for one scope, and text put on the clipboard.
+// zone held for one scope, text put on the clipboard, and a check that a call
+// failed with a given last error.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cwchar>
@@ -58,6 +61,15 @@ inline bool CopyText(const std::wstring& text) {
     LocalFree(block);
   }
   return CloseClipboard() && (set || text.empty());
+}
+
+// Succeeds when a call reported failure (`ok` false) and left `error` as the
+// last error: EXPECT_TRUE(FailedWith(DeleteFileW(path), ERROR_FILE_NOT_FOUND)).
+inline ::testing::AssertionResult FailedWith(bool ok, DWORD error) {
+  const DWORD last = GetLastError();
+  if (!ok && last == error) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << (ok ? "succeeded" : "failed") << " with last error " << last << ", not "
+                                       << error;
 }
 
 }  // namespace vorna::test

@@ -12,8 +12,11 @@
 #include "ce/lasterror.h"
 #include "peer_process.h"
 #include "temp_root.h"
+#include "test_helpers.h"
 
 namespace {
+
+using vorna::test::FailedWith;
 
 struct Delivered {
   HWND hwnd;
@@ -109,8 +112,7 @@ TEST_F(WindowRegistryTest, RegisteredMessagesAreStableAndSharedWithOtherProcesse
 
   EXPECT_EQ(RegisterWindowMessageW(nullptr), 0u);
   EXPECT_EQ(RegisterWindowMessageW(L""), 0u);
-  EXPECT_EQ(RegisterWindowMessageW(std::wstring(256, L'x').c_str()), 0u);
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_TRUE(FailedWith(RegisterWindowMessageW(std::wstring(256, L'x').c_str()), ERROR_INVALID_PARAMETER));
   EXPECT_NE(RegisterWindowMessageW(std::wstring(255, L'x').c_str()), 0u);
   EXPECT_NE(RegisterWindowMessageW(L"a\tname\nwith\\breaks"), RegisterWindowMessageW(L"a\tname\nwith"));
 }
@@ -146,8 +148,7 @@ TEST_F(WindowRegistryTest, FindsTopLevelWindowsByClassAndTitleAndPostsLocallyThr
   EXPECT_TRUE(IsWindow(hwnd));
 
   HWND unknown = reinterpret_cast<HWND>(uintptr_t{0x7FFF0000});
-  EXPECT_FALSE(PostMessageW(unknown, 1, 0, 0));
-  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
+  EXPECT_TRUE(FailedWith(PostMessageW(unknown, 1, 0, 0), ERROR_INVALID_WINDOW_HANDLE));
   EXPECT_FALSE(PostMessageW(nullptr, 1, 0, 0));
   EXPECT_EQ(SendMessageW(unknown, 10, 5, 0), 0);
   EXPECT_FALSE(IsWindow(nullptr));

@@ -10,7 +10,6 @@
 #include "calllog/CCallHistoryWnd.h"
 #include "calllog/details/UiListCallInfo.h"
 #include "calllog/model/CallTexts.h"
-#include "ce/journal.h"
 #include "ce/time.h"
 #include "ce/wstring.h"
 #include "contactdata_helpers.h"
@@ -23,6 +22,7 @@ namespace calllog_test {
 
 using contactdata_test::AddContact;
 using vorna::test::kScreenTop;
+using vorna::test::Launches;
 
 // Unix seconds of a local time.
 inline int LocalTime(int year, int month, int day, int hour = 12, int minute = 0) {
@@ -99,7 +99,10 @@ class CallLogTest : public vorna::test::LibraryUiTest {
     robot.Tap(x, y);
     robot.Advance(300);  // past the double-click time
   }
-  void TapRow(int row, int x = 200) { Tap(x, RowY(row)); }
+  void TapRow(int row, int x = 200) {
+    Tap(x, RowY(row));
+    robot.Advance(1000);  // the slide to the details, if one was played
+  }
   // Slides a row open and taps its delete button.
   void SwipeDelete(int row) {
     robot.Press(400, RowY(row));
@@ -112,8 +115,7 @@ class CallLogTest : public vorna::test::LibraryUiTest {
   UiCustomList& ThreadList() { return *dynamic_cast<UiCustomList*>(robot.FindControl(&log, CCallHistoryWnd::kThreadListId)); }
   std::wstring Button(int index) { return ToolBar().GetButtonText(index); }
   void TapToolBar(int button) {
-    RECT rc = ToolBar().GetButtonRect(button);
-    Tap((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2 + kScreenTop);
+    TapButton(ToolBar(), button);
     robot.Advance(1000);  // the slide, if one was played
   }
   int Rows() { return log.GetCollection().GetItemCount(); }
@@ -127,14 +129,6 @@ class CallLogTest : public vorna::test::LibraryUiTest {
     for (int row = 0; row < Details().GetItemCount(); ++row)
       if (Details().RowKindAt(row) == kind) return row;
     return -1;
-  }
-
-  // What was started: "program|parameters" of each launch.
-  static std::vector<std::wstring> Launches() {
-    std::vector<std::wstring> out;
-    for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "launch") out.push_back(e.program + L"|" + e.details);
-    return out;
   }
 
   HostWnd host;

@@ -51,6 +51,24 @@ inline int AddContact(const wchar_t* name, TypedValues numbers, std::initializer
   return id;
 }
 
+// A contact as the store holds it now.
+inline CContactInfo Stored(int id) {
+  CContactInfo record;
+  EXPECT_TRUE(CContactsDbIf::GetContactDbIf()->GetContactInfo(id, record)) << "contact " << id;
+  return record;
+}
+
+// How many contacts the store lists.
+inline int ContactCount() {
+  int id = 0, type = 0, count = 0;
+  wchar_t letter = 0;
+  qzu::string name, detail;
+  for (bool first = true; CContactsDbIf::GetContactDbIf()->GetContactslist(id, name, detail, type, letter, first);
+       first = false)
+    ++count;
+  return count;
+}
+
 class StoreTest : public ::testing::Test {
  protected:
   CContactsDbIf* db() {

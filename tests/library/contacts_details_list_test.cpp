@@ -43,14 +43,6 @@ class DetailsHost : public CQzWndEx {
   std::vector<Command> commands;
 };
 
-std::optional<std::wstring> ClipboardText() {
-  if (!OpenClipboard(nullptr)) return std::nullopt;
-  std::optional<std::wstring> text;
-  if (auto* data = static_cast<const wchar_t*>(GetClipboardData(CF_UNICODETEXT))) text = data;
-  CloseClipboard();
-  return text;
-}
-
 class ContactDetailsListTest : public LibraryUiTest {
  protected:
   void SetUp() override { Open(host); }

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "ce/journal.h"
 #include "ce/wstring.h"
 #include "contacts/groups/UiListGroupPicker.h"
 #include "contactdata_helpers.h"
@@ -20,7 +19,10 @@
 namespace contacts_test {
 
 using contactdata_test::AddContact;
+using vorna::test::Dialled;
 using vorna::test::kScreenTop;
+using vorna::test::Launched;
+using vorna::test::Messages;
 
 // Records the tabs its tab asks for and hands typed characters on to it,
 // as the phone host does.
@@ -80,10 +82,7 @@ class ContactsWindowTest : public vorna::test::LibraryUiTest {
     const RECT rc = control.GetWinRect();
     TapAt((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
   }
-  void TapToolBar(int button) {
-    const RECT rc = ToolBar().GetButtonRect(button);
-    TapAt((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-  }
+  void TapToolBar(int button) { TapButton(ToolBar(), button); }
   // Screen y of the middle of a row of a list as it shows it now.
   int RowMiddle(UiList& list, int row) {
     return kScreenTop + list.GetTop() + list.CalcItemTopPos(row) + list.CalcItemHeight(row) / 2;
@@ -102,16 +101,6 @@ class ContactsWindowTest : public vorna::test::LibraryUiTest {
       if (wnd.GetListModel().GetItemText(i).str() == name) return i;
     return -1;
   }
-
-  // The parameters the in-call screen and the message composer were started with.
-  static std::vector<std::wstring> Launched(const wchar_t* program) {
-    std::vector<std::wstring> out;
-    for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "launch" && _wcsicmp(e.program.c_str(), program) == 0) out.push_back(e.details);
-    return out;
-  }
-  static std::vector<std::wstring> Dialled() { return Launched(L"\\windows\\calldesk.exe"); }
-  static std::vector<std::wstring> Messages() { return Launched(L"\\windows\\msgdesk.exe"); }
 
   HostWnd host;
   CContactWnd wnd;

@@ -1,7 +1,6 @@
 // Calling and messaging from the contacts book: the three parts of a number
 // row, the IP-call rule with and without a prefix, the hand-over to the
 // dialer, and the copy bubble over a held row.
-#include "ce/clipboard.h"
 #include "contacts_fixture.h"
 
 namespace contacts_test {
@@ -37,13 +36,18 @@ TEST_F(ContactsDialTest, ListRowsDialTheNumberAndHeldOnesFollowTheIpRule) {
   ExpectHandedToDialer();
 }
 
-TEST_F(ContactsDialTest, HeldListRowWithAPrefixPlacesAnIpCall) {
+TEST_F(ContactsDialTest, WithAPrefixHeldListRowsAndTheDetailsLeftPartPlaceIpCalls) {
   SetIpPrefix(L"17951");
   Start();
   HoldRow(List(), 0, 450);
   EXPECT_EQ(Dialled(), std::vector<std::wstring>{L"-n 1795113800138000"});
   EXPECT_TRUE(PendingDialNumber.IsEmpty());
   EXPECT_TRUE(host.tabs.empty());
+  OpenDetails();
+  SetIpPrefix(L"");  // the details list keeps the prefix it was made with
+  TapDetailsRow(1, 40);
+  EXPECT_EQ(Dialled(), (std::vector<std::wstring>{L"-n 1795113800138000", L"-n 1795113800138000"}));
+  EXPECT_EQ(wnd.GetMode(), MODE_DETAILS);
 }
 
 TEST_F(ContactsDialTest, DetailsNumberRowByPart) {
@@ -59,16 +63,6 @@ TEST_F(ContactsDialTest, DetailsNumberRowByPart) {
   EXPECT_EQ(wnd.GetContactInfoList(), nullptr);
 }
 
-TEST_F(ContactsDialTest, DetailsNumberRowLeftPartWithAPrefixTakenWhenTheDetailsOpened) {
-  SetIpPrefix(L"17951");
-  Start();
-  OpenDetails();
-  SetIpPrefix(L"");  // the details list keeps the prefix it was made with
-  TapDetailsRow(1, 40);
-  EXPECT_EQ(Dialled(), std::vector<std::wstring>{L"-n 1795113800138000"});
-  EXPECT_EQ(wnd.GetMode(), MODE_DETAILS);
-}
-
 TEST_F(ContactsDialTest, HeldNumberInDetailsIsCopiedOrScrolledIntoRoom) {
   Start();
   OpenDetails();
@@ -77,10 +71,7 @@ TEST_F(ContactsDialTest, HeldNumberInDetailsIsCopiedOrScrolledIntoRoom) {
   robot.WhenModalWaits([&] { robot.Tap(240, kScreenTop + top - 49 + 27); });
   robot.Hold(200, RowMiddle(Details(), 1), 600);
   robot.Advance(400);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  const auto* copied = static_cast<const wchar_t*>(GetClipboardData(CF_UNICODETEXT));
-  EXPECT_EQ(std::wstring(copied ? copied : L""), kNumber);
-  CloseClipboard();
+  EXPECT_EQ(vorna::test::ClipboardText(), kNumber);
 
   // A row less than 60 pixels below the list's top only scrolls down to 55.
   TapToolBar(TOOLBAR_BUTTON_LEFT);

@@ -37,11 +37,7 @@ class ContactsGroupsTest : public ContactsWindowTest {
     robot.WhenModalWaits([this, typed, title] {
       *title = robot.Foreground()->GetWindowText();
       robot.Type(typed);
-      const RECT hide = qzfc::Sip::Instance().KeyRect(L"▼");
-      TapAt((hide.left + hide.right) / 2, (hide.top + hide.bottom) / 2);
-      auto* bar = robot.Find<UiToolBarPro>(CGroupNameWnd::kToolBarId);
-      const RECT ok = bar->GetButtonRect(TOOLBAR_BUTTON_RIGHT);
-      TapAt((ok.left + ok.right) / 2, kScreenTop + (ok.top + ok.bottom) / 2);
+      TapButton(*robot.Find<UiToolBarPro>(CGroupNameWnd::kToolBarId), TOOLBAR_BUTTON_RIGHT);
     });
   }
 };
@@ -95,11 +91,7 @@ TEST_F(ContactsGroupsTest, TheGroupMenuOffersWhatTheGroupHas) {
   EXPECT_EQ(MenuOf(RowOf(L"Empty")), std::vector<std::wstring>{L"组别编辑"});
 
   // Choosing "send message" opens the composer for the group.
-  robot.WhenModalWaits([&] {
-    UiWin* item = robot.FindControl(QzPopupMenu::kFirstItemId);
-    const RECT rc = item->GetWinRect();
-    TapAt((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-  });
+  TapWhenModalWaits(QzPopupMenu::kFirstItemId);
   const int family = Db().GetGroupID(L"Family");
   TapRow(RowOf(L"Family"), 450);
   EXPECT_EQ(Messages(), std::vector<std::wstring>{L"-b " + std::to_wstring(family) + L"\u2593"});
@@ -120,8 +112,7 @@ TEST_F(ContactsGroupsTest, NewRenamedAndSlidAwayGroups) {
   robot.WhenModalWaits([&] {
     UiWin* rename = robot.FindControl(QzPopupMenu::kFirstItemId);
     EXPECT_STREQ(rename->GetText(), L"组别编辑");
-    const RECT rc = rename->GetWinRect();
-    TapAt((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
+    TapIn(rename->GetWinRect());
   });
   AnswerGroupName(L"2", &title);
   TapRow(row, 450);

@@ -141,39 +141,36 @@ TEST_F(ContactsWindowTest, AContactDeletedElsewhereWhileItsDetailsAreOpenGetsNoG
   EXPECT_EQ(CountText(), L"0 联系人");
 }
 
-}  // namespace
-}  // namespace contacts_test
 
-namespace contacts_test {
-namespace {
+class ContactsEditorTest : public ContactsWindowTest {
+ protected:
+  // The contact editor over the window: `button` of its tool bar once it is up.
+  void AnswerEditor(int button, const std::function<void()>& meanwhile = {}) {
+    robot.WhenModalWaits([this, button, meanwhile] {
+      ASSERT_NE(dynamic_cast<CContactEditWnd*>(robot.Foreground()), nullptr) << "the editor is up";
+      if (meanwhile) meanwhile();
+      TapButton(*robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId), button);
+    });
+  }
+};
 
-// The contact editor over the window: `button` of its tool bar once it is up.
-void AnswerEditor(qzfc::Robot& robot, int button, const std::function<void()>& meanwhile = {}) {
-  robot.WhenModalWaits([&robot, button, meanwhile] {
-    ASSERT_NE(dynamic_cast<CContactEditWnd*>(robot.Foreground()), nullptr) << "the editor is up";
-    if (meanwhile) meanwhile();
-    const RECT rc = robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId)->GetButtonRect(button);
-    robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-  });
-}
-
-TEST_F(ContactsWindowTest, TheEditorForNewAndStoredContacts) {
+TEST_F(ContactsEditorTest, TheEditorForNewAndStoredContacts) {
   const int ann = AddContact(L"Ann", {{L"13800138000", 0}});
   Start();
-  AnswerEditor(robot, TOOLBAR_BUTTON_LEFT);  // a new contact, cancelled
+  AnswerEditor(TOOLBAR_BUTTON_LEFT);  // a new contact, cancelled
   TapToolBar(TOOLBAR_BUTTON_LEFT);
   EXPECT_EQ(wnd.GetMode(), MODE_NORMAL);
   EXPECT_EQ(CountText(), L"1 联系人");
 
   // Saved: the details show what the store now holds.
   TapRow(0);
-  AnswerEditor(robot, TOOLBAR_BUTTON_RIGHT, [&] { Db().UpdateNotes(ann, L"met in Hangzhou"); });
+  AnswerEditor(TOOLBAR_BUTTON_RIGHT, [&] { Db().UpdateNotes(ann, L"met in Hangzhou"); });
   TapToolBar(TOOLBAR_BUTTON_RIGHT);
   EXPECT_EQ(wnd.GetMode(), MODE_DETAILS);
   EXPECT_EQ(Details().GetRowKind(2), CONTACT_ROW_NOTE);
 
   // Cancelled: back to the list.
-  AnswerEditor(robot, TOOLBAR_BUTTON_LEFT);
+  AnswerEditor(TOOLBAR_BUTTON_LEFT);
   TapToolBar(TOOLBAR_BUTTON_RIGHT);
   EXPECT_EQ(wnd.GetMode(), MODE_NORMAL);
 }

@@ -43,15 +43,6 @@ class DetailsWnd : public CQzWndEx {
   std::vector<int> results;
 };
 
-// The clipboard's text, or nothing when it holds none.
-std::optional<std::wstring> ClipboardText() {
-  if (!OpenClipboard(nullptr)) return std::nullopt;
-  std::optional<std::wstring> text;
-  if (auto* data = static_cast<const wchar_t*>(GetClipboardData(CF_UNICODETEXT))) text = data;
-  CloseClipboard();
-  return text;
-}
-
 class CopyBubbleTest : public LibraryUiTest {
  protected:
   void SetUp() override { Open(wnd); }

@@ -89,7 +89,7 @@ class DialWindowTest : public vorna::test::LibraryUiTest {
   }
   // A control's rectangle on the screen, from its rectangle in its window.
   static RECT OnScreen(RECT rc) { return RECT{rc.left, rc.top + kScreenTop, rc.right, rc.bottom + kScreenTop}; }
-  void TapToolBar(int button) { TapAt(OnScreen(ToolBar().GetButtonRect(button))); }
+  void TapToolBar(int button) { TapButton(ToolBar(), button); }
   // Answers the voice-mail dialog as a finger does: digits on the soft
   // keyboard, the keyboard put away, then cancel or save on the tool bar.
   void AnswerVoiceMailDialog(const std::wstring& digits, int button) {
@@ -116,13 +116,10 @@ class DialWindowTest : public vorna::test::LibraryUiTest {
 
   // What the dialer handed on, from the launch journal: the parameters of
   // each call placed, and the names of the sounds played.
-  static std::vector<std::wstring> Dialled() { return Journal("launch", L"\\windows\\calldesk.exe"); }
-  static std::vector<std::wstring> Sounds() { return Journal("sound", nullptr); }
-  static std::vector<std::wstring> Journal(const char* kind, const wchar_t* program) {
+  static std::vector<std::wstring> Dialled() { return vorna::test::Dialled(); }
+  static std::vector<std::wstring> Sounds() {
     std::vector<std::wstring> out;
-    for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == kind && (!program || _wcsicmp(e.program.c_str(), program) == 0))
-        out.push_back(program ? e.details : e.program);
+    for (const ce::JournalEntry& e : vorna::test::JournalEntries("sound")) out.push_back(e.program);
     return out;
   }
   static PhoneSettingsDbIf& Settings() { return *PhoneSettingsDbIf::GetPhoneSettingsDbIf(); }

@@ -2,9 +2,9 @@
 // the write-at-once rule checked in the store after the dialog returned.
 #include "contacts/editor/dialogs/CNameEditWnd.h"
 #include "contacts/editor/dialogs/CNoteEditWnd.h"
-#include "editor_dialogs_fixture.h"
+#include "editor_fixture.h"
 
-namespace editor_dialogs_test {
+namespace editor_test {
 namespace {
 
 constexpr int kFamily = CNameEditWnd::kFamilyNameFieldId;
@@ -12,12 +12,10 @@ constexpr int kGiven = CNameEditWnd::kGivenNameFieldId;
 constexpr int kCompany = CNameEditWnd::kCompanyFieldId;
 constexpr int kNote = CNoteEditWnd::kNoteFieldId;
 
-TEST_F(EditorDialogsTest, NameDialogSavesAStoredContactWhenItReturns) {
+TEST_F(EditorTest, NameDialogSavesAStoredContactWhenItReturns) {
   CContactInfo record = StoredContact(L"李", L"安", L"Acme");
-  CNameEditWnd dialog;
-  dialog.SetContactInfo(&record);
-  int result = Run(dialog, [&] {
-    EXPECT_STREQ(dialog.GetWindowText(), L"编辑姓名");
+  int result = RunOn<CNameEditWnd>(record, [&] {
+    EXPECT_STREQ(robot.Foreground()->GetWindowText(), L"编辑姓名");
     EXPECT_EQ(Text(kFamily), L"李");
     EXPECT_EQ(Text(kGiven), L"安");
     EXPECT_EQ(Text(kCompany), L"Acme");
@@ -44,27 +42,23 @@ TEST_F(EditorDialogsTest, NameDialogSavesAStoredContactWhenItReturns) {
   EXPECT_FALSE(qzfc::Sip::Instance().IsVisible());
 }
 
-TEST_F(EditorDialogsTest, NameDialogLeavesTheStoreAloneForANewContactAndOnCancel) {
+TEST_F(EditorTest, NameDialogLeavesTheStoreAloneForANewContactAndOnCancel) {
   CContactInfo fresh;
-  CNameEditWnd dialog;
-  dialog.SetContactInfo(&fresh);
-  ASSERT_EQ(Run(dialog,
-                [&] {
-                  Retype(kGiven, L"安");
-                  Save();
-                }),
+  ASSERT_EQ(RunOn<CNameEditWnd>(fresh,
+                                [&] {
+                                  Retype(kGiven, L"安");
+                                  Save();
+                                }),
             1);
   EXPECT_EQ(fresh.firstName, L"安");
   EXPECT_EQ(ContactCount(), 0) << "a new contact reaches the store only when the editor saves";
 
   CContactInfo stored = StoredContact(L"", L"Ann", L"");
-  CNameEditWnd second;
-  second.SetContactInfo(&stored);
-  ASSERT_EQ(Run(second,
-                [&] {
-                  Retype(kGiven, L"Bo");
-                  Cancel();
-                }),
+  ASSERT_EQ(RunOn<CNameEditWnd>(stored,
+                                [&] {
+                                  Retype(kGiven, L"Bo");
+                                  Cancel();
+                                }),
             2);
   EXPECT_EQ(stored.firstName, L"Ann");
   EXPECT_EQ(Stored(stored.contactId).firstName, L"Ann");
@@ -72,20 +66,18 @@ TEST_F(EditorDialogsTest, NameDialogLeavesTheStoreAloneForANewContactAndOnCancel
 
 // Names hold at most 31 characters, the company any number; what is saved
 // reads back as the fields showed it, control characters dropped.
-TEST_F(EditorDialogsTest, NameDialogStoresLongAndOddTextAsShown) {
+TEST_F(EditorTest, NameDialogStoresLongAndOddTextAsShown) {
   CContactInfo record = StoredContact(L"", L"Ann", L"");
   const std::wstring longText(10000, L'字');
   std::wstring shownFamily, shownCompany;
-  CNameEditWnd dialog;
-  dialog.SetContactInfo(&record);
-  ASSERT_EQ(Run(dialog,
-                [&] {
-                  Paste(kFamily, L"Tab\there\r\nand\x01" + longText);
-                  Paste(kCompany, longText + L"\x7F!");
-                  shownFamily = Text(kFamily);
-                  shownCompany = Text(kCompany);
-                  Save();
-                }),
+  ASSERT_EQ(RunOn<CNameEditWnd>(record,
+                                [&] {
+                                  Paste(kFamily, L"Tab\there\r\nand\x01" + longText);
+                                  Paste(kCompany, longText + L"\x7F!");
+                                  shownFamily = Text(kFamily);
+                                  shownCompany = Text(kCompany);
+                                  Save();
+                                }),
             1);
   EXPECT_EQ(shownFamily, L"Tabhereand" + std::wstring(21, L'字'));
   EXPECT_EQ(shownCompany, longText + L"!");
@@ -94,15 +86,13 @@ TEST_F(EditorDialogsTest, NameDialogStoresLongAndOddTextAsShown) {
   EXPECT_EQ(stored.company.str(), shownCompany);
 }
 
-TEST_F(EditorDialogsTest, NoteDialogSavesOnlyANewNonEmptyNote) {
+TEST_F(EditorTest, NoteDialogSavesOnlyANewNonEmptyNote) {
   CContactInfo record = StoredContact(L"", L"Ann", L"");
   record.UpdateRemark(L"old");
   ASSERT_TRUE(db->UpdateNotes(record.contactId, L"old"));
-  CNoteEditWnd dialog;
-  dialog.SetContactInfo(&record);
-  ASSERT_EQ(Run(dialog,
+  ASSERT_EQ(RunOn<CNoteEditWnd>(record,
                 [&] {
-                  EXPECT_STREQ(dialog.GetWindowText(), L"备注编辑");
+                  EXPECT_STREQ(robot.Foreground()->GetWindowText(), L"备注编辑");
                   EXPECT_EQ(Text(kNote), L"old");
                   EXPECT_EQ(qzfc::Sip::Instance().Layout(), qzfc::SipLayout::Pinyin);
                   EXPECT_FALSE(CanSave());
@@ -119,18 +109,16 @@ TEST_F(EditorDialogsTest, NoteDialogSavesOnlyANewNonEmptyNote) {
   EXPECT_EQ(Stored(record.contactId).note, L"old\nline two");
   EXPECT_FALSE(qzfc::Sip::Instance().IsVisible());
 
-  CNoteEditWnd again;
-  again.SetContactInfo(&record);
-  ASSERT_EQ(Run(again,
-                [&] {
-                  robot.Type(L"!");
-                  Cancel();
-                }),
+  ASSERT_EQ(RunOn<CNoteEditWnd>(record,
+                                [&] {
+                                  robot.Type(L"!");
+                                  Cancel();
+                                }),
             2);
   EXPECT_EQ(Stored(record.contactId).note, L"old\nline two");
 }
 
-TEST_F(EditorDialogsTest, DialogsWithoutARecordDoNotOpen) {
+TEST_F(EditorTest, DialogsWithoutARecordDoNotOpen) {
   CNameEditWnd name;
   CNoteEditWnd note;
   EXPECT_EQ(Run(name, [] {}), 0);
@@ -138,4 +126,4 @@ TEST_F(EditorDialogsTest, DialogsWithoutARecordDoNotOpen) {
 }
 
 }  // namespace
-}  // namespace editor_dialogs_test
+}  // namespace editor_test

@@ -19,19 +19,22 @@ TEST(EditorRows, AddressReadsCountryCityStreetAndPostcodeOnTheirOwnLines) {
 }
 
 TEST(EditorRows, ZonesSplitEachRowKindWhereItsPartsAre) {
-  EXPECT_EQ(EditRowZone(EDIT_ROW_HEADER, 199), 0);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_HEADER, 200), 1);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_HEADER, 374), kNoZone);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_PHONE, 79), 0);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_PHONE, 373), 1);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_PHONE, 374), 2);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_ADD_BUTTONS, 240), 1);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_RING, 470), 0);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_NOTE, 374), 1);
-  EXPECT_EQ(EditRowZone(EDIT_ROW_GAP, 10), kNoZone);
+  const int rows[][3] = {{EDIT_ROW_HEADER, 199, 0},     {EDIT_ROW_HEADER, 200, 1},      {EDIT_ROW_HEADER, 374, kNoZone},
+                         {EDIT_ROW_PHONE, 79, 0},       {EDIT_ROW_PHONE, 373, 1},       {EDIT_ROW_PHONE, 374, 2},
+                         {EDIT_ROW_ADD_BUTTONS, 240, 1}, {EDIT_ROW_RING, 470, 0},        {EDIT_ROW_NOTE, 374, 1},
+                         {EDIT_ROW_GAP, 10, kNoZone}};
+  for (const auto& [kind, x, zone] : rows) EXPECT_EQ(EditRowZone(kind, x), zone) << kind << " at " << x;
 }
 
-class FieldListTest : public EditorTest {};
+class FieldListTest : public EditorTest {
+ protected:
+  // Two taps on a row's delete button, and the time for the row to collapse.
+  void DeleteRow(int row) {
+    TapRow(row, kDeleteX);
+    TapRow(row, kDeleteX);
+    robot.Advance(1000);
+  }
+};
 
 TEST_F(FieldListTest, RowsFollowTheRecordAndAddItemModeHasNoAddButtons) {
   int id = StoreContact({.numbers = {{L"13800138000", 1}, {L"0755123456", 0}},
@@ -132,10 +135,7 @@ TEST_F(FieldListTest, DeletedRowShrinksByAQuarterEvery50Milliseconds) {
 TEST_F(FieldListTest, DeletingThePrimaryNumberMakesTheFirstRemainingOnePrimary) {
   int id = StoreContact({.numbers = {{L"13800138000", 0}, {L"13900139000", 0}, {L"13700137000", 1}}});
   OpenEditor(EDIT_MODE_EDIT, id);
-  const int primary = Row(EDIT_ROW_PHONE, 2);
-  TapRow(primary, kDeleteX);
-  TapRow(primary, kDeleteX);
-  robot.Advance(1000);
+  DeleteRow(Row(EDIT_ROW_PHONE, 2));
   CContactInfo stored = Stored(id);
   ASSERT_EQ(stored.phoneNumbers.size(), 2);
   EXPECT_EQ(stored.GetPrimaryPhoneNumber(), 0);
@@ -147,9 +147,7 @@ TEST_F(FieldListTest, NoteAndBirthdayDeleteToEmptyAndANewContactKeepsAllInMemory
   int id = StoreContact({.birthday = L"19800229", .note = L"likes tea"});
   OpenEditor(EDIT_MODE_EDIT, id);
   for (int kind : {EDIT_ROW_NOTE, EDIT_ROW_BIRTHDAY}) {
-    TapRow(Row(kind), kDeleteX);
-    TapRow(Row(kind), kDeleteX);
-    robot.Advance(1000);
+    DeleteRow(Row(kind));
     EXPECT_EQ(Row(kind), -1);
   }
   EXPECT_TRUE(Stored(id).note.empty());
@@ -165,14 +163,7 @@ TEST_F(FieldListTest, NoteAndBirthdayDeleteToEmptyAndANewContactKeepsAllInMemory
   robot.Tap(kStarX, kScreenTop + (rc.top + rc.bottom) / 2);
   EXPECT_EQ(fresh.GetContactInfo().GetPrimaryPhoneNumber(), 1);
   fresh.DestroyWindow();
-  int contacts = 0;
-  qzu::string name, detail;
-  int cid = 0, type = 0;
-  wchar_t letter = 0;
-  for (bool first = true; CContactsDbIf::GetContactDbIf()->GetContactslist(cid, name, detail, type, letter, first);
-       first = false)
-    ++contacts;
-  EXPECT_EQ(contacts, 1) << "an unsaved contact never reaches the store";
+  EXPECT_EQ(ContactCount(), 1) << "an unsaved contact never reaches the store";
 }
 
 }  // namespace

@@ -1,24 +1,30 @@
-// The contact editor on the headless screen against a real store: helpers
-// that tap its rows, zones and tool bar the way a finger does, answer the
-// dialogs it opens, and read back what reached the store.
+// The contact editor and its field dialogs on the headless screen against a
+// real store: helpers that tap rows, fields and tool bars the way a finger
+// does, answer the dialogs, and read back what reached the store.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "contactdata_helpers.h"
 #include "contacts/editor/ContactEditWnd.h"
 #include "contacts/editor/UiListContactEdit.h"
+#include "core/popup/Clipboard.h"
 #include "platform/PimContract.h"
-#include "qzfc/Sip.h"
 #include "ui_fixture.h"
 
 namespace editor_test {
 
+using contactdata_test::ContactCount;
+using contactdata_test::Stored;
 using vorna::test::kScreenTop;
 
-// A stored contact: Ann Lee of Acme with the values given.
+// A stored contact: Ann Lee of Acme unless named otherwise, with the values given.
 struct ContactSeed {
+  const wchar_t* last = L"Lee";
+  const wchar_t* first = L"Ann";
+  const wchar_t* company = L"Acme";
   std::vector<std::pair<const wchar_t*, int>> numbers{};  // number, primary mark
   std::vector<const wchar_t*> emails{};
   std::vector<st_address_Info> addresses{};
@@ -28,7 +34,7 @@ struct ContactSeed {
 
 inline int StoreContact(const ContactSeed& seed) {
   CContactInfo record;
-  record.UpdateNameInfo(L"Lee", L"Ann", L"Acme");
+  record.UpdateNameInfo(seed.last, seed.first, seed.company);
   for (const auto& [number, primary] : seed.numbers) record.AddPhoneNumber(0, number, 0, primary);
   for (const wchar_t* email : seed.emails) record.AddEmail(0, email, 0);
   for (const st_address_Info& a : seed.addresses)
@@ -40,10 +46,9 @@ inline int StoreContact(const ContactSeed& seed) {
   return id;
 }
 
-inline CContactInfo Stored(int id) {
-  CContactInfo record;
-  EXPECT_TRUE(CContactsDbIf::GetContactDbIf()->GetContactInfo(id, record, false)) << "contact " << id;
-  return record;
+// A stored contact of that name, read back from the store as the editor holds it.
+inline CContactInfo StoredContact(const wchar_t* last, const wchar_t* first, const wchar_t* company) {
+  return Stored(StoreContact({.last = last, .first = first, .company = company}));
 }
 
 inline st_address_Info Address(const wchar_t* country, const wchar_t* city, const wchar_t* street,
@@ -90,38 +95,55 @@ class EditorTest : public vorna::test::LibraryUiTest {
     robot.Tap(x, kScreenTop + (rc.top + rc.bottom) / 2);
     robot.Advance(300);
   }
-  // Taps the middle of a rectangle of the foreground window.
-  void TapAt(RECT rc) {
-    RECT at = robot.Foreground()->GetWindowRect();
-    robot.Tap(at.left + (rc.left + rc.right) / 2, at.top + (rc.top + rc.bottom) / 2);
-    robot.Advance(300);
-  }
-  void TapControl(int id) { TapAt(robot.FindControl(id)->GetWinRect()); }
-  // A button of the foreground window's tool bar (id 1 in every editor window).
-  // The soft keyboard covers the bar: it is put away first, as a finger would.
-  void TapToolBar(int button) {
-    HideKeyboard();
-    TapAt(robot.Find<UiToolBarPro>(1)->GetButtonRect(button));
-  }
+  void TapControl(int id) { TapIn(robot.FindControl(id)->GetWinRect()); }
+  // The foreground window's tool bar (id 1 in the editor and every dialog).
   UiToolBarPro& ToolBar() { return *robot.Find<UiToolBarPro>(1); }
+  void TapToolBar(int button) { TapButton(ToolBar(), button); }
+  bool CanSave() { return ToolBar().IsButtonEnabled(TOOLBAR_BUTTON_RIGHT); }
+  void Save() { TapToolBar(TOOLBAR_BUTTON_RIGHT); }
+  void Cancel() { TapToolBar(TOOLBAR_BUTTON_LEFT); }
   // Queues a step for the next modal window.
   void WhenOpen(std::function<void()> step) { robot.WhenModalWaits(std::move(step)); }
-  // Types into a field of the foreground window: tap it, clear it, type.
-  void Fill(int fieldId, const std::wstring& text) {
-    TapControl(fieldId);
+
+  // Creates a dialog over the work area, runs it with `user` acting when it
+  // waits, and destroys it; the dialog's result (0 when it did not open).
+  int Run(CQzWndEx& dialog, const std::function<void()>& user) {
+    RECT wa = QzGetWorkArea();
+    if (!dialog.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, WS_POPUP)) return 0;
+    robot.WhenModalWaits(user);
+    int result = dialog.DoModal(FALSE);
+    dialog.DestroyWindow();
+    return result;
+  }
+  // Runs a field dialog of that type on the record.
+  template <typename Dialog>
+  int RunOn(CContactInfo& record, const std::function<void()>& user) {
+    Dialog dialog;
+    dialog.SetContactInfo(&record);
+    return Run(dialog, user);
+  }
+  UiSingleLineEdit& Field(int id) { return *robot.Find<UiSingleLineEdit>(id); }
+  std::wstring Text(int id) { return Field(id).GetText(); }
+  // Gives a field of the foreground window the focus and replaces its text
+  // by typing; Fill then puts the keyboard away.
+  void Retype(int id, const std::wstring& text) {
+    TapControl(id);
     robot.Char(27);
     robot.Type(text);
+  }
+  void Fill(int id, const std::wstring& text) {
+    Retype(id, text);
     HideKeyboard();
   }
-  // Puts the soft keyboard away, as a finger does, so that the tool bar shows.
-  void HideKeyboard() {
-    qzfc::Sip& sip = qzfc::Sip::Instance();
-    if (!sip.IsVisible()) return;
-    RECT key = sip.KeyRect(L"\u25BC");
-    robot.Tap((key.left + key.right) / 2, (key.top + key.bottom) / 2);
-    robot.Advance(300);
+  // Gives the field the focus and pastes the text at its end.
+  void Paste(int id, const std::wstring& text) {
+    ASSERT_TRUE(CopyTextToClipboard(text.c_str()));
+    TapControl(id);
+    Field(id).SetCursePos(-1);
+    robot.Char(22);
   }
 
+  CContactsDbIf* const db = CContactsDbIf::GetContactDbIf();
   CContactEditWnd editor;
 };
 

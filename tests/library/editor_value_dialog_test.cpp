@@ -3,14 +3,14 @@
 // the store at once for a stored contact.
 #include "contacts/editor/dialogs/CValueEditWnd.h"
 #include "contacts/editor/dialogs/FieldEditKind.h"
-#include "editor_dialogs_fixture.h"
+#include "editor_fixture.h"
 
-namespace editor_dialogs_test {
+namespace editor_test {
 namespace {
 
 constexpr int kValue = CValueEditWnd::kValueFieldId;
 
-class ValueDialogTest : public EditorDialogsTest {
+class ValueDialogTest : public EditorTest {
  protected:
   // Opens the dialog on one entry of the record (-1: a new one).
   int Edit(int kind, CContactInfo& record, int index, const std::function<void()>& user) {
@@ -218,4 +218,4 @@ TEST_F(ValueDialogTest, UnknownTypeIsShownAndSavedAsTheFirst) {
 }
 
 }  // namespace
-}  // namespace editor_dialogs_test
+}  // namespace editor_test

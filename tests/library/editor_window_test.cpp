@@ -12,16 +12,6 @@ namespace {
 
 constexpr int kValueX = 200;
 
-int ContactCount() {
-  int count = 0, id = 0, type = 0;
-  qzu::string name, detail;
-  wchar_t letter = 0;
-  for (bool first = true; CContactsDbIf::GetContactDbIf()->GetContactslist(id, name, detail, type, letter, first);
-       first = false)
-    ++count;
-  return count;
-}
-
 class EditorWindowTest : public EditorTest {
  protected:
   // The address dialog, answered by `steps` once it is up.
@@ -32,7 +22,6 @@ class EditorWindowTest : public EditorTest {
       steps(*dialog);
     });
   }
-  bool SaveEnabled() { return ToolBar().IsButtonEnabled(TOOLBAR_BUTTON_RIGHT); }
 };
 
 TEST_F(EditorWindowTest, NewContactSavesOnlyWithANameAndOnlyOnSave) {
@@ -40,7 +29,7 @@ TEST_F(EditorWindowTest, NewContactSavesOnlyWithANameAndOnlyOnSave) {
   WhenOpen([&] {
     EXPECT_STREQ(robot.Foreground()->GetWindowText(), L"新建联系人");
     EXPECT_STREQ(ToolBar().GetButtonText(TOOLBAR_BUTTON_LEFT), L"取消");
-    EXPECT_FALSE(SaveEnabled()) << "no name, no company";
+    EXPECT_FALSE(CanSave()) << "no name, no company";
     TapToolBar(TOOLBAR_BUTTON_LEFT);
   });
   result = FastNewContact(nullptr, EDIT_KIND_PHONE, L"13800138000", nullptr);
@@ -48,7 +37,7 @@ TEST_F(EditorWindowTest, NewContactSavesOnlyWithANameAndOnlyOnSave) {
   EXPECT_EQ(ContactCount(), 0) << "cancel leaves nothing";
 
   WhenOpen([&] {
-    EXPECT_TRUE(SaveEnabled());
+    EXPECT_TRUE(CanSave());
     EXPECT_FALSE(ToolBar().IsButtonVisible(TOOLBAR_BUTTON_MIDDLE));
     TapToolBar(TOOLBAR_BUTTON_RIGHT);
   });
@@ -73,9 +62,9 @@ TEST_F(EditorWindowTest, NewContactsAddressReachesTheStoreOnlyWithTheSave) {
   OpenEditor(EDIT_MODE_NEW);
   editor.GetContactInfo().UpdateNameInfo(L"", L"Cy", L"");
   WithAddressDialog([&](CAddressEditWnd&) {
-    EXPECT_FALSE(SaveEnabled());
+    EXPECT_FALSE(CanSave());
     Fill(CAddressEditWnd::kPostcodeId, L"518000");
-    EXPECT_TRUE(SaveEnabled()) << "a new address with only a postcode";
+    EXPECT_TRUE(CanSave()) << "a new address with only a postcode";
     TapToolBar(TOOLBAR_BUTTON_RIGHT);
   });
   editor.OpenFieldEditor(EDIT_KIND_ADDRESS, &editor.GetContactInfo(), -1, editor.GetHwnd(), &List());
@@ -95,7 +84,7 @@ TEST_F(EditorWindowTest, StoredContactsAddressChangeIsStoredEvenWhenLeftWithBack
     EXPECT_STREQ(ToolBar().GetButtonText(TOOLBAR_BUTTON_MIDDLE), L"删除");
     WithAddressDialog([&](CAddressEditWnd& dialog) {
       EXPECT_EQ(dialog.GetChangeState(), ADDRESS_UNCHANGED);
-      EXPECT_FALSE(SaveEnabled());
+      EXPECT_FALSE(CanSave());
       EXPECT_EQ(robot.Find<UiSlideBar>(CAddressEditWnd::kTypeBarId)->GetHighLightButton(), 1);
       Fill(CAddressEditWnd::kStreetId, L"Side St 2");
       EXPECT_EQ(dialog.GetChangeState(), ADDRESS_CHANGED);
@@ -132,11 +121,11 @@ TEST_F(EditorWindowTest, AddressDialogSavesOnlyWhatWouldChange) {
     EXPECT_EQ(dialog.GetChangeState(), ADDRESS_CHANGED) << "only the type differs";
     robot.Tap(work.left + (work.right - work.left) / 6, kScreenTop + 34);
     robot.Advance(300);
-    EXPECT_FALSE(SaveEnabled()) << "back to the stored type";
+    EXPECT_FALSE(CanSave()) << "back to the stored type";
     Fill(CAddressEditWnd::kCountryId, L"");
     Fill(CAddressEditWnd::kPostcodeId, L"");
     EXPECT_EQ(dialog.GetChangeState(), ADDRESS_EMPTY);
-    EXPECT_FALSE(SaveEnabled()) << "an address cannot be emptied here";
+    EXPECT_FALSE(CanSave()) << "an address cannot be emptied here";
     TapToolBar(TOOLBAR_BUTTON_RIGHT);
     EXPECT_EQ(robot.Foreground(), &dialog) << "a disabled save does nothing";
     TapToolBar(TOOLBAR_BUTTON_LEFT);

@@ -8,8 +8,6 @@
 
 namespace {
 
-using vorna::test::kScreenTop;
-
 class GroupNameTest : public vorna::test::LibraryUiTest {
  protected:
   void SetUp() override {
@@ -26,21 +24,7 @@ class GroupNameTest : public vorna::test::LibraryUiTest {
   UiToolBarPro& ToolBar() { return *robot.Find<UiToolBarPro>(CGroupNameWnd::kToolBarId); }
   std::wstring Field() { return wnd.GetText(); }
   void Clear() { robot.Char(27); }
-  // The keyboard covers the tool bar: a finger puts it away first.
-  void TapToolBar(int button) {
-    qzfc::Sip& sip = qzfc::Sip::Instance();
-    if (sip.IsVisible()) {
-      RECT down = sip.KeyRect(L"\u25BC");
-      robot.Tap((down.left + down.right) / 2, (down.top + down.bottom) / 2);
-      robot.Advance(300);
-    }
-    TapAt(ToolBar().GetButtonRect(button));
-  }
-
-  void TapAt(const RECT& rc) {
-    robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-    robot.Advance(300);
-  }
+  void TapToolBar(int button) { TapButton(ToolBar(), button); }
 
   CContactsDbIf* db = nullptr;
   CGroupNameWnd wnd;
@@ -100,7 +84,7 @@ TEST_F(GroupNameTest, ConfirmEndsWithOneAndCancelWithTwo) {
   ASSERT_TRUE(wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, WS_POPUP));
   robot.WhenModalWaits([&] {
     TapToolBar(TOOLBAR_BUTTON_RIGHT);  // disabled: nothing happens
-    TapAt(wnd.GetNameField().GetWinRect());
+    TapIn(wnd.GetNameField().GetWinRect());
     robot.Type(L"亲戚");
     TapToolBar(TOOLBAR_BUTTON_RIGHT);
   });

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "ce/clipboard.h"
-#include "ce/journal.h"
 #include "ce/wstring.h"
 #include "contactdata_helpers.h"
 #include "contacts/details/UiListContactInfo.h"
@@ -21,7 +19,10 @@ namespace {
 
 using contactdata_test::AddContact;
 using contactdata_test::kBlacklist;
+using vorna::test::ClipboardText;
+using vorna::test::Dialled;
 using vorna::test::kScreenTop;
+using vorna::test::Launched;
 
 class InfoWindowTest : public vorna::test::LibraryUiTest {
  protected:
@@ -51,11 +52,7 @@ class InfoWindowTest : public vorna::test::LibraryUiTest {
     return std::wstring(bar.GetButtonText(TOOLBAR_BUTTON_RIGHT)) +
            (bar.IsButtonEnabled(TOOLBAR_BUTTON_RIGHT) ? L"" : L" (disabled)");
   }
-  void TapToolBar(int button) { TapAt(ToolBar().GetButtonRect(button)); }
-  void TapAt(const RECT& rc) {
-    robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-    robot.Advance(300);
-  }
+  void TapToolBar(int button) { TapButton(ToolBar(), button); }
   // The first row of a kind.
   int RowOf(int kind) {
     for (int row = 0; row < List().GetItemCount(); ++row)
@@ -68,14 +65,6 @@ class InfoWindowTest : public vorna::test::LibraryUiTest {
     robot.Tap(x, RowMiddle(row));
     robot.Advance(300);
   }
-  // What went to a program, from the launch journal.
-  static std::vector<std::wstring> Launched(const wchar_t* program) {
-    std::vector<std::wstring> out;
-    for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "launch" && _wcsicmp(e.program.c_str(), program) == 0) out.push_back(e.details);
-    return out;
-  }
-  static std::vector<std::wstring> Dialled() { return Launched(L"\\windows\\calldesk.exe"); }
   int AnnWithTwoNumbers() {
     return AddContact(L"Ann", {{L"13800138000", 0}, {L"1795113900139000", 2}}, {}, {{L"ann@example.com", 0}});
   }
@@ -105,6 +94,12 @@ TEST_F(InfoWindowTest, RecordBringsAddAndACardBringsSaveWhenItHasAName) {
   ASSERT_TRUE(Create());
   EXPECT_EQ(SecondButton(), L"添加");
   EXPECT_EQ(List().GetContact().emails[0].value, L"bo@example.com");
+  ASSERT_EQ(Run([&] {
+              TapRow(RowOf(CONTACT_ROW_GROUPS));
+              EXPECT_EQ(wnd.GetGroupPicker(), nullptr) << "a given record's groups row does nothing";
+              TapToolBar(TOOLBAR_BUTTON_LEFT);
+            }),
+            CContactInfoWnd::kResultBack);
   wnd.DestroyWindow();
 
   CContactInfoWnd named, nameless, broken, empty;
@@ -142,8 +137,7 @@ TEST_F(InfoWindowTest, SecondButtonEditsOrAddsThroughTheEditor) {
                 auto* editor = dynamic_cast<CContactEditWnd*>(robot.Foreground());
                 ASSERT_NE(editor, nullptr);
                 editedContact = editor->GetContactInfo().contactId;
-                RECT rc = robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId)->GetButtonRect(TOOLBAR_BUTTON_LEFT);
-                TapAt(rc);  // back from the editor
+                TapButton(*robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId), TOOLBAR_BUTTON_LEFT);  // back
               });
               TapToolBar(TOOLBAR_BUTTON_RIGHT);
             }),
@@ -172,15 +166,12 @@ TEST_F(InfoWindowTest, SecondButtonEditsOrAddsThroughTheEditor) {
         ASSERT_NE(editor, nullptr);
         prefilledNumber = editor->GetContactInfo().phoneNumbers[0].value.str();
         prefilledName = editor->GetContactInfo().firstName.str();
-        TapAt(robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId)->GetButtonRect(TOOLBAR_BUTTON_LEFT));
+        TapButton(*robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId), TOOLBAR_BUTTON_LEFT);
       });
-      CQzWnd* shown = robot.Foreground();
-      RECT at = shown->GetWindowRect();
-      RECT r = robot.FindControl(QzPopupMenu::kFirstItemId)->GetWinRect();
-      robot.Tap(at.left + (r.left + r.right) / 2, at.top + (r.top + r.bottom) / 2);
+      TapIn(robot.FindControl(QzPopupMenu::kFirstItemId)->GetWinRect());
     });
-    TapAt(bar->GetButtonRect(TOOLBAR_BUTTON_RIGHT));
-    TapAt(bar->GetButtonRect(TOOLBAR_BUTTON_LEFT));
+    TapButton(*bar, TOOLBAR_BUTTON_RIGHT);
+    TapButton(*bar, TOOLBAR_BUTTON_LEFT);
   });
   EXPECT_EQ(second.DoModal(FALSE), CContactInfoWnd::kResultBack) << "a cancelled editor leaves the details open";
   second.DestroyWindow();
@@ -191,7 +182,7 @@ TEST_F(InfoWindowTest, SecondButtonEditsOrAddsThroughTheEditor) {
 }
 
 // The left part of a number row IP-dials, the middle dials, the right
-// writes a message; an e-mail row writes mail.
+// writes a message; a long press copies the number.
 TEST_F(InfoWindowTest, NumberRowDialsByPartAndNeverDoublesThePrefix) {
   wnd.SetContactId(AnnWithTwoNumbers());
   ASSERT_EQ(Run([&] {
@@ -201,21 +192,8 @@ TEST_F(InfoWindowTest, NumberRowDialsByPartAndNeverDoublesThePrefix) {
               TapRow(2, 40);  // a number that begins with the prefix
               TapRow(1, 200);
               TapRow(2, 420);
-              TapToolBar(TOOLBAR_BUTTON_LEFT);
-            }),
-            CContactInfoWnd::kResultBack);
-  EXPECT_EQ(Launched(L"\\windows\\telhub.exe"), std::vector<std::wstring>{L"-k 13800138000"});
-  EXPECT_EQ(Dialled(), (std::vector<std::wstring>{L"-n 1795113800138000", L"-n 1795113900139000",
-                                                  L"-n 13800138000"}));
-  EXPECT_EQ(Launched(L"\\windows\\msgdesk.exe"), std::vector<std::wstring>{L"-n 1795113900139000"});
-}
-
-TEST_F(InfoWindowTest, LongPressCopiesTheNumber) {
-  wnd.SetContactId(AnnWithTwoNumbers());
-  ASSERT_EQ(Run([&] {
-              const int row = 2;
-              const int y = RowMiddle(row);
-              const int buttonY = kScreenTop + List().CalcItemTopPos(row) - 49 + 27;
+              // A long press copies the number through the bubble's button.
+              const int y = RowMiddle(2), buttonY = kScreenTop + List().CalcItemTopPos(2) - 49 + 27;
               robot.WhenModalWaits([&, y] { robot.Release(240, y); });
               robot.WhenModalWaits([&, buttonY] { robot.Tap(240, buttonY); });
               robot.Hold(240, y, 600);
@@ -223,10 +201,11 @@ TEST_F(InfoWindowTest, LongPressCopiesTheNumber) {
               TapToolBar(TOOLBAR_BUTTON_LEFT);
             }),
             CContactInfoWnd::kResultBack);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  auto* text = static_cast<const wchar_t*>(GetClipboardData(CF_UNICODETEXT));
-  EXPECT_STREQ(text, L"1795113900139000");
-  CloseClipboard();
+  EXPECT_EQ(Launched(L"\\windows\\telhub.exe"), std::vector<std::wstring>{L"-k 13800138000"});
+  EXPECT_EQ(Dialled(), (std::vector<std::wstring>{L"-n 1795113800138000", L"-n 1795113900139000",
+                                                  L"-n 13800138000"}));
+  EXPECT_EQ(vorna::test::Messages(), std::vector<std::wstring>{L"-n 1795113900139000"});
+  EXPECT_EQ(ClipboardText(), L"1795113900139000");
 }
 
 TEST_F(InfoWindowTest, GroupsEditedInThePickerAreStoredWhenLeavingIt) {
@@ -252,19 +231,6 @@ TEST_F(InfoWindowTest, GroupsEditedInThePickerAreStoredWhenLeavingIt) {
             CContactInfoWnd::kResultBack);
   EXPECT_TRUE(db->IsContactInBlacklist(id));
   EXPECT_FALSE(db->IsContactInGroup(id, friends));
-}
-
-TEST_F(InfoWindowTest, GroupsRowOfAGivenRecordDoesNothing) {
-  CContactInfo record;
-  record.UpdateNameInfo(L"", L"Bo", L"");
-  record.AddPhoneNumber(0, L"13800138000", 0, 1);
-  wnd.SetContactInfo(&record);
-  ASSERT_EQ(Run([&] {
-              TapRow(RowOf(CONTACT_ROW_GROUPS));
-              EXPECT_EQ(wnd.GetGroupPicker(), nullptr);
-              TapToolBar(TOOLBAR_BUTTON_LEFT);
-            }),
-            CContactInfoWnd::kResultBack);
 }
 
 // Another program changes the store while the details are open: a tap acts

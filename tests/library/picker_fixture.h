@@ -44,11 +44,7 @@ class PickerTest : public vorna::test::LibraryUiTest {
     robot.Tap(x, kScreenTop + (rc.top + rc.bottom) / 2);
     robot.Advance(300);  // past the double-tap time
   }
-  void TapToolBar(int button) {
-    RECT rc = ToolBar().GetButtonRect(button);
-    robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-    robot.Advance(300);
-  }
+  void TapToolBar(int button) { TapButton(ToolBar(), button); }
   // The rows a user can see: the texts of every row with a height.
   std::vector<std::wstring> VisibleRows() const {
     std::vector<std::wstring> out;

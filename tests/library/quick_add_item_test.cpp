@@ -7,6 +7,8 @@
 namespace picker_test {
 namespace {
 
+using contactdata_test::Stored;
+
 class QuickAddItemTest : public PickerTest {
  protected:
   // Picks list row `row`, then answers the editor with a tool bar button
@@ -21,16 +23,7 @@ class QuickAddItemTest : public PickerTest {
       TapEditorButton(button);
     });
   }
-  void TapEditorButton(int button) {
-    RECT rc = robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId)->GetButtonRect(button);
-    robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
-    robot.Advance(300);
-  }
-  static CContactInfo Stored(int id) {
-    CContactInfo record;
-    EXPECT_TRUE(CContactsDbIf::GetContactDbIf()->GetContactInfo(id, record));
-    return record;
-  }
+  void TapEditorButton(int button) { TapButton(*robot.Find<UiToolBarPro>(CContactEditWnd::kToolBarId), button); }
 };
 
 TEST_F(QuickAddItemTest, SavingStoresTheValueAndTheFirstNumberBecomesPrimary) {

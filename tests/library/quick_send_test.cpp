@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "BtSendWnd.h"
-#include "ce/journal.h"
 #include "contactdata/quick/QuickSend.h"
 #include "mailcomposer/MailComposer.h"
 #include "mailcomposer/MailLog.h"
@@ -41,8 +40,7 @@ class QuickSendTest : public PickerTest {
     robot.WhenModalWaits([this, item] {
       UiWin* entry = robot.FindControl(QzPopupMenu::kFirstItemId + item);
       ASSERT_NE(entry, nullptr);
-      RECT rc = entry->GetWinRect();
-      robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
+      TapIn(entry->GetWinRect());
     });
   }
   // Then, in the picker that follows, ticks these rows and confirms.
@@ -57,18 +55,10 @@ class QuickSendTest : public PickerTest {
   void CloseSendingScreen() {
     robot.WhenModalWaits([this] {
       EXPECT_STREQ(robot.Foreground()->GetQzClassName(), L"BtSendWnd");
-      RECT rc = robot.Find<UiToolBarPro>(btlink::BtSendWnd::ID_TOOL_BAR)->GetButtonRect(TOOLBAR_BUTTON_MIDDLE);
-      robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
+      TapButton(*robot.Find<UiToolBarPro>(btlink::BtSendWnd::ID_TOOL_BAR), TOOLBAR_BUTTON_MIDDLE);
     });
   }
-  // The parameters of each launch of a program, from the launch journal.
-  static Texts Launches(const wchar_t* program) {
-    Texts out;
-    for (const ce::JournalEntry& e : ce::ReadLaunchJournal())
-      if (e.kind == "launch" && e.program.find(program) != std::wstring::npos) out.push_back(e.details);
-    return out;
-  }
-  static Texts Composer() { return Launches(L"msgdesk"); }
+  static Texts Composer() { return vorna::test::Messages(); }
   fs::path Card(const char* name) const { return root.path() / "tmpvcard" / name; }
 
   int ann = 0, bo = 0;
@@ -105,7 +95,7 @@ TEST_F(QuickSendTest, BluetoothSendsTheCardsOfThePickedContactsInListOrder) {
   ConfirmInPicker({1});
   CloseSendingScreen();
   FastSendContactInfo(kOwner, bo);
-  EXPECT_EQ(Launches(kBtLinkLibrary), (Texts{L"\\tmpvcard\\Ann_Bo_Di.vcf", L"\\tmpvcard\\Bo.vcf",
+  EXPECT_EQ(vorna::test::Launched(kBtLinkLibrary), (Texts{L"\\tmpvcard\\Ann_Bo_Di.vcf", L"\\tmpvcard\\Bo.vcf",
                                              L"\\tmpvcard\\Ann_Bo_Di_1.vcf", L"\\tmpvcard\\Bo_1.vcf"}));
 }
 
@@ -113,7 +103,7 @@ TEST_F(QuickSendTest, WithoutTheAppletNothingIsSentAndContactZeroStillPicks) {
   ChooseFromMenu(2);
   ConfirmInPicker({1});
   FastSendContactInfo(kOwner, 0);
-  EXPECT_TRUE(Launches(kBtLinkLibrary).empty());
+  EXPECT_TRUE(vorna::test::Launched(kBtLinkLibrary).empty());
   EXPECT_EQ(robot.PendingModalSteps(), 0u) << "the picker ran with nothing pre-selected";
 }
 

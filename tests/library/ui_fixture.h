@@ -9,11 +9,17 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "ce/clipboard.h"
+#include "ce/journal.h"
+#include "ce/wstring.h"
 #include "platform/ToolkitContract.h"
 #include "qzfc/Robot.h"
 #include "qzfc/Screen.h"
+#include "qzfc/Sip.h"
 #include "temp_root.h"
 
 namespace vorna::test {
@@ -32,6 +38,36 @@ class LibraryUiTest : public ::testing::Test {
     ASSERT_TRUE(wnd.Create(wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top, nullptr, 0, 0, 0));
     wnd.Show(TRUE);
     robot.Settle();
+  }
+  // Puts the soft keyboard away, as a finger does, so that the tool bar shows.
+  void HideKeyboard() {
+    qzfc::Sip& sip = qzfc::Sip::Instance();
+    if (!sip.IsVisible()) return;
+    RECT key = sip.KeyRect(L"\u25BC");
+    robot.Tap((key.left + key.right) / 2, (key.top + key.bottom) / 2);
+    robot.Advance(300);
+  }
+  // Taps the middle of a rectangle of the foreground window's client area;
+  // the pause keeps the next tap from being a double-click.
+  void TapIn(const RECT& rc) {
+    const CQzWnd* window = robot.Foreground();
+    const RECT at = window ? window->GetWindowRect() : QzGetWorkArea();
+    robot.Tap(at.left + (rc.left + rc.right) / 2, at.top + (rc.top + rc.bottom) / 2);
+    robot.Advance(400);
+  }
+  // Taps a tool bar button; the soft keyboard covers the bar, so a finger
+  // puts it away first.
+  void TapButton(UiToolBarPro& bar, int button) {
+    HideKeyboard();
+    TapIn(bar.GetButtonRect(button));
+  }
+  // Taps a control of the modal window that will wait for input next.
+  void TapWhenModalWaits(int id) {
+    robot.WhenModalWaits([this, id] {
+      UiWin* control = robot.FindControl(id);
+      ASSERT_NE(control, nullptr) << "control " << id;
+      TapIn(control->GetWinRect());
+    });
   }
 
   TempDeviceRoot root;
@@ -58,6 +94,38 @@ inline int DarkPixels(int left, int top, int width, int height) {
     }
   return dark;
 }
+
+// The clipboard's text, or nothing when it holds none.
+inline std::optional<std::wstring> ClipboardText() {
+  if (!OpenClipboard(nullptr)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (auto* data = static_cast<const wchar_t*>(GetClipboardData(CF_UNICODETEXT))) text = data;
+  CloseClipboard();
+  return text;
+}
+
+// The launch journal's entries of one kind ("launch", "sound").
+inline std::vector<ce::JournalEntry> JournalEntries(const char* kind) {
+  std::vector<ce::JournalEntry> out;
+  for (ce::JournalEntry& e : ce::ReadLaunchJournal())
+    if (e.kind == kind) out.push_back(std::move(e));
+  return out;
+}
+// The parameters of each launch of a program (its path, in any case).
+inline std::vector<std::wstring> Launched(const wchar_t* program) {
+  std::vector<std::wstring> out;
+  for (const ce::JournalEntry& e : JournalEntries("launch"))
+    if (_wcsicmp(e.program.c_str(), program) == 0) out.push_back(e.details);
+  return out;
+}
+// Every launch as "program|parameters".
+inline std::vector<std::wstring> Launches() {
+  std::vector<std::wstring> out;
+  for (const ce::JournalEntry& e : JournalEntries("launch")) out.push_back(e.program + L"|" + e.details);
+  return out;
+}
+inline std::vector<std::wstring> Dialled() { return Launched(L"\\windows\\calldesk.exe"); }
+inline std::vector<std::wstring> Messages() { return Launched(L"\\windows\\msgdesk.exe"); }
 
 // Where a gallery picture goes: the README's docs/images when
 // VORNA_UPDATE_GALLERY is set, the temporary folder otherwise.

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "ce/codepage.h"
 #include "contactdata/VcardViewing.h"
 #include "contactdata_helpers.h"
 #include "contacts/details/UiListContactInfo.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-using vorna::test::kScreenTop;
+using contactdata_test::ContactCount;
 
 const std::wstring kCard =
     L"BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8:王;芳\r\nORG:星河公司\r\nTEL;CELL:13800138000\r\n"
@@ -40,16 +41,8 @@ class VcardViewingTest : public vorna::test::LibraryUiTest {
       UiListContactInfo& list = *wnd->GetDetailsList();
       shown.name = list.GetContact().fileAs.str();
       for (int row = 0; row < list.GetItemCount(); ++row) shown.rows.push_back(list.GetRowValueText(row).str());
-      RECT rc = robot.Find<UiToolBarPro>(CContactInfoWnd::kToolBarId)->GetButtonRect(button);
-      robot.Tap((rc.left + rc.right) / 2, kScreenTop + (rc.top + rc.bottom) / 2);
+      TapButton(*robot.Find<UiToolBarPro>(CContactInfoWnd::kToolBarId), button);
     });
-  }
-  int ContactCount() {
-    int id = 0, type = 0, count = 0;
-    wchar_t letter = 0;
-    qzu::string name, detail;
-    for (bool first = true; db()->GetContactslist(id, name, detail, type, letter, first); first = false) ++count;
-    return count;
   }
 };
 
@@ -57,19 +50,9 @@ TEST_F(VcardViewingTest, CardAsFileAndAsTextShowsTheSameContact) {
   std::filesystem::create_directories(root.path() / "tmpvcard");
   {
     std::ofstream file(root.path() / "tmpvcard" / "wf.vcf", std::ios::binary);
-    std::string utf8;
-    for (wchar_t ch : kCard) {  // the card's characters as UTF-8
-      if (ch < 0x80) {
-        utf8 += static_cast<char>(ch);
-      } else if (ch < 0x800) {
-        utf8 += static_cast<char>(0xC0 | (ch >> 6));
-        utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-      } else {
-        utf8 += static_cast<char>(0xE0 | (ch >> 12));
-        utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-      }
-    }
+    std::string utf8(kCard.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, kCard.data(), static_cast<int>(kCard.size()), utf8.data(),
+                                    static_cast<int>(utf8.size()), nullptr, nullptr));
     file << utf8;
   }
   Shown fromFile, fromText;
@@ -111,18 +94,12 @@ TEST_F(VcardViewingTest, CardThatDoesNotDecodeIsReportedAndStoresNothing) {
       shownBy = robot.Foreground()->GetQzClassName();
       UiWin* ok = robot.FindControl(QZ_MB_CONFIRM_ID);
       ASSERT_NE(ok, nullptr);
-      RECT at = robot.Foreground()->GetWindowRect();
-      RECT r = ok->GetWinRect();
-      robot.Tap(at.left + (r.left + r.right) / 2, at.top + (r.top + r.bottom) / 2);
+      TapIn(ok->GetWinRect());
     });
     FastProcessVcfContent(nullptr, bad.c_str());
     EXPECT_EQ(shownBy, L"QzMessageBox") << "a message says no card was found";
   }
-  robot.WhenModalWaits([&] {
-    RECT at = robot.Foreground()->GetWindowRect();
-    RECT r = robot.FindControl(QZ_MB_CONFIRM_ID)->GetWinRect();
-    robot.Tap(at.left + (r.left + r.right) / 2, at.top + (r.top + r.bottom) / 2);
-  });
+  TapWhenModalWaits(QZ_MB_CONFIRM_ID);
   FastProcessVcf(nullptr, L"\\tmpvcard\\missing.vcf");
   EXPECT_EQ(robot.PendingModalSteps(), 0u);
   EXPECT_EQ(ContactCount(), 0);

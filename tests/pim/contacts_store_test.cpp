@@ -2,6 +2,7 @@
 // change counters, list order and search.
 #include <gtest/gtest.h>
 
+#include "contact_summary.h"
 #include "qzpam/StoreBatch.h"
 #include "store_helpers.h"
 
@@ -9,6 +10,8 @@ namespace {
 
 using pimtest::ListRow;
 using pimtest::StoreTest;
+using pimtest::Summary;
+using Rows = std::vector<ListRow>;
 
 class ContactsStore : public StoreTest {};
 
@@ -28,36 +31,20 @@ TEST_F(ContactsStore, WholeContactRoundTripsThroughTheStore) {
   record.UpdateRing(L"\\rings\\a.mp3");
   record.AddToCategoris(L"朋友");
   record.AddToCategoris(L"_$!<Blacklist>!$_");
-  const unsigned char photo[] = {0xFF, 0xD8, 0xFF, 0xD9};
-  record.SetPhoto(photo, sizeof photo);
+  const char photo[] = {'\xFF', '\xD8', '\xFF', '\xD9'};
+  record.SetPhoto(reinterpret_cast<const unsigned char*>(photo), sizeof photo);
 
   int id = db()->AddContact(record);
   ASSERT_GT(id, 0);
-  CContactInfo stored;
-  ASSERT_TRUE(db()->GetContactInfo(id, stored));
+  CContactInfo stored = Stored(id);
+  EXPECT_EQ(Summary(stored, std::string(photo, photo + sizeof photo)),
+            "name: 张|三\nshown: 张三\ncompany: Acme\ntel: 138 0013 8000 (mobile)\ntel: 0755-12345678 (work) primary\n"
+            "email: zs@example.com (work)\nurl: http://zs.example.com (personal)\nqq: 10001 (other)\n"
+            "msn: zs@msn.example (personal)\nadr: (work) 深南大道 1 号 / 深圳 / 广东 / 518000 / 中国\n"
+            "birthday: 19800101\nnote: note\nring: \\rings\\a.mp3\ngroup: _$!<Blacklist>!$_\ngroup: 朋友\nphoto: known\n");
   EXPECT_EQ(stored.contactId, id);
-  EXPECT_EQ(stored.fileAs, record.fileAs);
-  EXPECT_EQ(stored.company, L"Acme");
-  ASSERT_EQ(stored.phoneNumbers.size(), 2);
-  EXPECT_EQ(stored.phoneNumbers[1].value, L"0755-12345678");
-  EXPECT_EQ(stored.phoneNumbers[1].type, 2);
-  EXPECT_EQ(stored.GetPrimaryPhoneNumber(), 1);
   EXPECT_GT(stored.phoneNumbers[0].id, 0);
-  ASSERT_EQ(stored.emails.size(), 1);
-  EXPECT_EQ(stored.emails[0].type, 1);
-  EXPECT_EQ(stored.webPages[0].value, L"http://zs.example.com");
-  EXPECT_EQ(stored.qqNumbers[0].type, 2);
-  EXPECT_EQ(stored.msnAccounts[0].value, L"zs@msn.example");
-  ASSERT_EQ(stored.addresses.size(), 1);
-  EXPECT_EQ(stored.addresses[0].street, L"深南大道 1 号");
-  EXPECT_EQ(stored.addresses[0].province, L"广东");
-  EXPECT_EQ(stored.birthday, L"19800101");
-  EXPECT_EQ(stored.note, L"note");
-  EXPECT_EQ(stored.ringPath, L"\\rings\\a.mp3");
   EXPECT_EQ(stored.categoryIds, (qzu::array<int>{1, friends}));
-  EXPECT_EQ(stored.categories[0], L"_$!<Blacklist>!$_");
-  ASSERT_EQ(stored.photoLength, 4);
-  EXPECT_EQ(stored.photoData[3], 0xD9);
   EXPECT_TRUE(db()->IsContactInBlacklist(id));
 
   CContactInfo brief;
@@ -202,7 +189,7 @@ TEST_F(ContactsStore, ListIsInPinyinOrderWithLettersAndHashLast) {
 }
 
 TEST_F(ContactsStore, FuzzySearchMatchesNamesPinyinInitialsAndDigits) {
-  Add(L"张", L"三", {L"13800138000"});
+  int zhang = Add(L"张", L"三", {L"13800138000"});
   Add(L"李", L"四", {L"0755-88886666"});
   Add(L"", L"Sandy", {L"13911112222"});
   EXPECT_EQ(Fuzzy(L"zs"), (std::vector<std::wstring>{L"张三"}));
@@ -227,70 +214,47 @@ TEST_F(ContactsStore, FuzzySearchMatchesNamesPinyinInitialsAndDigits) {
   EXPECT_EQ(Fuzzy(L"sand"), (std::vector<std::wstring>{L"Sanders", L"Sandy"}));
 
   // A digit match shows the number that matched.
-  int id = 0, type = 0;
-  qzu::string name, detail;
-  ASSERT_TRUE(db()->GetContactslistFuzzy(L"0013", id, name, detail, type, true));
-  EXPECT_EQ(detail, L"13800138000");
+  EXPECT_EQ(FuzzyRows(L"0013"), (Rows{{zhang, L"张三", L"13800138000", 0, 0}}));
 }
 
 TEST_F(ContactsStore, FuzzySearchMatchesWithinOneContactOnly) {
   Add(L"", L"Al", {L"13800000012"});
   Add(L"", L"Bo");  // no number between the numbers of its neighbours
   Add(L"", L"Cy", {L"341223"});  // every digit and neighbouring pair of "1234", yet not "1234"
-  Add(L"", L"Ex", {L"3411112222", L"13966667777"});
+  int ex = Add(L"", L"Ex", {L"3411112222", L"13966667777"});
   Add(L"张", L"安");  // "an" inside "zhang", and as a syllable of its own
   EXPECT_EQ(Fuzzy(L"1234"), (std::vector<std::wstring>{}));
   EXPECT_EQ(Fuzzy(L"lb"), (std::vector<std::wstring>{}));
   EXPECT_EQ(Fuzzy(L"3411"), (std::vector<std::wstring>{L"Ex"}));
   EXPECT_EQ(Fuzzy(L"an"), (std::vector<std::wstring>{L"张安"}));
-  int id = 0, type = 0;
-  qzu::string name, detail;
-  ASSERT_TRUE(db()->GetContactslistFuzzy(L"6666", id, name, detail, type, true));
-  EXPECT_EQ(name, L"Ex");
-  EXPECT_EQ(detail, L"13966667777");  // the second number, which matched
-  EXPECT_FALSE(db()->GetContactslistFuzzy(L"6666", id, name, detail, type, false));
+  // The second number, which matched.
+  EXPECT_EQ(FuzzyRows(L"6666"), (Rows{{ex, L"Ex", L"13966667777", 0, 0}}));
 
   // One digit: the first number that holds it, or the primary number when
   // the name matched as well.
-  Add(L"", L"Agent 7", {L"110", L"0777"});
-  std::vector<std::wstring> shown;
-  for (bool first = true; db()->GetContactslistFuzzy(L"7", id, name, detail, type, first); first = false)
-    shown.push_back(std::wstring(name.view()) + L" " + std::wstring(detail.view()));
-  EXPECT_EQ(shown, (std::vector<std::wstring>{L"Agent 7 110", L"Ex 13966667777"}));
+  int agent = Add(L"", L"Agent 7", {L"110", L"0777"});
+  EXPECT_EQ(FuzzyRows(L"7"), (Rows{{agent, L"Agent 7", L"110", 0, 0}, {ex, L"Ex", L"13966667777", 0, 0}}));
 }
 
 TEST_F(ContactsStore, FuzzySearchRowsShowWhatTheContactListShows) {
-  Add(L"", L"Alma", {L"+86 138 0013 8000 转 1234", L"139"});  // a long number beyond ASCII first
+  int alma = Add(L"", L"Alma", {L"+86 138 0013 8000 转 1234", L"139"});  // a long number beyond ASCII first
   Add(L"", L"Bea");                                            // no number at all
   CContactInfo record;
   record.UpdateNameInfo(L"", L"Cleo", L"");
   record.AddPhoneNumber(0, L"02155556666", 2, 0);
   record.AddPhoneNumber(0, L"13700001111", 3, 1);  // the primary one is the second
-  ASSERT_GT(db()->AddContact(record), 0);
+  int cleo = db()->AddContact(record);
+  ASSERT_GT(cleo, 0);
   Add(L"", L"Dag", {L"110"});
 
-  // Every contact, with the row the contact list gives it (the search
-  // shows no letter), one qzu::string reused over rows of long and short,
-  // wide and narrow numbers.
-  std::vector<ListRow> rows;
-  ListRow row{};
-  qzu::string name, detail;
-  for (bool first = true; db()->GetContactslistFuzzy(L"", row.id, name, detail, row.type, first); first = false) {
-    row.name = name.view();
-    row.detail = detail.view();
-    rows.push_back(row);
-  }
+  // Every contact, with the row the contact list gives it (but no letter).
   std::vector<ListRow> listed = AllContacts();
   for (ListRow& shown : listed) shown.letter = 0;
-  EXPECT_EQ(rows, listed);
+  EXPECT_EQ(FuzzyRows(L""), listed);
 
   // A digit match shows the matching number with its own type.
-  ASSERT_TRUE(db()->GetContactslistFuzzy(L"5555", row.id, name, detail, row.type, true));
-  EXPECT_EQ(name, L"Cleo");
-  EXPECT_EQ(detail, L"02155556666");
-  EXPECT_EQ(row.type, 2);
-  ASSERT_TRUE(db()->GetContactslistFuzzy(L"1234", row.id, name, detail, row.type, true));
-  EXPECT_EQ(detail, L"+86 138 0013 8000 转 1234");
+  EXPECT_EQ(FuzzyRows(L"5555"), (Rows{{cleo, L"Cleo", L"02155556666", 2, 0}}));
+  EXPECT_EQ(FuzzyRows(L"1234"), (Rows{{alma, L"Alma", L"+86 138 0013 8000 转 1234", 0, 0}}));
 }
 
 TEST_F(ContactsStore, FuzzySearchStoppedEarlyDoesNotNarrowTheNextOne) {

@@ -14,10 +14,7 @@ class NumberIdentification : public pimtest::StoreTest {
 
   std::vector<std::wstring> ThreadNames() {
     std::vector<std::wstring> out;
-    qzu::string number, name;
-    int time = 0, value = 0, type = 0, contact = 0;
-    for (bool first = true; db()->GetCallHistory(50, number, time, value, type, name, contact, first); first = false)
-      out.push_back(std::wstring(number.view()) + L"=" + std::wstring(name.view()));
+    for (const pimtest::Thread& thread : Threads()) out.push_back(thread.number + L"=" + thread.name);
     return out;
   }
 };

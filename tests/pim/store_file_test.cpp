@@ -4,9 +4,9 @@
 #include <sqlite3.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "ce/device.h"
+#include "file_bytes.h"
 #include "qzpam/CContactsDbIf.h"
 #include "qzpam/PhoneSettingsDbIf.h"
 #include "store/Schema.h"
@@ -22,10 +22,7 @@ class StoreFile : public ::testing::Test {
   // Closes this process's store, so the test can touch the file alone.
   void Reopen() { ce::SetDeviceRoot(root_.path()); }
 
-  std::string Bytes() const {
-    std::ifstream in(file(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  std::string Bytes() const { return vorna::test::ReadFileBytes(file()); }
 
   void Write(const std::string& bytes) {
     std::filesystem::create_directories(file().parent_path());

@@ -15,6 +15,15 @@
 
 namespace pimtest {
 
+struct Thread {
+  std::wstring number;
+  int time;
+  int type;
+  std::wstring name;
+  int contactId;
+  bool operator==(const Thread&) const = default;
+};
+
 struct ListRow {
   int id;
   std::wstring name;
@@ -87,13 +96,48 @@ class StoreTest : public ::testing::Test {
     return rows;
   }
 
+  // The search's rows (it gives no letter), read through one pair of
+  // strings reused over rows of long and short, wide and narrow texts.
+  std::vector<ListRow> FuzzyRows(const wchar_t* key) {
+    std::vector<ListRow> rows;
+    ListRow row{};
+    qzu::string name, detail;
+    for (bool first = true; db()->GetContactslistFuzzy(key, row.id, name, detail, row.type, first); first = false) {
+      row.name = name.view();
+      row.detail = detail.view();
+      rows.push_back(row);
+    }
+    return rows;
+  }
+
   std::vector<std::wstring> Fuzzy(const wchar_t* key) {
     std::vector<std::wstring> names;
-    int id = 0, type = 0;
-    qzu::string name, detail;
-    for (bool first = true; db()->GetContactslistFuzzy(key, id, name, detail, type, first); first = false)
-      names.emplace_back(name.view());
+    for (const ListRow& row : FuzzyRows(key)) names.push_back(row.name);
     return names;
+  }
+
+  // The call log's threads, newest first: all calls' or missed calls'.
+  std::vector<Thread> Threads(bool missed = false, int max = 50) {
+    std::vector<Thread> out;
+    qzu::string number, name;
+    int time = 0, value = 0, type = 0, contact = 0;
+    for (bool first = true;
+         missed ? db()->GetMissedCallHistory(max, number, time, value, type, name, contact, first)
+                : db()->GetCallHistory(max, number, time, value, type, name, contact, first);
+         first = false)
+      out.push_back({std::wstring(number.view()), time, type, std::wstring(name.view()), contact});
+    return out;
+  }
+
+  // The times of a number's calls (or missed calls), newest first.
+  std::vector<int> Times(const wchar_t* number, bool missed = false, int max = 9999) {
+    std::vector<int> out;
+    int time = 0, value = 0, type = 0;
+    for (bool first = true; missed ? db()->GetCallHistoryByPNMissed(number, max, time, value, first)
+                                   : db()->GetCallHistoryByPN(number, max, time, value, type, first);
+         first = false)
+      out.push_back(time);
+    return out;
   }
 
   vorna::test::TempDeviceRoot root_;

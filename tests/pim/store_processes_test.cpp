@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -65,10 +66,7 @@ void ReadAcks(int fd, std::vector<int>& ids, size_t count, std::string& partial)
   }
 }
 
-class StoreProcesses : public pimtest::StoreTest {
- protected:
-  int ContactCount() { return static_cast<int>(AllContacts().size()); }
-};
+using StoreProcesses = pimtest::StoreTest;
 
 TEST_F(StoreProcesses, ConcurrentWritersLoseNothing) {
   constexpr int kEach = 150;
@@ -83,17 +81,14 @@ TEST_F(StoreProcesses, ConcurrentWritersLoseNothing) {
   }
   EXPECT_EQ(Wait(a), 0);
   EXPECT_EQ(Wait(b), 0);
-  EXPECT_EQ(ContactCount(), 3 * kEach);
-  int calls = 0, time = 0, value = 0, type = 0;
-  for (bool first = true; db()->GetCallHistoryByPN(L"13700000000", 9999, time, value, type, first); first = false)
-    ++calls;
-  EXPECT_EQ(calls, kEach);
+  EXPECT_EQ(AllContacts().size(), 3u * kEach);
+  EXPECT_EQ(Times(L"13700000000").size(), static_cast<size_t>(kEach));
 }
 
 TEST_F(StoreProcesses, KilledWriterLeavesASoundStoreWithEveryAcknowledgedWrite) {
   int contacts = db()->GetDbChangeCount();
   int calls = db()->GetCallsChangeCount();
-  EXPECT_EQ(ContactCount(), 0);  // this process now holds a list of its own
+  EXPECT_TRUE(AllContacts().empty());  // this process now holds a list of its own
   Peer peer = StartPeer({"forever", "k", "-"});
   ASSERT_GT(peer.pid, 0);
   std::vector<int> acked;
@@ -120,12 +115,8 @@ TEST_F(StoreProcesses, KilledWriterLeavesASoundStoreWithEveryAcknowledgedWrite) 
   for (int id : acked) EXPECT_TRUE(stored.contains(id)) << "acknowledged contact " << id << " is missing";
   // Write i of the peer also recorded a call from its own number at time 1700000000 + i.
   for (size_t i = 0; i < acked.size(); ++i) {
-    std::wstring number = L"1390000" + std::to_wstring(1000 + i);
-    int time = 0, value = 0, type = 0;
-    bool found = false;
-    for (bool first = true; db()->GetCallHistoryByPN(number.c_str(), 10, time, value, type, first); first = false)
-      found = found || time == static_cast<int>(1700000000 + i);
-    EXPECT_TRUE(found) << "acknowledged call " << i << " is missing";
+    const std::vector<int> times = Times((L"1390000" + std::to_wstring(1000 + i)).c_str(), false, 10);
+    EXPECT_TRUE(std::ranges::count(times, static_cast<int>(1700000000 + i))) << "acknowledged call " << i << " is missing";
   }
 }
 

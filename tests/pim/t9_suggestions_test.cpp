@@ -2,9 +2,17 @@
 // and what each suggestion highlights.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "contacts/ContactSnapshot.h"
+#include "qzpam/StoreBatch.h"
+#include "store/StoreHolder.h"
 #include "store_helpers.h"
 #include "t9/T9Match.h"
 
@@ -127,6 +135,82 @@ TEST_F(T9Suggestions, BadKeysFindNothingAndChangesAreSeenOnTheNextSearch) {
   EXPECT_EQ(Names(L"99").size(), 2u);
   ASSERT_TRUE(db()->RemoveContact(other));
   EXPECT_EQ(Names(L"99"), std::vector<std::wstring>{L"张伟"});
+}
+
+// Suggestions are worked out lazily and ordered a stretch at a time; they
+// must come out as sorting every match of the store at once puts them.
+TEST_F(T9Suggestions, ComeInTheOrderOfSortingEveryMatchAtOnce) {
+  std::mt19937 random(18);
+  auto pick = [&](std::vector<const wchar_t*> from) { return std::wstring(from[random() % from.size()]); };
+  std::map<int, uint32_t> calls;
+  {
+    qzpam::StoreBatch batch;
+    for (int i = 0; i < 240; ++i) {
+      std::wstring last = pick({L"张", L"王", L"赵", L"吴", L"徐", L"Wu ", L"Zoe "});
+      std::wstring first = pick({L"伟", L"文", L"娜", L"建国", L"Wei", L"Wendy", L"Xu Yang", L""});
+      std::wstring number = L"139" + std::to_wstring(10000000 + i * 7919);
+      // Some own a number that is itself a key below.
+      std::wstring other = pick({L"99", L"9426", L"94264934", L"0", L"", L"", L"", L""});
+      int id = other.empty() ? Add(L"", (last + first).c_str(), {number.c_str()})
+                             : Add(L"", (last + first).c_str(), {number.c_str(), other.c_str()});
+      for (uint32_t n = random() % 4 == 0 ? random() % 3 + 1 : 0; n > 0; --n, ++calls[id])
+        ASSERT_TRUE(db()->InsertCall(number.c_str(), 1000 + i, 10, 1));
+    }
+  }
+  std::shared_ptr<qzpam::Store> store = qzpam::StoreHolder::Get();
+  std::shared_ptr<const qzpam::ContactSnapshot> snapshot;
+  {
+    std::lock_guard lock(store->mutex());
+    snapshot = qzpam::ContactSnapshot::Refresh(*store, nullptr);
+  }
+  ASSERT_TRUE(snapshot);
+
+  // Every key of one and two digits, and every start of a few readings.
+  std::vector<std::string> keys;
+  for (char a = '0'; a <= '9'; ++a) {
+    keys.push_back(std::string(1, a));
+    for (char b = '0'; b <= '9'; ++b) keys.push_back(std::string{a, b});
+  }
+  for (size_t i = 0; i < snapshot->contacts().size(); i += 20) {
+    std::string reading = qzpam::KeypadDigits(snapshot->contacts()[i]->pinyin);
+    for (size_t n = 3; n <= reading.size() + 1; ++n)
+      keys.push_back(reading.substr(0, n) + (n > reading.size() ? "3" : ""));
+  }
+
+  for (const std::string& key : keys) {
+    // The owners of the exact number, the name matches sorted by rank and
+    // calls, then the numbers holding the key, as (id, number shown).
+    std::vector<std::pair<int, std::wstring>> exact, byNumber;
+    std::vector<std::tuple<qzpam::T9Rank, uint32_t, int, std::wstring>> byName;
+    for (const auto& contact : snapshot->contacts()) {
+      const qzpam::SnapshotNumber* equal = nullptr;
+      const qzpam::SnapshotNumber* holding = nullptr;
+      for (const qzpam::SnapshotNumber& number : contact->numbers) {
+        if (!equal && number.digits == key) equal = &number;
+        if (!holding && number.digits.find(key) != std::string::npos) holding = &number;
+      }
+      qzpam::T9Rank rank = qzpam::MatchReading(qzpam::KeypadDigits(contact->pinyin), contact->syllableStarts, key).rank;
+      if (equal)
+        exact.emplace_back(contact->id, equal->value);
+      else if (rank != qzpam::T9Rank::None)
+        byName.emplace_back(rank, ~calls[contact->id], contact->id, contact->detail);
+      else if (holding)
+        byNumber.emplace_back(contact->id, holding->value);
+    }
+    std::stable_sort(byName.begin(), byName.end(), [](const auto& a, const auto& b) {
+      return std::tie(std::get<0>(a), std::get<1>(a)) < std::tie(std::get<0>(b), std::get<1>(b));
+    });
+    std::vector<std::pair<int, std::wstring>> expected = exact;
+    for (const auto& [rank, inverseCalls, id, number] : byName) expected.emplace_back(id, number);
+    expected.insert(expected.end(), byNumber.begin(), byNumber.end());
+
+    std::vector<std::pair<int, std::wstring>> found;
+    T9Suggestion row;
+    std::wstring typed(key.begin(), key.end());
+    for (bool first = true; db()->GetT9Suggestions(typed.c_str(), row, first); first = false)
+      found.emplace_back(row.id, std::wstring(row.number.view()));
+    EXPECT_EQ(found, expected) << key;
+  }
 }
 
 TEST(T9Match, BacktracksOverSyllablesThatCouldBeTakenWholeOrByInitial) {

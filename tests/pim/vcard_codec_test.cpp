@@ -1,15 +1,23 @@
+// The vCard decoder on the handset's own cards and on hand-made cards of
+// every version: what each gives, and what it refuses.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
 
+#include "contact_summary.h"
 #include "pim_test_print.h"
-#include "qzpam/CVcardCodec.h"
 #include "temp_root.h"
+#include "vcard_cards.h"
 
 namespace {
+
+using pimtest::Card;
+using pimtest::Decoded;
+using pimtest::Summary;
+
+bool Decode(const std::string& bytes, CContactInfo& contact) {
+  return CVcardCodec().DecodeVcfBytes(bytes.data(), bytes.size(), contact);
+}
 
 // The handset's own cards are GBK bytes.
 const std::string kZhang = "\xD5\xC5", kSan = "\xC8\xFD", kFamily = "\xBC\xD2\xC8\xCB",
@@ -22,13 +30,10 @@ std::string QpChunk(const std::string& bytes) {
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto c = static_cast<unsigned char>(bytes[i]);
     const bool literal_space = c == ' ' && i + 1 < bytes.size();
-    if ((c >= 33 && c <= 126 && c != '=') || literal_space) {
+    if ((c >= 33 && c <= 126 && c != '=') || literal_space)
       out += static_cast<char>(c);
-    } else {
-      out += '=';
-      out += kHex[c >> 4];
-      out += kHex[c & 15];
-    }
+    else
+      out += {'=', kHex[c >> 4], kHex[c & 15]};
   }
   return out;
 }
@@ -43,213 +48,107 @@ std::string NoteLine(const std::string& bytes) {
   return line;
 }
 
-std::string Base64(const std::string& bytes) {
-  static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+std::string Repeat(const std::string& text, int times) {
   std::string out;
-  for (std::size_t i = 0; i < bytes.size(); i += 3) {
-    unsigned v = static_cast<unsigned char>(bytes[i]) << 16;
-    if (i + 1 < bytes.size()) v |= static_cast<unsigned char>(bytes[i + 1]) << 8;
-    if (i + 2 < bytes.size()) v |= static_cast<unsigned char>(bytes[i + 2]);
-    out += kAlphabet[(v >> 18) & 63];
-    out += kAlphabet[(v >> 12) & 63];
-    out += i + 1 < bytes.size() ? kAlphabet[(v >> 6) & 63] : '=';
-    out += i + 2 < bytes.size() ? kAlphabet[v & 63] : '=';
+  for (int i = 0; i < times; ++i) out += text;
+  return out;
+}
+
+// Cards of each version, and the handset's own, as the record they give.
+// One record takes them all in turn: each decoding replaces what the last
+// one left.
+TEST(VcardCodec, CardsOfEveryVersionGiveEveryField) {
+  // The handset's note: the first 24-byte chunk ends inside a character; the
+  // third chunk starts with a space.
+  const std::string handsetNote = "a" + Repeat(kZhang, 12) + std::string(23, 'x') + " " + kSan + "\r\nend";
+  // Photos (base64 "QUJD" is "ABC"), folded and padded in three ways.
+  const std::string photo300 = Repeat("ABC", 100), b64of300 = Repeat("QUJD", 100);
+  const std::string photo40 = Repeat("ABC", 13) + "A", b64of40 = Repeat("QUJD", 13) + "QQ==";
+  const std::string photo60 = Repeat("ABC", 20), b64of60 = Repeat("QUJD", 20);
+  const struct {
+    std::string card;
+    const char* stored;
+    std::string photo = "";
+  } cases[] = {
+      {Card({"BEGIN:VCARD", "VERSION:2.1", "N:" + kZhang + ";" + kSan, "ORG:Acme",
+             "CATEGORIES:" + kFamily + ";" + kColleagues, "TEL;CELL:13800138000", "TEL;HOME:0755-1234567",
+             "ADR;HOME:;;" + kStreet + ";" + kShenzhen + ";" + kGuangdong + ";518000;" + kChina, "ADR:;;;City;;;",
+             NoteLine(handsetNote), "END:VCARD"}),
+       "name: 张|三\nshown: 张三\ncompany: Acme\ntel: 13800138000 (mobile) primary\ntel: 0755-1234567 (home)\n"
+       "adr: (home) 深南大道1号 / 深圳 / 广东 / 518000 / 中国\nadr: (other)  / City /  /  / \n"
+       "note: a张张张张张张张张张张张张xxxxxxxxxxxxxxxxxxxxxxx 三\\r\\nend\ngroup: 家人\ngroup: 同事\n"},
+      {"BEGIN:VCARD\nVERSION:2.1\nTEL;CELL:13800138000\nEND:VCARD", "tel: 13800138000 (mobile) primary\n"},
+      {"BEGIN:VCARD\nVERSION:2.1\nN:;Ann\nNOTE;ENCODING=QUOTED-PRINTABLE:\nEND:VCARD", "name: |Ann\nshown: Ann\n"},
+      // Exactly 24 bytes: one chunk, no soft break.
+      {Card({"BEGIN:VCARD", "VERSION:2.1", NoteLine(std::string(24, 'x')), "END:VCARD"}),
+       "note: xxxxxxxxxxxxxxxxxxxxxxxx\n"},
+      {Card({"BEGIN:VCARD", "VERSION:3.0", "FN:Anna Maria Smith", "N:Smith;Anna;Maria;Dr.;", "ORG:Acme\\, Inc.;Sales",
+             "item1.TEL;TYPE=CELL,VOICE;TYPE=pref:+86 138 0013 8000", "TEL;TYPE=WORK,FAX:+1 555 0100",
+             "TEL;TYPE=HOME:+1 555 0199", "EMAIL;TYPE=INTERNET,HOME:anna@example.com",
+             "EMAIL;TYPE=INTERNET:x@example.com", "ADR;TYPE=WORK:PO 7;Suite 5;1 Main St;Springfield;IL;62701;USA",
+             "BDAY:1985-07-14", "NOTE:line one\\nline two\\, with comma\\\\", "CATEGORIES:Friends,Work", "X-QQ:10001",
+             "PHOTO;ENCODING=b;TYPE=JPEG:" + b64of300.substr(0, 70), " " + b64of300.substr(70, 200),
+             " " + b64of300.substr(270), "END:VCARD"},
+            {"\r\n"}),
+       "name: Smith|Anna Maria\nshown: Anna Maria Smith\ncompany: Acme, Inc. Sales\n"
+       "tel: +86 138 0013 8000 (mobile) primary\ntel: +1 555 0100 (fax)\ntel: +1 555 0199 (home)\n"
+       "email: anna@example.com (personal)\nemail: x@example.com (other)\nqq: 10001 (other)\n"
+       "adr: (work) PO 7 Suite 5 1 Main St / Springfield / IL / 62701 / USA\nbirthday: 19850714\n"
+       "note: line one\\nline two, with comma\\\ngroup: Friends\ngroup: Work\nphoto: known\n",
+       photo300},
+      // No N: the formatted name stands in.
+      {Card({"BEGIN:VCARD", "VERSION:4.0", "FN:李四", "TEL;VALUE=uri;TYPE=\"voice,home\":tel:+86-10-1234",
+             "TEL;VALUE=uri;TYPE=\"cell,voice\";PREF=1:tel:+86-138-0013-8000", "BDAY:19900309T101500Z",
+             "PHOTO:data:image/jpeg;base64," + b64of40, "NOTE:folded lin", " e", "END:VCARD"},
+            {"\r\n"}),
+       "name: |李四\nshown: 李四\ntel: +86-10-1234 (home)\ntel: +86-138-0013-8000 (mobile) primary\n"
+       "birthday: 19900309\nnote: folded line\nphoto: known\n",
+       photo40},
+      {Card({"begin:vcard", "version:2.1", "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E7=8E=8B;=E4=BA=94",
+             "ORG;CHARSET=GB2312:" + kShenzhen, "TEL;VOICE;CELL:139 0000 0000", "TEL;PREF;HOME:0755 8888 8888",
+             "EMAIL;INTERNET:w@x.cn", "NOTE;CHARSET=UTF-8;QUOTED-PRINTABLE:=E5=A4=87=", "=E6=B3=A8",
+             "X-MSN;HOME:m@live.cn", "PHOTO;JPEG;BASE64:", "  " + b64of60.substr(0, 40), b64of60.substr(40), "",
+             "end:vcard"},
+            {"\r\n"}),
+       "name: 王|五\nshown: 王五\ncompany: 深圳\ntel: 139 0000 0000 (mobile)\ntel: 0755 8888 8888 (home) primary\n"
+       "email: w@x.cn (other)\nmsn: m@live.cn (personal)\nnote: 备注\nphoto: known\n",
+       photo60},
+      // The first of several cards; a card nested in it is passed over.
+      {Card({"junk before", "BEGIN:VCARD", "VERSION:2.1", "N:One;", "AGENT:BEGIN:VCARD", "N:Agent;", "TEL:999",
+             "END:VCARD", "TEL:111", "END:VCARD", "BEGIN:VCARD", "N:Two;", "END:VCARD"}),
+       "name: One|\nshown: One\ntel: 111 (other) primary\n"},
+      // Damaged values lose themselves, not the card: a photo that is not
+      // base64, a stray "=" at the end of quoted-printable.
+      {"BEGIN:VCARD\nN:A;B\nPHOTO;ENCODING=BASE64:@@@@\nEND:VCARD", "name: A|B\nshown: B A\n"},
+      {"BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE:abc=\nEND:VCARD", "note: abc\n"},
+  };
+  CContactInfo c;
+  c.UpdateNameInfo(L"Left", L"Over", L"Co");
+  c.AddPhoneNumber(0, L"1", 0, 1);
+  for (const auto& row : cases) {
+    ASSERT_TRUE(Decode(row.card, c)) << row.card;
+    EXPECT_EQ(Summary(c, row.photo), row.stored) << row.card;
   }
-  return out;
 }
 
-std::string Photo(std::size_t size) {
-  std::string bytes(size, '\0');
-  for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + 0xD8) & 0xFF);
-  return bytes;
-}
-
-bool Decode(const std::string& bytes, CContactInfo& contact) {
-  return CVcardCodec().DecodeVcfBytes(bytes.data(), bytes.size(), contact);
-}
-
-std::string Join(const std::vector<std::string>& lines, const char* eol = "\n") {
-  std::string out;
-  for (std::size_t i = 0; i < lines.size(); ++i) out += (i ? eol : "") + lines[i];
-  return out;
-}
-
-std::vector<int> Types(const qzu::array<ContactValueEntry>& entries) {
-  std::vector<int> types;
-  for (const ContactValueEntry& entry : entries) types.push_back(entry.type);
-  return types;
-}
-
-std::string PhotoOf(const CContactInfo& c) {
-  return std::string(reinterpret_cast<const char*>(c.photoData.get()), static_cast<std::size_t>(c.photoLength));
-}
-
-// The address's type and texts, street to country.
-void ExpectAddress(const ContactAddressEntry& a, int type, const wchar_t* street, const wchar_t* city,
-                   const wchar_t* province, const wchar_t* postcode, const wchar_t* country) {
-  EXPECT_EQ(a.type, type);
-  EXPECT_EQ(a.street, street);
-  EXPECT_EQ(a.city, city);
-  EXPECT_EQ(a.province, province);
-  EXPECT_EQ(a.postcode, postcode);
-  EXPECT_EQ(a.country, country);
-}
-
-// The handset's own cards carry GBK text without a charset parameter. (The
-// library's round-trip test reads back every field of the cards it writes.)
-TEST(VcardCodec, ReadsTheHandsetsOwnGbkCard) {
-  // The first 24-byte chunk ends inside a character; the third chunk starts
-  // with a space.
-  std::string note = "a";
-  for (int i = 0; i < 12; ++i) note += kZhang;
-  note += std::string(23, 'x') + " " + kSan + "\r\nend";
-  const std::string card = Join({"BEGIN:VCARD", "VERSION:2.1", "N:" + kZhang + ";" + kSan, "ORG:Acme",
-                                 "CATEGORIES:" + kFamily + ";" + kColleagues, "TEL;CELL:13800138000",
-                                 "TEL;HOME:0755-1234567",
-                                 "ADR;HOME:;;" + kStreet + ";" + kShenzhen + ";" + kGuangdong + ";518000;" + kChina,
-                                 "ADR:;;;City;;;", NoteLine(note), "END:VCARD"});
-  CContactInfo c;
-  ASSERT_TRUE(Decode(card, c));
-  EXPECT_EQ(c.lastName, L"张");
-  EXPECT_EQ(c.firstName, L"三");
-  EXPECT_EQ(c.fileAs, L"张三");
-  EXPECT_EQ(c.company, L"Acme");
-  ASSERT_EQ(c.categories.size(), 2);
-  EXPECT_EQ(c.categories[0], L"家人");
-  EXPECT_EQ(c.categories[1], L"同事");
-  EXPECT_EQ(Types(c.phoneNumbers), (std::vector<int>{0, 1}));
-  EXPECT_EQ(c.GetPrimaryPhoneNumber(), 0);
-  ASSERT_EQ(c.addresses.size(), 2);
-  ExpectAddress(c.addresses[0], 0, L"深南大道1号", L"深圳", L"广东", L"518000", L"中国");
-  ExpectAddress(c.addresses[1], 2, L"", L"City", L"", L"", L"");
-  EXPECT_EQ(c.note, L"a张张张张张张张张张张张张xxxxxxxxxxxxxxxxxxxxxxx 三\r\nend");
-}
-
-TEST(VcardCodec, SmallHandsetCards) {
-  CContactInfo c;
-  ASSERT_TRUE(Decode("BEGIN:VCARD\nVERSION:2.1\nTEL;CELL:13800138000\nEND:VCARD", c));
-  ASSERT_EQ(c.phoneNumbers.size(), 1);
-  EXPECT_EQ(c.phoneNumbers[0].value, L"13800138000");
-  EXPECT_EQ(c.phoneNumbers[0].primary, 1);
-  EXPECT_TRUE(c.fileAs.empty());
-
-  ASSERT_TRUE(Decode("BEGIN:VCARD\nVERSION:2.1\nN:;Ann\nNOTE;ENCODING=QUOTED-PRINTABLE:\nEND:VCARD", c));
-  EXPECT_TRUE(c.lastName.empty());
-  EXPECT_EQ(c.firstName, L"Ann");
-  EXPECT_EQ(c.fileAs, L"Ann");
-  EXPECT_TRUE(c.note.empty());
-  EXPECT_TRUE(c.phoneNumbers.empty());
-
-  // Exactly 24 bytes: one chunk, no soft break.
-  ASSERT_TRUE(Decode(Join({"BEGIN:VCARD", "VERSION:2.1", NoteLine(std::string(24, 'x')), "END:VCARD"}), c));
-  EXPECT_EQ(c.note, qzu::string(std::wstring(24, L'x')));
-}
-
-TEST(VcardCodec, WideTextGivesTheSameContactAsTheFile) {
+TEST(VcardCodec, WideTextAndUtf16FilesGiveTheSameContactAsTheBytes) {
   // A card pasted as text: the characters are Unicode, the quoted-printable
   // note still carries GBK bytes.
-  const std::string note_line = NoteLine(kZhang + kSan + "\n" + kFamily);  // ASCII
+  const std::string noteLine = NoteLine(kZhang + kSan + "\n" + kFamily);  // ASCII
   const qzu::string text = L"BEGIN:VCARD\r\nVERSION:2.1\r\nN:张;三\r\nTEL;WORK:12345678\r\n" +
-                           qzu::string(std::wstring(note_line.begin(), note_line.end()).c_str()) +
-                           L"\r\nEND:VCARD\r\n";
+                           qzu::string(std::wstring(noteLine.begin(), noteLine.end()).c_str()) + L"\r\nEND:VCARD\r\n";
   CContactInfo c;
   ASSERT_TRUE(CVcardCodec().DecodeVcfBuf(text, c));
-  EXPECT_EQ(c.fileAs, L"张三");
-  EXPECT_EQ(c.phoneNumbers[0].type, 2);
-  EXPECT_EQ(c.note, L"张三\n家人");
-}
+  EXPECT_EQ(Summary(c), "name: 张|三\nshown: 张三\ntel: 12345678 (work) primary\nnote: 张三\\n家人\n");
 
-TEST(VcardCodec, ForeignVersion30Card) {
-  const std::string photo = Photo(300);
-  const std::string b64 = Base64(photo);
-  const std::string card = Join(
-      {"BEGIN:VCARD", "VERSION:3.0", "FN:Anna Maria Smith", "N:Smith;Anna;Maria;Dr.;", "ORG:Acme\\, Inc.;Sales",
-       "item1.TEL;TYPE=CELL,VOICE;TYPE=pref:+86 138 0013 8000", "TEL;TYPE=WORK,FAX:+1 555 0100",
-       "TEL;TYPE=HOME:+1 555 0199", "EMAIL;TYPE=INTERNET,HOME:anna@example.com", "EMAIL;TYPE=INTERNET:x@example.com",
-       "ADR;TYPE=WORK:PO 7;Suite 5;1 Main St;Springfield;IL;62701;USA", "BDAY:1985-07-14",
-       "NOTE:line one\\nline two\\, with comma\\\\", "CATEGORIES:Friends,Work", "X-QQ:10001",
-       "PHOTO;ENCODING=b;TYPE=JPEG:" + b64.substr(0, 70), " " + b64.substr(70, 200), " " + b64.substr(270),
-       "END:VCARD"},
-      "\r\n");
-  CContactInfo c;
-  ASSERT_TRUE(Decode(card, c));
-  EXPECT_EQ(c.lastName, L"Smith");
-  EXPECT_EQ(c.firstName, L"Anna Maria");
-  EXPECT_EQ(c.fileAs, L"Anna Maria Smith");
-  EXPECT_EQ(c.company, L"Acme, Inc. Sales");
-  EXPECT_EQ(Types(c.phoneNumbers), (std::vector<int>{0, 3, 1}));
-  EXPECT_EQ(c.phoneNumbers[0].value, L"+86 138 0013 8000");
-  EXPECT_EQ(c.GetPrimaryPhoneNumber(), 0);
-  EXPECT_EQ(Types(c.emails), (std::vector<int>{0, 2}));
-  ASSERT_EQ(c.addresses.size(), 1);
-  ExpectAddress(c.addresses[0], 1, L"PO 7 Suite 5 1 Main St", L"Springfield", L"IL", L"62701", L"USA");
-  EXPECT_EQ(c.birthday, L"19850714");
-  EXPECT_EQ(c.note, L"line one\nline two, with comma\\");
-  ASSERT_EQ(c.categories.size(), 2);
-  EXPECT_EQ(c.categories[1], L"Work");
-  EXPECT_EQ(c.qqNumbers.size(), 1);
-  EXPECT_EQ(PhotoOf(c), photo);
-}
-
-TEST(VcardCodec, ForeignVersion40Card) {
-  const std::string photo = Photo(40);
-  const std::string card = Join({"BEGIN:VCARD", "VERSION:4.0", "FN:李四", "TEL;VALUE=uri;TYPE=\"voice,home\":tel:+86-10-1234",
-                                 "TEL;VALUE=uri;TYPE=\"cell,voice\";PREF=1:tel:+86-138-0013-8000",
-                                 "BDAY:19900309T101500Z", "PHOTO:data:image/jpeg;base64," + Base64(photo),
-                                 "NOTE:folded lin", " e", "END:VCARD"},
-                                "\r\n");
-  CContactInfo c;
-  ASSERT_TRUE(Decode(card, c));
-  EXPECT_EQ(c.firstName, L"李四");  // no N: the formatted name stands in
-  EXPECT_EQ(c.fileAs, L"李四");
-  EXPECT_EQ(Types(c.phoneNumbers), (std::vector<int>{1, 0}));
-  EXPECT_EQ(c.phoneNumbers[0].value, L"+86-10-1234");
-  EXPECT_EQ(c.GetPrimaryPhoneNumber(), 1);
-  EXPECT_EQ(c.birthday, L"19900309");
-  EXPECT_EQ(c.note, L"folded line");
-  EXPECT_EQ(PhotoOf(c), photo);
-}
-
-TEST(VcardCodec, ForeignVersion21CardWithCharsets) {
-  const std::string photo = Photo(60);
-  const std::string b64 = Base64(photo);
-  const std::string card = Join(
-      {"begin:vcard", "version:2.1",
-       "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E7=8E=8B;=E4=BA=94", "ORG;CHARSET=GB2312:" + kShenzhen,
-       "TEL;VOICE;CELL:139 0000 0000", "TEL;PREF;HOME:0755 8888 8888", "EMAIL;INTERNET:w@x.cn",
-       "NOTE;CHARSET=UTF-8;QUOTED-PRINTABLE:=E5=A4=87=",  "=E6=B3=A8", "X-MSN;HOME:m@live.cn",
-       "PHOTO;JPEG;BASE64:", "  " + b64.substr(0, 40), b64.substr(40), "", "end:vcard"},
-      "\r\n");
-  CContactInfo c;
-  ASSERT_TRUE(Decode(card, c));
-  EXPECT_EQ(c.lastName, L"王");
-  EXPECT_EQ(c.firstName, L"五");
-  EXPECT_EQ(c.company, L"深圳");
-  EXPECT_EQ(Types(c.phoneNumbers), (std::vector<int>{0, 1}));
-  EXPECT_EQ(c.GetPrimaryPhoneNumber(), 1);
-  EXPECT_EQ(Types(c.emails), (std::vector<int>{2}));
-  EXPECT_EQ(c.note, L"备注");
-  EXPECT_EQ(Types(c.msnAccounts), (std::vector<int>{0}));
-  EXPECT_EQ(PhotoOf(c), photo);
-}
-
-TEST(VcardCodec, Utf16FilesAndEscapedSeparators) {
-  const std::u16string text = u"\uFEFFBEGIN:VCARD\r\nVERSION:3.0\r\nN:王;五\r\nCATEGORIES:A\\,B,C\r\nEND:VCARD";
+  const std::u16string utf16 = u"\uFEFFBEGIN:VCARD\r\nVERSION:3.0\r\nN:王;五\r\nCATEGORIES:A\\,B,C\r\nEND:VCARD";
   std::string le, be;
-  for (const char16_t unit : text) {
-    le += static_cast<char>(unit & 0xFF);
-    le += static_cast<char>(unit >> 8);
-    be += static_cast<char>(unit >> 8);
-    be += static_cast<char>(unit & 0xFF);
+  for (const char16_t unit : utf16) {
+    le += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    be += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
   }
-  for (const std::string& bytes : {le, be}) {
-    CContactInfo c;
-    ASSERT_TRUE(Decode(bytes, c));
-    EXPECT_EQ(c.fileAs, L"王五");
-    ASSERT_EQ(c.categories.size(), 2);
-    EXPECT_EQ(c.categories[0], L"A,B");
-    EXPECT_EQ(c.categories[1], L"C");
-  }
+  for (const std::string& bytes : {le, be})
+    EXPECT_EQ(Summary(Decoded(bytes)), "name: 王|五\nshown: 王五\ngroup: A,B\ngroup: C\n");
 }
 
 TEST(VcardCodec, BirthdayForms) {
@@ -259,22 +158,8 @@ TEST(VcardCodec, BirthdayForms) {
       {"", L""},                 {"19810229", L""},           {"19800229", L"19800229"},
       {"20000229", L"20000229"}, {"19000229", L""},           {"19800431", L""},
   };
-  for (const auto& [text, expected] : cases) {
-    CContactInfo c;
-    ASSERT_TRUE(Decode(std::string("BEGIN:VCARD\nVERSION:3.0\nBDAY:") + text + "\nEND:VCARD", c));
-    EXPECT_EQ(c.birthday, expected) << text;
-  }
-}
-
-TEST(VcardCodec, FirstOfSeveralCardsAndNestedCardsIgnored) {
-  CContactInfo c;
-  ASSERT_TRUE(Decode(Join({"junk before", "BEGIN:VCARD", "VERSION:2.1", "N:One;", "AGENT:BEGIN:VCARD",
-                           "N:Agent;", "TEL:999", "END:VCARD", "TEL:111", "END:VCARD", "BEGIN:VCARD", "N:Two;",
-                           "END:VCARD"}),
-                     c));
-  EXPECT_EQ(c.lastName, L"One");
-  ASSERT_EQ(c.phoneNumbers.size(), 1);
-  EXPECT_EQ(c.phoneNumbers[0].value, L"111");
+  for (const auto& [text, expected] : cases)
+    EXPECT_EQ(Decoded(std::string("BEGIN:VCARD\nVERSION:3.0\nBDAY:") + text + "\nEND:VCARD").birthday, expected) << text;
 }
 
 TEST(VcardCodec, BadInputGivesFalseAndLeavesTheRecord) {
@@ -297,14 +182,6 @@ TEST(VcardCodec, BadInputGivesFalseAndLeavesTheRecord) {
   std::string nested;
   for (int i = 0; i < 200000; ++i) nested += "BEGIN:VCARD\n";
   EXPECT_FALSE(Decode(nested, c));
-
-  // Damaged values lose themselves, not the card: a stray "=" at the end of
-  // quoted-printable, a photo that is not base64.
-  ASSERT_TRUE(Decode("BEGIN:VCARD\nN:A;B\nPHOTO;ENCODING=BASE64:@@@@\nEND:VCARD", c));
-  EXPECT_EQ(c.fileAs, L"B A");
-  EXPECT_EQ(c.photoLength, 0);
-  ASSERT_TRUE(Decode("BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE:abc=\nEND:VCARD", c));
-  EXPECT_EQ(c.note, L"abc");
 
   // Endless entries and separators stop growing the record.
   std::string many = "BEGIN:VCARD\nN:" + std::string(100000, ';') + "\nCATEGORIES:";

@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
-#include <sstream>
 #include <string>
 #include <vector>
+
+#include "../ce/test_helpers.h"
 
 namespace {
 
@@ -26,10 +26,7 @@ std::uint32_t ReadLe(const std::string& bytes, std::size_t at, int size) {
 // Checks the canonical 44-byte header of a 16-bit mono PCM file and returns
 // its samples.
 std::vector<std::int16_t> ReadPcmWav(const std::filesystem::path& file, std::uint32_t& sample_rate) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  const std::string bytes = contents.str();
+  const std::string bytes = vorna::test::ReadWhole(file);
   EXPECT_GE(bytes.size(), 44u) << file;
   if (bytes.size() < 44) return {};
   EXPECT_EQ(bytes.substr(0, 4), "RIFF");

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "ce/modules.h"
@@ -13,17 +11,11 @@
 #include "qzfc/QzResources.h"
 #include "string_table_file.h"
 #include "temp_root.h"
+#include "../ce/test_helpers.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string FileBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  return contents.str();
-}
 
 std::string AsString(std::span<const std::byte> bytes) {
   return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -55,7 +47,7 @@ TEST_F(ResourceModules, ImageLibraryHoldsEveryPictureById) {
   ASSERT_NE(lib.get(), nullptr);
   for (const auto& entry : fs::directory_iterator(res_ / "vornares")) {
     const unsigned id = static_cast<unsigned>(std::stoul(entry.path().stem().string()));
-    EXPECT_EQ(AsString(ce::FindResourceBytes(lib.get(), VORNA_IMAGE_RESOURCE_TYPE, id)), FileBytes(entry.path()))
+    EXPECT_EQ(AsString(ce::FindResourceBytes(lib.get(), VORNA_IMAGE_RESOURCE_TYPE, id)), vorna::test::ReadWhole(entry.path()))
         << "image " << id;
   }
   EXPECT_TRUE(ce::FindResourceBytes(lib.get(), VORNA_IMAGE_RESOURCE_TYPE, 999).empty());

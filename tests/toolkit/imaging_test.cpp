@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "ce/gdi.h"
 #include "qzfc/ImagingHelper.h"
@@ -28,6 +30,17 @@ struct Canvas {
     cairo_surface_destroy(surface);
   }
   uint32_t At(int x, int y) { return PixelAt(surface, x, y); }
+  // Each probe's pixel is near its colour, or untouched where it has none.
+  struct Probe {
+    int x, y;
+    std::optional<Rgb> colour;
+  };
+  void Expect(std::initializer_list<Probe> probes) {
+    for (const Probe& p : probes) {
+      if (p.colour) EXPECT_TRUE(Near(At(p.x, p.y), *p.colour)) << p.x << ", " << p.y;
+      else EXPECT_EQ(At(p.x, p.y), 0u) << p.x << ", " << p.y;
+    }
+  }
   cairo_surface_t* surface;
   cairo_t* cr;
 };
@@ -40,30 +53,26 @@ BOOL LoadSvg(ImagingHelper& image, const std::string& svg) {
   return image.LoadSvg(svg.data(), static_cast<UINT>(svg.size()));
 }
 
+std::pair<int, int> Size(const ImagingHelper& image) { return {image.GetWidth(), image.GetHeight()}; }
+
 TEST(ImagingPhoto, DecodesPngAndJpegFromBytesEvenWithBytesAfterTheEnd) {
   ImagingHelper png;
   ASSERT_TRUE(Load(png, MakePng(40, 30, kRed, kBlue)));
-  EXPECT_EQ(png.GetWidth(), 40);
-  EXPECT_EQ(png.GetHeight(), 30);
+  EXPECT_EQ(Size(png), std::pair(40, 30));
 
   // Unstretched: own size, centred in the rectangle, nothing outside it.
   Canvas canvas(100, 100);
   RECT rect{0, 0, 100, 100};
   ASSERT_TRUE(png.DrawOnCairo(canvas.cr, &rect, FALSE, FALSE));
-  EXPECT_TRUE(Near(canvas.At(31, 36), kRed));
-  EXPECT_TRUE(Near(canvas.At(68, 63), kBlue));
-  EXPECT_EQ(canvas.At(29, 50), 0u);
-  EXPECT_EQ(canvas.At(50, 34), 0u);
+  canvas.Expect({{31, 36, kRed}, {68, 63, kBlue}, {29, 50, {}}, {50, 34, {}}});
 
   ImagingHelper jpeg;
   ASSERT_TRUE(Load(jpeg, MakeJpeg(64, 48, kGreen, kRed)));
-  EXPECT_EQ(jpeg.GetWidth(), 64);
-  EXPECT_EQ(jpeg.GetHeight(), 48);
+  EXPECT_EQ(Size(jpeg), std::pair(64, 48));
   Canvas small(64, 48);
   RECT all{0, 0, 64, 48};
   ASSERT_TRUE(jpeg.DrawOnCairo(small.cr, &all, TRUE, TRUE));
-  EXPECT_TRUE(Near(small.At(10, 20), kGreen));
-  EXPECT_TRUE(Near(small.At(54, 20), kRed));
+  small.Expect({{10, 20, kGreen}, {54, 20, kRed}});
 
   // Bytes after the end of the picture are ignored.
   for (std::vector<unsigned char> bytes : {MakeJpeg(16, 16, kRed, kBlue), MakePng(16, 16, kRed, kBlue)}) {
@@ -100,7 +109,7 @@ TEST(ImagingPhoto, RefusesBadBytesAndLeavesTheObjectEmpty) {
     ASSERT_TRUE(Load(image, png));
     EXPECT_FALSE(image.LoadFromBuffer(c.data, static_cast<UINT>(c.length), TRUE, TRUE, TRUE)) << c.name;
     EXPECT_FALSE(image.IsLoaded()) << c.name;
-    EXPECT_EQ(image.GetWidth(), 0) << c.name;
+    EXPECT_EQ(Size(image), std::pair(0, 0)) << c.name;
     Canvas canvas(10, 10);
     RECT rect{0, 0, 10, 10};
     EXPECT_FALSE(image.DrawOnCairo(canvas.cr, &rect, TRUE, TRUE)) << c.name;
@@ -111,20 +120,16 @@ TEST(ImagingPhoto, RefusesBadBytesAndLeavesTheObjectEmpty) {
 TEST(ImagingPhoto, LargePicturesAreBounded) {
   ImagingHelper fitted;
   ASSERT_TRUE(Load(fitted, MakePng(2000, 1000, kRed, kBlue), TRUE));
-  EXPECT_EQ(fitted.GetWidth(), 480);
-  EXPECT_EQ(fitted.GetHeight(), 240);
-
+  EXPECT_EQ(Size(fitted), std::pair(480, 240));
   ImagingHelper wide;
   ASSERT_TRUE(Load(wide, MakeJpeg(8192, 16, kRed, kBlue), FALSE));
-  EXPECT_EQ(wide.GetWidth(), 4096);
-  EXPECT_EQ(wide.GetHeight(), 8);
+  EXPECT_EQ(Size(wide), std::pair(4096, 8));
 }
 
 TEST(ImagingDraw, StretchModes) {
   ImagingHelper image;
   ASSERT_TRUE(LoadSvg(image, MakeSvg(40, 20, "#ff0000", "#0000ff")));
-  EXPECT_EQ(image.GetWidth(), 40);
-  EXPECT_EQ(image.GetHeight(), 20);
+  EXPECT_EQ(Size(image), std::pair(40, 20));
 
   // Stretched: the rectangle exactly, aspect ratio ignored. Drawn through a
   // device context, whose Cairo context the picture uses.
@@ -133,18 +138,12 @@ TEST(ImagingDraw, StretchModes) {
   HDC dc = CeCreateDCForSurface(stretched.surface);
   ASSERT_TRUE(image.Draw(dc, inner, TRUE, FALSE));
   DeleteDC(dc);
-  EXPECT_TRUE(Near(stretched.At(22, 98), kRed));
-  EXPECT_TRUE(Near(stretched.At(97, 22), kBlue));
-  EXPECT_EQ(stretched.At(19, 50), 0u);
-  EXPECT_EQ(stretched.At(50, 101), 0u);
+  stretched.Expect({{22, 98, kRed}, {97, 22, kBlue}, {19, 50, {}}, {50, 101, {}}});
 
   // Covering: scaled evenly to 160 x 80, centred, cut to the rectangle.
   Canvas covered(120, 120);
   ASSERT_TRUE(image.DrawOnCairo(covered.cr, &inner, TRUE, TRUE));
-  EXPECT_TRUE(Near(covered.At(30, 60), kRed));
-  EXPECT_TRUE(Near(covered.At(90, 60), kBlue));
-  EXPECT_EQ(covered.At(10, 60), 0u);
-  EXPECT_EQ(covered.At(110, 60), 0u);
+  covered.Expect({{30, 60, kRed}, {90, 60, kBlue}, {10, 60, {}}, {110, 60, {}}});
 
   RECT empty{10, 10, 10, 50};
   EXPECT_FALSE(image.DrawOnCairo(covered.cr, &empty, TRUE, FALSE));
@@ -164,11 +163,10 @@ TEST(ImagingSvg, RefusesDocumentsWithoutAUsableSize) {
   EXPECT_FALSE(LoadSvg(image, MakeSvg(100000, 10, "red", "blue")));
   EXPECT_FALSE(image.LoadSvg(nullptr, 10));
   EXPECT_TRUE(LoadSvg(image, "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 30 12'/>"));
-  EXPECT_EQ(image.GetWidth(), 30);
-  EXPECT_EQ(image.GetHeight(), 12);
+  EXPECT_EQ(Size(image), std::pair(30, 12));
   image.Unload();
   EXPECT_FALSE(image.IsLoaded());
-  EXPECT_EQ(image.GetHeight(), 0);
+  EXPECT_EQ(Size(image), std::pair(0, 0));
 }
 
 }  // namespace

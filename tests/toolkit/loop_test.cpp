@@ -9,13 +9,24 @@
 namespace qzfc::test {
 namespace {
 
-using LoopTest = ToolkitTest;
 using Params = std::vector<std::pair<WPARAM, LPARAM>>;
 
+// The window the messages are sent to, open and with nothing recorded yet.
+class ListeningWnd : public RecordingWnd {
+ public:
+  LPCWSTR GetQzClassName() override { return L"ForeignListener"; }
+};
+
+class LoopTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    Open(wnd);
+    wnd.events.clear();
+  }
+  ListeningWnd wnd;
+};
+
 TEST_F(LoopTest, PostedMessagesArriveInOrderAfterSentOnes) {
-  RecordingWnd wnd;
-  Open(wnd);
-  wnd.events.clear();
   wnd.PostMessageW(WM_USER + 1, 0, 1);
   wnd.PostMessageW(WM_USER + 2, 0, 2);
   wnd.SendMessageW(WM_USER + 3, 0, 3);  // delivered at once
@@ -23,15 +34,7 @@ TEST_F(LoopTest, PostedMessagesArriveInOrderAfterSentOnes) {
   EXPECT_EQ(wnd.Params("user"), (Params{{WM_USER + 3, 0}, {WM_USER + 1, 0}, {WM_USER + 2, 0}}));
 }
 
-class ListeningWnd : public RecordingWnd {
- public:
-  LPCWSTR GetQzClassName() override { return L"ForeignListener"; }
-};
-
 TEST_F(LoopTest, PostsFromASecondProcessArriveInOrder) {
-  ListeningWnd wnd;
-  Open(wnd);
-  wnd.events.clear();
   auto peer = vorna::test::BuiltProgramsDir() / "ce_ipc_peer";
   ASSERT_EQ(vorna::test::RunProgram(peer, {"post", "ForeignListener", "0x404", "5"}), 0);
   // The messages wait in the socket; the loop takes them in when it looks.
@@ -41,8 +44,6 @@ TEST_F(LoopTest, PostsFromASecondProcessArriveInOrder) {
 }
 
 TEST_F(LoopTest, DestroyedWindowsTakeNoMessagesOrTimers) {
-  RecordingWnd wnd;
-  Open(wnd);
   HWND h = wnd.GetHwnd();
   wnd.DestroyWindow();
   EXPECT_FALSE(PostMessageW(h, WM_USER, 0, 0));
@@ -67,11 +68,9 @@ class ClosingWnd : public RecordingWnd {
 };
 
 TEST_F(LoopTest, NestedModalLoopsReturnTheirOwnResults) {
-  RecordingWnd main;
-  Open(main);
   ClosingWnd outer, inner;
   RECT wa = QzGetWorkArea();
-  ASSERT_TRUE(outer.Create(wa.left, wa.top, 480, 720, main.GetHwnd(), 0, WS_POPUP));
+  ASSERT_TRUE(outer.Create(wa.left, wa.top, 480, 720, wnd.GetHwnd(), 0, WS_POPUP));
   ASSERT_TRUE(inner.Create(wa.left, wa.top, 480, 720, outer.GetHwnd(), 0, WS_POPUP));
 
   int innerResult = -99;
@@ -85,22 +84,22 @@ TEST_F(LoopTest, NestedModalLoopsReturnTheirOwnResults) {
   EXPECT_EQ(innerResult, 2);
   EXPECT_EQ(outerResult, 1);
   EXPECT_FALSE(outer.IsWindowVisible());
-  EXPECT_EQ(robot.Foreground(), &main);
+  EXPECT_EQ(robot.Foreground(), &wnd);
   EXPECT_EQ(MessageLoop::Get().Depth(), 0);
 }
 
 TEST_F(LoopTest, ModalWithoutInputReportsAStallAndQuitEndsItReachingTheOuterLoop) {
-  RecordingWnd wnd;
+  RecordingWnd modal;
   RECT wa = QzGetWorkArea();
-  ASSERT_TRUE(wnd.Create(wa.left, wa.top, 480, 720, nullptr, 0, WS_POPUP));
+  ASSERT_TRUE(modal.Create(wa.left, wa.top, 480, 720, nullptr, 0, WS_POPUP));
   std::string reported;
   robot.SetFailureReporter([&](const std::string& what) { reported = what; });
-  EXPECT_EQ(wnd.DoModal(FALSE), 0);
+  EXPECT_EQ(modal.DoModal(FALSE), 0);
   EXPECT_NE(reported.find("RecordingWnd"), std::string::npos) << reported;
 
   robot.SetFailureReporter([](const std::string& what) { ADD_FAILURE() << what; });
   robot.WhenModalWaits([] { PostQuitMessage(7); });
-  wnd.DoModal(FALSE);
+  modal.DoModal(FALSE);
   EXPECT_TRUE(MessageLoop::Get().QuitRequested());
   EXPECT_EQ(MessageLoop::Get().Run(), 7);
 }
@@ -118,9 +117,6 @@ class SelfTimerWnd : public RecordingWnd {
 };
 
 TEST_F(LoopTest, TimersFireInDueOrderAndHandlersMayRestartOrKillThem) {
-  RecordingWnd wnd;
-  Open(wnd);
-  wnd.events.clear();
   ::SetTimer(wnd.GetHwnd(), 1, 300, nullptr);
   ::SetTimer(wnd.GetHwnd(), 2, 100, nullptr);
   robot.Advance(99);

@@ -1,13 +1,12 @@
 // Named paths, the scope timer and registry reads.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
-#include <sstream>
 
 #include "qzfc/DebugTime.h"
 #include "qzfc/QzRegKey.h"
 #include "qzfc/QzUtil.h"
+#include "../ce/test_helpers.h"
 #include "temp_root.h"
 
 namespace {
@@ -28,11 +27,9 @@ TEST(DebugTime, WritesLabelAndElapsedTimeWhenTheScopeEnds) {
   vorna::test::TempDeviceRoot root;
   { CDebugTime trace(L"CContactWnd::CalAlphabetMap()"); }
   { CDebugTime unnamed(nullptr); }
-  std::stringstream log;
-  log << std::ifstream(root.path() / "log" / "debug.log").rdbuf();
-  EXPECT_TRUE(std::regex_search(log.str(), std::regex(R"(CContactWnd::CalAlphabetMap\(\): \d+\.\d{3} ms)")))
-      << log.str();
-  EXPECT_NE(log.str().find("(unnamed): "), std::string::npos) << log.str();
+  const std::string log = vorna::test::ReadWhole(root.path() / "log" / "debug.log");
+  EXPECT_TRUE(std::regex_search(log, std::regex(R"(CContactWnd::CalAlphabetMap\(\): \d+\.\d{3} ms)"))) << log;
+  EXPECT_NE(log.find("(unnamed): "), std::string::npos) << log;
 }
 
 void SetValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {

@@ -6,11 +6,11 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ce/window_registry.h"
+#include "file_bytes.h"
 #include "temp_root.h"
 #include "vornactl_runner.h"
 
@@ -148,9 +148,7 @@ TEST_F(VornactlCommands, CardsInBothFormsAndInTheInterfaceLanguage) {
   const std::string out = (root_.path() / "out.vcf").string();
   EXPECT_EQ(Vornactl({"vcard", "2", "--out", out}).status, 0);
   EXPECT_EQ(Vornactl({"vcard", "1", "--out", out}).status, 2) << "an existing file is not overwritten";
-  std::stringstream written;
-  written << std::ifstream(out, std::ios::binary).rdbuf();
-  EXPECT_EQ(written.str(), Vornactl({"vcard", "2"}).out);
+  EXPECT_EQ(vorna::test::ReadFileBytes(out), Vornactl({"vcard", "2"}).out);
 
   EXPECT_EQ(Vornactl({"vcard", "99"}).status, 1);
   for (const char* bad : {"0", "-1", "x", "1e3", "99999999999"}) EXPECT_EQ(Vornactl({"vcard", bad}).status, 2) << bad;

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ce/device.h"
+#include "file_bytes.h"
 #include "qzpam/CContactsDbIf.h"
 #include "temp_root.h"
 #include "vornactl_runner.h"
@@ -18,12 +18,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path& file) {
-  std::stringstream bytes;
-  bytes << std::ifstream(file, std::ios::binary).rdbuf();
-  return bytes.str();
-}
+using vorna::test::ReadFileBytes;
 
 // Every path under the folder, to tell that nothing was made or removed.
 std::set<std::string> Listing(const fs::path& dir) {
@@ -81,7 +76,7 @@ TEST_F(UnusableRoot, EveryCommandNamesTheProblemAndExitsWithTwo) {
   for (const Root& root : roots) {
     std::set<std::string> before = Listing(root_.path());
     std::erase_if(before, [&](const std::string& path) { return path.starts_with((root.path / "log").string()); });
-    const std::string store = fs::exists(root.path / "pim") ? Bytes(root.path / "pim" / "contacts.db") : "";
+    const std::string store = fs::exists(root.path / "pim") ? ReadFileBytes(root.path / "pim" / "contacts.db") : "";
     for (const auto& command : commands) {
       std::vector<std::string> args = {"--root", root.path.string()};
       args.insert(args.end(), command.begin(), command.end());
@@ -93,7 +88,7 @@ TEST_F(UnusableRoot, EveryCommandNamesTheProblemAndExitsWithTwo) {
     }
     // The store and its folder are as they were: nothing made, nothing repaired.
     if (!store.empty()) {
-      EXPECT_EQ(Bytes(root.path / "pim" / "contacts.db"), store);
+      EXPECT_EQ(ReadFileBytes(root.path / "pim" / "contacts.db"), store);
     }
     // Only the debug log, inside the root, may have been written.
     std::set<std::string> after = Listing(root_.path());

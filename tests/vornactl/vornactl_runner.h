@@ -6,11 +6,10 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "temp_root.h"
 
 namespace vorna::test {
@@ -42,9 +41,7 @@ inline VornactlResult RunVornactl(const std::vector<std::string>& args, const st
   for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
   const int status = pclose(pipe);
   result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::stringstream err;
-  err << std::ifstream(errFile, std::ios::binary).rdbuf();
-  result.err = err.str();
+  result.err = ReadFileBytes(errFile);
   std::filesystem::remove(errFile);
   return result;
 }

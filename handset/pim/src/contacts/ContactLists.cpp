@@ -144,9 +144,9 @@ bool CContactsDbIf::GetContactslistFuzzy(const qzu::string& key, int& id, qzu::s
   return CursorCall(
       state, first,
       [&] {
-        auto snapshot = WithStore(std::shared_ptr<const ContactSnapshot>(),
-                                  [&](Store& store) { return state.CurrentSnapshot(store); });
-        state.fuzzy.Start(std::move(snapshot), std::wstring(key.view()));
+        auto index = WithStore(std::shared_ptr<const FuzzyIndex>(),
+                               [&](Store& store) { return state.CurrentSearchIndex(store); });
+        state.fuzzy.Start(std::move(index), std::wstring(key.view()));
       },
       [&] {
         FuzzyHit hit{};

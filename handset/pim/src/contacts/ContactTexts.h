@@ -18,6 +18,7 @@ class ContactTexts {
   explicit ContactTexts(const ContactSnapshot::Contacts& contacts);
 
   size_t size() const { return rows_.size(); }
+  int id(size_t contact) const { return rows_[contact].id; }
   // The row of a contact: its identifier, name, and number `number` of its
   // numbers (-1: the primary one) with that number's type.
   void CopyRow(size_t contact, int number, int& id, qzu::string& name, qzu::string& detail, int& type) const;

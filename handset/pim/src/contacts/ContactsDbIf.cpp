@@ -32,4 +32,15 @@ std::shared_ptr<const ContactSnapshot> ContactsDbState::CurrentSnapshot(Store& s
   return snapshot;
 }
 
+std::shared_ptr<const FuzzyIndex> ContactsDbState::CurrentSearchIndex(Store& store) {
+  std::shared_ptr<const ContactSnapshot> now = CurrentSnapshot(store);
+  if (!now) return nullptr;
+  // Snapshots that share their contacts share the index.
+  if (!searchIndex || &searchIndexed->contacts() != &now->contacts()) {
+    searchIndex = std::make_shared<const FuzzyIndex>(now->contacts());
+    searchIndexed = std::move(now);
+  }
+  return searchIndex;
+}
+
 }  // namespace qzpam

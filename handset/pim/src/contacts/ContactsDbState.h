@@ -65,10 +65,17 @@ struct ContactsDbState {
   Cursor<std::wstring> groupEmails;
 
   std::shared_ptr<const ContactSnapshot> snapshot;
+  // The packed texts that the fuzzy search and the smart dial both read,
+  // and the snapshot they were built from.
+  std::shared_ptr<const FuzzyIndex> searchIndex;
+  std::shared_ptr<const ContactSnapshot> searchIndexed;
 
   // The snapshot of the store as it is now, brought up to date when the
   // contacts counter moved since the last one.
   std::shared_ptr<const ContactSnapshot> CurrentSnapshot(Store& store);
+  // The search index of the current snapshot, built by the first search
+  // after the contacts changed. Null when the store cannot be read.
+  std::shared_ptr<const FuzzyIndex> CurrentSearchIndex(Store& store);
 };
 
 // The lock of a cursor list: the store's first, then the instance's. Every

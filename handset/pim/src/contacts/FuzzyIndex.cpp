@@ -105,15 +105,43 @@ std::vector<FuzzyHit> FuzzyIndex::ByDigits(std::string_view key) const {
   std::vector<FuzzyHit> found;
   found.reserve(size());  // a short key matches nearly every contact; untouched room costs nothing
   const DigitSet wanted(key);
-  std::string_view all(digits_);
   for (size_t contact = 0; contact < size(); ++contact) {
-    for (uint32_t number = numberStarts_[contact]; number < numberStarts_[contact + 1]; ++number) {
-      if (!digitSets_[number].Holds(wanted)) continue;
-      std::string_view digits = all.substr(digitStarts_[number], digitStarts_[number + 1] - digitStarts_[number]);
-      if (key.size() > 2 && digits.find(key) == std::string_view::npos) continue;
+    int32_t number = NumberHolding(contact, key, wanted);
+    if (number >= 0) found.push_back({static_cast<uint32_t>(contact), number});
+  }
+  return found;
+}
+
+std::string_view FuzzyIndex::Reading(size_t contact) const {
+  size_t end = contact + 1 < readingStarts_.size() ? readingStarts_[contact + 1] : readings_.size();
+  return std::string_view(readings_).substr(readingStarts_[contact], end - 1 - readingStarts_[contact]);
+}
+
+int32_t FuzzyIndex::NumberHolding(size_t contact, std::string_view digits, const DigitSet& wanted) const {
+  std::string_view all(digits_);
+  for (uint32_t number = numberStarts_[contact]; number < numberStarts_[contact + 1]; ++number) {
+    if (!digitSets_[number].Holds(wanted)) continue;
+    // For one or two digits the DigitSet's answer is exact.
+    if (digits.size() > 2 &&
+        all.substr(digitStarts_[number], digitStarts_[number + 1] - digitStarts_[number]).find(digits) == kNone)
+      continue;
+    return static_cast<int32_t>(number - numberStarts_[contact]);
+  }
+  return -1;
+}
+
+std::vector<FuzzyHit> FuzzyIndex::NumbersEqualTo(std::string_view digits) const {
+  std::vector<FuzzyHit> found;
+  const DigitSet wanted(digits);
+  std::string_view all(digits_);
+  size_t contact = 0;
+  for (uint32_t number = 0; number + 1 < digitStarts_.size(); ++number) {
+    if (digitStarts_[number + 1] - digitStarts_[number] != digits.size() || !digitSets_[number].Holds(wanted) ||
+        all.substr(digitStarts_[number], digits.size()) != digits)
+      continue;
+    while (numberStarts_[contact + 1] <= number) ++contact;
+    if (found.empty() || found.back().contact != contact)
       found.push_back({static_cast<uint32_t>(contact), static_cast<int32_t>(number - numberStarts_[contact])});
-      break;
-    }
   }
   return found;
 }

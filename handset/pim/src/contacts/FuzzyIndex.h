@@ -2,8 +2,10 @@
 // into a few long strings in list order: folded names, readings and
 // initials, each entry closed by a zero, and the digits of the numbers with
 // a DigitSet per number. A search runs through them with string search
-// instead of visiting every contact, and maps each hit back to its contact. Next to them, what the contacts' rows
-// show (ContactTexts), so that a long result is handed out quickly too.
+// instead of visiting every contact, and maps each hit back to its contact.
+// Next to them, what the contacts' rows show (ContactTexts), so that a long
+// result is handed out quickly too. The smart dial reads the readings and
+// number digits from here as well, so they are kept once.
 #pragma once
 
 #include <cstdint>
@@ -40,6 +42,20 @@ class FuzzyIndex {
   // or one of its numbers contains the key's digits. An empty key matches
   // every contact.
   void Match(const FuzzyKey& key, std::vector<FuzzyHit>& hits) const;
+
+  // A contact's reading without spaces, and from its first letter on, a
+  // mark on each letter that starts a syllable.
+  std::string_view Reading(size_t contact) const;
+  std::vector<bool>::const_iterator SyllableStarts(size_t contact) const {
+    return syllableStarts_.begin() + readingStarts_[contact];
+  }
+
+  // Which of the contact's numbers is the first to contain `digits`
+  // (`wanted` is their DigitSet); -1 when none does.
+  int32_t NumberHolding(size_t contact, std::string_view digits, const DigitSet& wanted) const;
+  // The contacts with a number equal to `digits`, in list order, each with
+  // the first such number.
+  std::vector<FuzzyHit> NumbersEqualTo(std::string_view digits) const;
 
  private:
   std::vector<uint32_t> ByName(std::wstring_view key) const;

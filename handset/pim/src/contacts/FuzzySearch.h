@@ -3,30 +3,27 @@
 //
 // Matching the whole key at once lets each way of matching run through its
 // packed string in one tight pass; handing out a row is then a table read.
-// The FuzzyIndex is built by the first search after a change and kept for
-// the next keystrokes.
 #pragma once
 
 #include <memory>
 #include <string_view>
 #include <vector>
 
-#include "contacts/ContactSnapshot.h"
 #include "contacts/FuzzyIndex.h"
 
 namespace qzpam {
 
 class FuzzySearch {
  public:
-  void Start(std::shared_ptr<const ContactSnapshot> snapshot, std::wstring_view key);
+  // Null `index`: the store could not be read, and nothing matches.
+  void Start(std::shared_ptr<const FuzzyIndex> index, std::wstring_view key);
   // The next hit; false at the end, which frees the hits.
   bool Next(FuzzyHit& hit);
   // What the rows show; valid from Start until the next Start.
   const ContactTexts& texts() const { return index_->texts(); }
 
  private:
-  std::shared_ptr<const ContactSnapshot> indexed_;  // what index_ was built from
-  std::unique_ptr<FuzzyIndex> index_;
+  std::shared_ptr<const FuzzyIndex> index_;
   std::vector<FuzzyHit> hits_;
   size_t next_ = 0;
 };

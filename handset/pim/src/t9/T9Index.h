@@ -1,72 +1,85 @@
-// The smart-dial index of one contact snapshot: every contact's reading as
-// keypad digits, packed in list order, and how often each contact was
-// called. Built once per snapshot and kept for the next keystrokes.
+// The smart-dial index of one contact snapshot. The readings and number
+// digits are those the snapshot's FuzzyIndex already packs; this adds, per
+// contact, the digits and pairs of digits that keys matching its name can
+// hold (so that a keystroke passes over most names without reading them)
+// and how often the contact was called. Built once per snapshot and kept
+// for the next keystrokes.
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
-#include "contacts/ContactSnapshot.h"
 #include "contacts/DigitSet.h"
+#include "contacts/FuzzyIndex.h"
 #include "t9/T9Match.h"
 
 namespace qzpam {
 
-// A suggestion: which contact (list position), which of its numbers (-1:
-// the primary one), and how the key matched its name (None when only a
-// number matched).
-struct T9Hit {
-  uint32_t contact;
-  int32_t number;
-  uint32_t calls;
-  T9Rank rank;
-  bool exactNumber;
+// A key as typed (digits 0-9) and what the index tests it with.
+struct T9Key {
+  explicit T9Key(std::string typed = "");
+
+  bool valid() const { return !digits.empty(); }
+
+  std::string digits;  // empty when the typed text holds anything but digits
+  DigitSet inNumber;   // the key as a number's DigitSet tests it
+  DigitSet inName;     // its first digit and its neighbouring pairs
+};
+
+// A contact's reading as keypad digits, cut into syllables; reused from
+// contact to contact.
+struct T9Reading {
+  std::string digits;
+  std::vector<uint16_t> starts;
 };
 
 class T9Index {
  public:
-  explicit T9Index(const ContactSnapshot::Contacts& contacts);
+  explicit T9Index(std::shared_ptr<const FuzzyIndex> fuzzy);
 
-  size_t size() const { return starts_.size() - 1; }
+  const FuzzyIndex& fuzzy() const { return *fuzzy_; }
+  size_t size() const { return calls_.size(); }
+  // Memory of its own, beyond the FuzzyIndex.
   size_t bytes() const;
 
   // How often each contact was called, by contact identifier.
   void SetCallCounts(const std::unordered_map<int, uint32_t>& calls);
+  uint32_t calls(size_t contact) const { return calls_[contact]; }
 
-  // The suggestions for `key` (digits 0-9), best first: the owner of the
-  // number equal to the key, then name matches by rank, then by calls, then
-  // contacts one of whose numbers contains the key, in list order; other
-  // ties in list order.
-  std::vector<T9Hit> Match(std::string_view key) const;
-  // How the key matches the name of the contact at this position.
+  // Quick tests that pass every name the key matches, and most others:
+  // whether it may match at all, and whether it may from the first
+  // syllable (when not, its match can only rank Inside, if there is one).
+  bool MayMatchName(size_t contact, const T9Key& key) const { return nameDigits_[contact].Holds(key.inName); }
+  bool MayMatchFromStart(size_t contact, const T9Key& key) const;
+  // How the key matches the name of the contact at this position: its rank
+  // alone, and the whole match for highlighting.
+  T9Rank NameRank(size_t contact, const T9Key& key, T9Reading& reading) const;
   T9Match MatchName(size_t contact, std::string_view key) const;
 
  private:
-  T9Rank NameRank(size_t contact, std::string_view key, std::vector<uint16_t>& starts) const;
-  // Which number of the contact holds the key (-1: none), and whether it
-  // is the key exactly.
-  int32_t NumberHolding(size_t contact, std::string_view key, const DigitSet& wanted, bool& exact) const;
+  void Read(size_t contact, T9Reading& reading) const;
 
-  const ContactSnapshot::Contacts& contacts_;
-  // Readings as keypad digits, packed in list order, with a mark at the
-  // start of every syllable; where each contact's reading starts (one entry
-  // more than contacts).
-  std::string digits_;
-  std::vector<bool> syllableStarts_;
-  std::vector<uint32_t> starts_;
-  // Per contact, bit d set when a syllable starts on digit d: the quick
-  // test of whether a key can match the name at all.
-  std::vector<uint16_t> initialDigits_;
-  // The digits of every number, packed; where each number's digits start
-  // (one more than numbers); where each contact's numbers start (one more
-  // than contacts); each number's DigitSet.
-  std::string numberDigits_;
-  std::vector<uint32_t> numberStarts_;
-  std::vector<uint32_t> contactNumbers_;
-  std::vector<DigitSet> digitSets_;
+  std::shared_ptr<const FuzzyIndex> fuzzy_;
+  // Per contact: a syllable's initial as a digit, and the pairs of digits
+  // that can follow each other in a key matching the name (within a
+  // syllable, and from a syllable's initial or last letter to the next
+  // syllable's initial). Empty for a name no key can match.
+  std::vector<DigitSet> nameDigits_;
+  // Per contact, as digits (0: none): the first two letters of its first
+  // syllable and the initial of the second, and how many syllables it has.
+  // A key of one digit is ranked from these alone.
+  struct Head {
+    char first = 0;
+    char second = 0;
+    char next = 0;
+    uint8_t syllables = 0;
+  };
+  static Head HeadOf(const T9Reading& reading);
+  std::vector<Head> heads_;
   std::vector<uint32_t> calls_;
 };
 

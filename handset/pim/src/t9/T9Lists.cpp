@@ -16,7 +16,7 @@ bool CContactsDbIf::GetT9Suggestions(const qzu::string& digits, T9Suggestion& ro
         std::string key;
         for (wchar_t c : digits.view()) key += c >= L'0' && c <= L'9' ? static_cast<char>(c) : '?';
         WithStore(0, [&](Store& store) {
-          state.t9.Start(store, state.CurrentSnapshot(store), std::move(key));
+          state.t9.Start(store, state.CurrentSearchIndex(store), std::move(key));
           return 0;
         });
       },

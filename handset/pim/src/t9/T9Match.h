@@ -30,16 +30,25 @@ struct T9Match {
   std::vector<uint8_t> taken;
 };
 
+// Longer keys and readings of more syllables match nothing.
+constexpr size_t kMaxKey = 63;
+constexpr size_t kMaxSyllables = 255;
+
 // The keypad digit of a reading character ('a'-'z', '0'-'9'); 0 otherwise.
-char KeypadDigit(char c);
+inline char KeypadDigit(char c) {
+  constexpr char kLetters[] = "22233344455566677778889999";
+  if (c >= 'a' && c <= 'z') return kLetters[c - 'a'];
+  if (c >= '0' && c <= '9') return c;
+  return 0;
+}
 
 // The reading turned into keypad digits, character by character.
 std::string KeypadDigits(std::string_view reading);
 
 // The best match of `key` (digits) in a reading given as keypad digits, cut
-// at `starts` (where each syllable begins, ascending, first at 0). Keys
-// longer than 63 digits and readings with more than 255 syllables match
-// nothing.
+// at `starts` (where each syllable begins, ascending, first at 0).
 T9Match MatchReading(std::string_view digits, const std::vector<uint16_t>& starts, std::string_view key);
+// The rank alone of that match, without reading its path back.
+T9Rank RankReading(std::string_view digits, const std::vector<uint16_t>& starts, std::string_view key);
 
 }  // namespace qzpam

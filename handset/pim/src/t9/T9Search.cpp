@@ -25,15 +25,12 @@ void CopyArray(const std::vector<int>& from, qzu::array<int>& to) {
 
 }  // namespace
 
-void T9Search::Start(Store& store, std::shared_ptr<const ContactSnapshot> snapshot, std::string key) {
-  hits_.clear();
-  next_ = 0;
-  key_ = std::move(key);
-  if (!snapshot) return;
+void T9Search::Start(Store& store, std::shared_ptr<const FuzzyIndex> fuzzy, std::string key) {
+  results_.Clear();
+  if (!fuzzy) return;
   bool rebuilt = false;
-  if (!indexed_ || &indexed_->contacts() != &snapshot->contacts()) {
-    index_ = std::make_unique<T9Index>(snapshot->contacts());
-    indexed_ = std::move(snapshot);
+  if (!index_ || &index_->fuzzy() != fuzzy.get()) {
+    index_ = std::make_unique<T9Index>(std::move(fuzzy));
     rebuilt = true;
   }
   int calls = store.Counter("calls");
@@ -41,30 +38,16 @@ void T9Search::Start(Store& store, std::shared_ptr<const ContactSnapshot> snapsh
     index_->SetCallCounts(CallCounts(store));
     callsCounter_ = calls;
   }
-  hits_ = index_->Match(key_);
+  results_.Start(*index_, std::move(key));
 }
 
 bool T9Search::Next(T9Suggestion& row) {
-  if (next_ >= hits_.size()) {
-    hits_ = {};
-    next_ = 0;
-    return false;
-  }
-  const T9Hit& hit = hits_[next_++];
-  const SnapshotContact& contact = *indexed_->contacts()[hit.contact];
-  row.id = contact.id;
-  row.name.assign(contact.name.data(), contact.name.size());
-  if (hit.number >= 0) {
-    const SnapshotNumber& number = contact.numbers[static_cast<size_t>(hit.number)];
-    row.number.assign(number.value.data(), number.value.size());
-    row.type = number.type;
-  } else {
-    row.number.assign(contact.detail.data(), contact.detail.size());
-    row.type = contact.detailType;
-  }
-  T9Match name = hit.rank == T9Rank::None ? T9Match() : index_->MatchName(hit.contact, key_);
-  CopyArray(NameMarks(contact.name, name), row.nameMarks);
-  CopyArray(NumberMarks(row.number.view(), key_), row.numberMarks);
+  T9Hit hit{};
+  if (!results_.Next(hit)) return false;
+  index_->fuzzy().texts().CopyRow(hit.contact, hit.number, row.id, row.name, row.number, row.type);
+  T9Match name = hit.rank == T9Rank::None ? T9Match() : index_->MatchName(hit.contact, results_.key());
+  CopyArray(NameMarks(row.name.view(), name), row.nameMarks);
+  CopyArray(NumberMarks(row.number.view(), results_.key()), row.numberMarks);
   return true;
 }
 
