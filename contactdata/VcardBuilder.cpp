@@ -30,10 +30,11 @@ const char* AddressType(int type) {
   return type >= 0 && type < 2 ? kTypes[type] : nullptr;
 }
 
-// vCard 2.1 escapes only the component separator.
-void AppendEscaped21(std::wstring& out, std::wstring_view component, wchar_t separator) {
+// vCard 2.1 escapes only what would end the component: its separator, and
+// in the group list the backslash as well.
+void AppendEscaped21(std::wstring& out, std::wstring_view component, std::wstring_view special) {
   for (const wchar_t c : component) {
-    if (c == separator) out += L'\\';
+    if (special.find(c) != std::wstring_view::npos) out += L'\\';
     out += c;
   }
 }
@@ -121,7 +122,7 @@ void VcardBuilder::Structured(const char* name, std::initializer_list<const char
   bool first = true;
   for (const std::wstring_view component : components) {
     if (!first) text += separator;
-    AppendEscaped21(text, component, separator);
+    AppendEscaped21(text, component, std::wstring_view(&separator, 1));
     first = false;
   }
   Property(name, types, text, VcardValue::Encoding::AS_NEEDED);
@@ -160,7 +161,9 @@ void VcardBuilder::Addresses(const qzu::array<ContactAddressEntry>& addresses) {
 }
 
 // Special groups are written under their display names ("黑名单"). vCard
-// 3.0 separates groups with commas.
+// 3.0 separates groups with commas; our 2.1 cards with semicolons, but
+// readers split 2.1 groups at commas too, so a comma in a name is escaped
+// like the semicolon (and the backslash, so a name may end in one).
 void VcardBuilder::Categories(const qzu::array<qzu::string>& categories) {
   std::wstring text;
   std::string line = "CATEGORIES:";
@@ -171,7 +174,7 @@ void VcardBuilder::Categories(const qzu::array<qzu::string>& categories) {
       VcardText30::AppendEscaped(line, shown.view());
     } else {
       if (i > 0) text += L';';
-      AppendEscaped21(text, shown.view(), L';');
+      AppendEscaped21(text, shown.view(), L"\\;,");
     }
   }
   if (V30()) return Line30(line);

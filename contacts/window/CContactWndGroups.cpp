@@ -123,6 +123,12 @@ LRESULT CContactWnd::OnSearchEdit(UINT controlId, LPARAM lParam) {
     SetListHeight(ShortListHeight());
     Redraw(m_list);
     m_keyboardHidden = false;
+  } else if (code == QZ_EN_SIP && extra == 0 && m_mode == MODE_SEARCH && !m_keyboardHidden &&
+             m_searchField.HasFocus()) {
+    // Put away with its own key: as the keyboard button does, the list takes
+    // the room back and the field lets go of the focus, so that a tap on it
+    // or the button brings the keyboard up again.
+    ToggleKeyboard();
   }
   return 0;
 }

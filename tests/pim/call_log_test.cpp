@@ -1,6 +1,7 @@
 // Call threads, per-number history and deletion, missed-only included.
 #include <gtest/gtest.h>
 
+#include "qzpam/PhoneSettingsDbIf.h"
 #include "store_helpers.h"
 
 namespace {
@@ -53,6 +54,35 @@ TEST_F(CallLog, MissedOnlyDeletionKeepsTheNumbersOtherCalls) {
   before = db()->GetCallsChangeCount();
   EXPECT_FALSE(db()->DeleteCalls());
   EXPECT_EQ(db()->GetCallsChangeCount(), before);
+}
+
+// Numbers written every way the matching rule reads as one, owners that
+// tie, and calls at the same second: every thread read at once (the more-
+// records row) is the first page read call by call, and each thread's owner
+// is the one SearchPN names, at home in China and in Britain.
+TEST_F(CallLog, EveryThreadAtOnceAgreesWithTheFirstPageAndWithSearchPN) {
+  const int a = Add(L"", L"A", {L"13800138000"});
+  Add(L"", L"B", {L"0755 1234 5678", L"13800138000"});  // A's number, not B's primary
+  Add(L"", L"C", {L"12345678"});                        // B's first without its area code
+  Add(L"", L"D", {L"+44 20 7946 0018"});
+  Add(L"", L"E", {L"10086", L"020 7946 0018"});
+  const wchar_t* const numbers[] = {L"13800138000",       L"+86 138 0013 8000", L"008613800138000",
+                                    L"8613800138000",     L"0755-1234-5678",    L"12345678",
+                                    L"+44 20 7946 0018",  L"0044 20 7946 0018", L"020 7946 0018",
+                                    L"10086",             L"",                  L"+1 202 555 0123",
+                                    L"1 202 555 0123",    L"15900001111",       L"+8615900001111"};
+  const int count = static_cast<int>(std::size(numbers));
+  for (int i = 0; i < 400; ++i) Call(numbers[(i * 7) % count], 1000 + (i * 37) % 150, 1 + i % 7 % 5);
+  EXPECT_EQ(Owner(L"+86 138 0013 8000"), a);
+  for (const wchar_t* home : {L"", L"44"}) {
+    ASSERT_TRUE(PhoneSettingsDbIf::GetPhoneSettingsDbIf()->SetNationalCode(home));
+    for (const bool missed : {false, true}) {
+      const std::vector<Thread> all = Threads(missed, 9999);
+      EXPECT_EQ(all, Threads(missed, 100)) << "home " << home << (missed ? ", missed" : "");
+      EXPECT_GE(all.size(), 8u);
+      for (const Thread& t : all) EXPECT_EQ(t.contactId, Owner(t.number.c_str())) << t.number << ", home " << home;
+    }
+  }
 }
 
 TEST_F(CallLog, ThreadsFollowTheContactsAsTheyChange) {

@@ -8,6 +8,7 @@
 #include "../ce/test_helpers.h"
 #include "qzfc/FontHelper.h"
 #include "qzfc/UiEdit.h"
+#include "qzfc/UiScrollWin.h"
 #include "qzfc/UiSearchBox.h"
 #include "window_fixture.h"
 
@@ -91,6 +92,26 @@ TEST_F(EditTest, FocusMovesByTapAndByEnterWithSwitching) {
   fields[0].SetVisible(FALSE);
   robot.Char(13);
   EXPECT_TRUE(fields[1].HasFocus());
+
+  // Fields on a scrolling page (as in the editor's dialogs) take their turn
+  // where the page stands.
+  fields[0].SetVisible(TRUE);
+  UiSingleLineEdit paged[2];
+  UiScrollWin page;
+  page.SetPos(0, 400, 480, 200);
+  wnd.AddUiWin(&page);
+  for (int i = 0; i < 2; ++i) {
+    paged[i].SetPos(0, i * 80, 480, 64);
+    paged[i].EnableSwitchFocus(TRUE);
+    page.AddChild(&paged[i]);
+  }
+  robot.Char(13);
+  EXPECT_TRUE(paged[0].HasFocus());
+  robot.Char(13);
+  EXPECT_TRUE(paged[1].HasFocus());
+  robot.Char(13);
+  EXPECT_TRUE(fields[0].HasFocus()) << "after the last, back to the first";
+  wnd.RemoveUiWin(&page);
 }
 
 TEST_F(EditTest, TextShrinksToFitBetweenItsSizes) {

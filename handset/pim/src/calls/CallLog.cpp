@@ -2,6 +2,8 @@
 // calls whose numbers reduce to the same key (match/MatchKeys.h), so
 // "+86 138 0013 8000" and "13800138000" are one thread. Hidden callers (an
 // empty number) form one thread of their own.
+#include <optional>
+
 #include "contacts/ContactsDbState.h"
 #include "contacts/PhoneLookup.h"
 #include "match/MatchKeys.h"
@@ -14,26 +16,64 @@ namespace {
 
 bool ValidCallType(int type) { return type >= 1 && type <= 5; }
 
+// The latest call of every thread, newest first, at most ?1 of them, each
+// with the stored numbers that may own it: those with its key's tail (?2
+// digits), from phones_lookup, several rows per thread then. Two ways to
+// find the threads give the same rows:
+//  - the walk goes through the calls newest first and keeps each that is
+//    its thread's latest, so a first page costs about a call per thread;
+//  - the grouped read finds each thread's latest call from calls_thread and
+//    sorts those, so every thread costs one step rather than every call.
+#define VORNA_THREADS_WITH_OWNERS(threads)                                                                   \
+  "SELECT t.id, t.number, t.time, t.value, t.type, t.match_key, p.id, p.contact_id, p.is_primary,"           \
+  " p.match_key, c.display_name FROM (" threads ") t"                                                        \
+  " LEFT JOIN phones p INDEXED BY phones_lookup ON t.match_key <> '' AND p.match_tail = substr(t.match_key, -?2)" \
+  " LEFT JOIN contacts c ON c.id = p.contact_id ORDER BY t.time DESC, t.id DESC"
+#define VORNA_LATEST_OF_THREAD(filter)                                                         \
+  "(SELECT d.id FROM calls d INDEXED BY calls_thread WHERE d.match_key = k.match_key" filter \
+  " ORDER BY d.time DESC, d.id DESC LIMIT 1)"
+
+const char kWalkAll[] = VORNA_THREADS_WITH_OWNERS(
+    "SELECT k.id, k.number, k.time, k.value, k.type, k.match_key FROM calls k INDEXED BY calls_time"
+    " WHERE k.id = " VORNA_LATEST_OF_THREAD("") " ORDER BY k.time DESC, k.id DESC LIMIT ?1");
+const char kWalkMissed[] = VORNA_THREADS_WITH_OWNERS(
+    "SELECT k.id, k.number, k.time, k.value, k.type, k.match_key FROM calls k INDEXED BY calls_missed"
+    " WHERE k.type = 3 AND k.id = " VORNA_LATEST_OF_THREAD(" AND d.type = 3") " ORDER BY k.time DESC, k.id DESC LIMIT ?1");
+const char kGroupedAll[] = VORNA_THREADS_WITH_OWNERS(
+    "SELECT c.id, c.number, c.time, c.value, c.type, c.match_key"
+    " FROM (SELECT DISTINCT match_key FROM calls INDEXED BY calls_thread) k"
+    " JOIN calls c ON c.id = " VORNA_LATEST_OF_THREAD("") " ORDER BY c.time DESC, c.id DESC LIMIT ?1");
+const char kGroupedMissed[] = VORNA_THREADS_WITH_OWNERS(
+    "SELECT c.id, c.number, c.time, c.value, c.type, c.match_key"
+    " FROM (SELECT DISTINCT match_key FROM calls INDEXED BY calls_missed WHERE type = 3) k"
+    " JOIN calls c ON c.id = " VORNA_LATEST_OF_THREAD(" AND d.type = 3") " ORDER BY c.time DESC, c.id DESC LIMIT ?1");
+#undef VORNA_LATEST_OF_THREAD
+#undef VORNA_THREADS_WITH_OWNERS
+
+// Up to this many threads the walk is the cheaper way (the log's first page).
+constexpr int kWalkedThreads = 100;
+
 std::vector<CallRow> LoadThreads(int maxCount, bool missedOnly) {
   std::vector<CallRow> rows;
   if (maxCount <= 0) return rows;
   WithStore(0, [&](Store& store) {
     const NumberMatcher matcher = MatchKeys::Matcher(store);
-    Statement stmt = missedOnly
-        ? store.Prepare(
-              "SELECT c.number, c.time, c.value, c.type, c.match_key FROM calls c INDEXED BY calls_missed"
-              " WHERE c.type = 3 AND c.id = (SELECT d.id FROM calls d INDEXED BY calls_thread"
-              "   WHERE d.match_key = c.match_key AND d.type = 3 ORDER BY d.time DESC, d.id DESC LIMIT 1)"
-              " ORDER BY c.time DESC, c.id DESC LIMIT ?")
-        : store.Prepare(
-              "SELECT c.number, c.time, c.value, c.type, c.match_key FROM calls c INDEXED BY calls_time"
-              " WHERE c.id = (SELECT d.id FROM calls d INDEXED BY calls_thread"
-              "   WHERE d.match_key = c.match_key ORDER BY d.time DESC, d.id DESC LIMIT 1)"
-              " ORDER BY c.time DESC, c.id DESC LIMIT ?");
-    stmt.Bind(1, maxCount);
+    const bool walk = maxCount <= kWalkedThreads;
+    Statement stmt = store.Prepare(walk ? (missedOnly ? kWalkMissed : kWalkAll) : (missedOnly ? kGroupedMissed : kGroupedAll));
+    stmt.Bind(1, maxCount).Bind(2, static_cast<int>(NumberMatcher::kTailDigits));
+    int64_t thread = 0;
+    std::optional<OwnerRanking> owners;
     while (stmt.Step() == SQLITE_ROW) {
-      PhoneOwner owner = PhoneLookup::Find(store, matcher, stmt.Utf8(4));
-      rows.push_back({stmt.Text(0), stmt.Int(1), stmt.Int(2), stmt.Int(3), owner.name, owner.contactId});
+      if (rows.empty() || stmt.Int64(0) != thread) {
+        thread = stmt.Int64(0);
+        rows.push_back({stmt.Text(1), stmt.Int(2), stmt.Int(3), stmt.Int(4), L"", 0});
+        owners.emplace(matcher, stmt.Utf8(5));
+      }
+      // A candidate, unless the thread has none or its contact is gone.
+      if (stmt.IsNull(6) || stmt.IsNull(10)) continue;
+      if (!owners->Takes(stmt.Utf8(9), stmt.Int(8) == 1, stmt.Int(7), stmt.Int(6))) continue;
+      rows.back().name = stmt.Text(10);
+      rows.back().contactId = stmt.Int(7);
     }
     return 0;
   });

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "match/NumberMatcher.h"
 #include "store/Store.h"
@@ -27,6 +28,23 @@ class PhoneLookup {
   // The owner of the number with this key (made by `matcher`); contactId 0
   // when none.
   static PhoneOwner Find(Store& store, const NumberMatcher& matcher, std::string_view key);
+};
+
+// The order above over stored numbers offered one at a time, for readers
+// that fetch the candidates of many numbers at once.
+class OwnerRanking {
+ public:
+  OwnerRanking(const NumberMatcher& matcher, std::string_view key) : matcher_(&matcher), key_(key) {}
+
+  // Whether the stored number (its key, whether it is its contact's primary
+  // number, its contact and its entry) matches and beats every number
+  // offered before; it is then the one to beat.
+  bool Takes(std::string_view candidateKey, bool primary, int contactId, int entryId);
+
+ private:
+  const NumberMatcher* matcher_;
+  std::string key_;
+  std::tuple<int, int, int, int> best_{2, 0, 0, 0};
 };
 
 }  // namespace qzpam

@@ -185,10 +185,13 @@ void CardBuilder::AddAddress(const Property& p) {
 
 // Our cards separate groups with ";", vCard 3.0 and 4.0 with ",". A contact
 // is in a handful of groups; a card naming more than kMaxCategories keeps the
-// first ones.
+// first ones. A 2.1 card written before commas in group names were escaped
+// reads as it did, unless a name held a backslash before a comma or another
+// backslash.
 void CardBuilder::AddCategories(const Property& p) {
   const std::size_t room = kMaxCategories - static_cast<std::size_t>(card_.categories.size());
-  for (qzu::string& name : SplitComponents(Text(p), L";,", escapes_, room)) {
+  const Escapes escapes = escapes_ == Escapes::kVersion21 ? Escapes::kVersion21List : escapes_;
+  for (qzu::string& name : SplitComponents(Text(p), L";,", escapes, room)) {
     qzu::string group = TrimWide(std::move(name));
     if (group.empty()) continue;
     bool known = false;

@@ -13,6 +13,7 @@ namespace {
 // other character stands for that character ("http\://" is "http://").
 wchar_t Escaped(wchar_t c, Escapes escapes) {
   if (c == L';') return L';';
+  if (escapes == Escapes::kVersion21List) return c == L',' || c == L'\\' ? c : 0;
   if (escapes == Escapes::kVersion21) return 0;
   return c == L'n' || c == L'N' ? L'\n' : c;
 }

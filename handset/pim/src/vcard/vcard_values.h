@@ -9,8 +9,10 @@
 namespace qzpam::vcard {
 
 // How backslash escapes are read. vCard 2.1 only escapes the component
-// separator; 3.0 and 4.0 also escape commas, backslashes and line breaks.
-enum class Escapes { kVersion21, kFull };
+// separator; in a 2.1 group list (CATEGORIES) our cards also escape commas
+// and backslashes. 3.0 and 4.0 also escape commas, backslashes and line
+// breaks everywhere.
+enum class Escapes { kVersion21, kVersion21List, kFull };
 
 // Resolves the escapes of one text value.
 qzu::string Unescape(const qzu::string& text, Escapes escapes);

@@ -4,6 +4,7 @@
 // hands it to its focused control). QzCloseSip hides it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,13 +35,18 @@ class Sip {
   static Sip& Instance();
 
   // Brings the keyboard up for `field` in the layout of `mode`; true when it
-  // came up now (it was not showing before).
-  bool ShowFor(UiWin* field, DWORD mode);
+  // came up now (it was not showing before). `dismissed` runs when the user
+  // puts the keyboard away with its own key while it serves `field` (a
+  // single-line edit then notifies QZ_EN_SIP with extra 0).
+  bool ShowFor(UiWin* field, DWORD mode, std::function<void()> dismissed = {});
   // Takes the keyboard down if it serves `field`.
   void ReleaseFor(UiWin* field);
   // The field is going away: drops the keyboard made for it.
   void Forget(UiWin* field);
   void Hide();
+  // The keyboard's own hide key: hides it and tells the field it served
+  // (the field keeps the focus).
+  void Dismiss();
 
   bool IsVisible() const;
   SipLayout Layout() const;
@@ -63,6 +69,7 @@ class Sip {
   // Replaced windows that were running a key's handler.
   std::vector<std::unique_ptr<SipWnd>> retired_;
   UiWin* field_ = nullptr;
+  std::function<void()> dismissed_;
 };
 
 }  // namespace qzfc

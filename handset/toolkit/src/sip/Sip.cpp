@@ -33,7 +33,7 @@ Sip& Sip::Instance() {
 Sip::Sip() = default;
 Sip::~Sip() = default;
 
-bool Sip::ShowFor(UiWin* field, DWORD mode) {
+bool Sip::ShowFor(UiWin* field, DWORD mode, std::function<void()> dismissed) {
   const SipLayout layout = SipLayoutForMode(mode);
   CQzWndEx* owner = field ? field->GetParentWnd() : nullptr;
   if (layout == SipLayout::None || !owner || !owner->GetHwnd()) {
@@ -42,6 +42,7 @@ bool Sip::ShowFor(UiWin* field, DWORD mode) {
   }
   const bool wasVisible = IsVisible();
   field_ = field;
+  dismissed_ = std::move(dismissed);
   // The window is kept (only hidden) while it may be running a key's handler;
   // it is made anew when the layout or the field's window changes.
   if (!wnd_ || !wnd_->GetHwnd() || wnd_->Layout() != layout || CQzWnd::FromHandle(wnd_->GetParent()) != owner) {
@@ -66,6 +67,7 @@ void Sip::Forget(UiWin* field) {
   if (!field || field != field_) return;
   Hide();
   field_ = nullptr;
+  dismissed_ = nullptr;
   Retire(std::move(wnd_));
 }
 
@@ -79,6 +81,13 @@ void Sip::Retire(std::unique_ptr<SipWnd> wnd) {
 
 void Sip::Hide() {
   if (wnd_ && wnd_->GetHwnd() && wnd_->IsWindowVisible()) wnd_->Show(FALSE);
+}
+
+void Sip::Dismiss() {
+  if (!IsVisible()) return;
+  Hide();
+  // A copy: the field may show the keyboard again, for itself or another field.
+  if (std::function<void()> dismissed = dismissed_) dismissed();
 }
 
 bool Sip::IsVisible() const { return wnd_ && wnd_->GetHwnd() && wnd_->IsWindowVisible(); }

@@ -206,7 +206,7 @@ void SipWnd::Press(const Key& key) {
       Compose(L"");
       break;
     case Action::Hide:
-      Sip::Instance().Hide();
+      Sip::Instance().Dismiss();
       break;
   }
 }

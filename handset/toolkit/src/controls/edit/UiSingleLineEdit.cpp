@@ -8,6 +8,7 @@
 #include "qzfc/QzDraw.h"
 #include "qzfc/QzWndEx.h"
 #include "qzfc/Sip.h"
+#include "qzfc/UiScrollWin.h"
 
 namespace {
 constexpr COLORREF kTipColor = RGB(0x99, 0x99, 0x99);
@@ -56,7 +57,7 @@ void UiSingleLineEdit::SetInvalidWidth(int left, int right) {
 void UiSingleLineEdit::SetSipMode(DWORD mode, DWORD flags) {
   m_sipMode = mode;
   m_sipFlags = flags;
-  if (HasFocus()) qzfc::Sip::Instance().ShowFor(this, m_sipMode);
+  if (HasFocus()) qzfc::Sip::Instance().ShowFor(this, m_sipMode, [this] { NotifyChange(QZ_EN_SIP, 0); });
 }
 
 void UiSingleLineEdit::NotifyChange(UINT code, UINT extra) {
@@ -102,11 +103,20 @@ LRESULT UiSingleLineEdit::OnChar(WPARAM wch, LPARAM) {
 void UiSingleLineEdit::SwitchFocus() {
   CQzWndEx* owner = GetParentWnd();
   if (!owner) return;
+  // The window's fields in order, those on a scrolling page (not in the
+  // window's control list) where the page stands.
   std::vector<UiSingleLineEdit*> fields;
-  for (UiWin* ui : owner->GetUiWins()) {
-    auto* field = dynamic_cast<UiSingleLineEdit*>(ui);
-    if (field && field->m_switchFocus && field->IsVisible() && field->IsEnabled()) fields.push_back(field);
-  }
+  auto collect = [&fields](auto& self, const std::vector<UiWin*>& wins) -> void {
+    for (UiWin* ui : wins) {
+      if (auto* page = dynamic_cast<UiScrollWin*>(ui)) {
+        if (page->IsVisible()) self(self, page->GetChildren());
+        continue;
+      }
+      auto* field = dynamic_cast<UiSingleLineEdit*>(ui);
+      if (field && field->m_switchFocus && field->IsVisible() && field->IsEnabled()) fields.push_back(field);
+    }
+  };
+  collect(collect, owner->GetUiWins());
   auto self = std::find(fields.begin(), fields.end(), this);
   if (self == fields.end() || fields.size() < 2) return;
   auto next = std::next(self) == fields.end() ? fields.begin() : std::next(self);
@@ -148,7 +158,9 @@ int UiSingleLineEdit::CaretFromPoint(int x, int) {
 
 void UiSingleLineEdit::OnSetFocus() {
   Redraw();
-  if (m_sipMode != 0 && qzfc::Sip::Instance().ShowFor(this, m_sipMode)) NotifyChange(QZ_EN_SIP, 1);
+  // Put away with its own key, the keyboard is reported with extra 0.
+  if (m_sipMode != 0 && qzfc::Sip::Instance().ShowFor(this, m_sipMode, [this] { NotifyChange(QZ_EN_SIP, 0); }))
+    NotifyChange(QZ_EN_SIP, 1);
 }
 
 void UiSingleLineEdit::OnKillFocus() {
