@@ -66,11 +66,7 @@ TEST_F(ContactsDialTest, DetailsNumberRowByPart) {
 TEST_F(ContactsDialTest, HeldNumberInDetailsIsCopiedOrScrolledIntoRoom) {
   Start();
   OpenDetails();
-  const int top = Details().CalcItemTopPos(1);
-  robot.WhenModalWaits([&] { robot.Release(200, RowMiddle(Details(), 1)); });
-  robot.WhenModalWaits([&] { robot.Tap(240, kScreenTop + top - 49 + 27); });
-  robot.Hold(200, RowMiddle(Details(), 1), 600);
-  robot.Advance(400);
+  CopyHeldRow(200, RowMiddle(Details(), 1), kScreenTop + Details().CalcItemTopPos(1));
   EXPECT_EQ(vorna::test::ClipboardText(), kNumber);
 
   // A row less than 60 pixels below the list's top only scrolls down to 55.

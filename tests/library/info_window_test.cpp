@@ -193,11 +193,7 @@ TEST_F(InfoWindowTest, NumberRowDialsByPartAndNeverDoublesThePrefix) {
               TapRow(1, 200);
               TapRow(2, 420);
               // A long press copies the number through the bubble's button.
-              const int y = RowMiddle(2), buttonY = kScreenTop + List().CalcItemTopPos(2) - 49 + 27;
-              robot.WhenModalWaits([&, y] { robot.Release(240, y); });
-              robot.WhenModalWaits([&, buttonY] { robot.Tap(240, buttonY); });
-              robot.Hold(240, y, 600);
-              robot.Advance(300);
+              CopyHeldRow(240, RowMiddle(2), kScreenTop + List().CalcItemTopPos(2));
               TapToolBar(TOOLBAR_BUTTON_LEFT);
             }),
             CContactInfoWnd::kResultBack);

@@ -61,6 +61,14 @@ class LibraryUiTest : public ::testing::Test {
     HideKeyboard();
     TapIn(bar.GetButtonRect(button));
   }
+  // Holds a row until the copy bubble opens over it, lifts the finger and
+  // taps the bubble's copy button, which stands just above the row.
+  void CopyHeldRow(int x, int y, int rowTop) {
+    robot.WhenModalWaits([this, x, y] { robot.Release(x, y); });
+    robot.WhenModalWaits([this, rowTop] { robot.Tap(240, rowTop - 49 + 27); });
+    robot.Hold(x, y, 600);
+    robot.Advance(400);
+  }
   // Taps a control of the modal window that will wait for input next.
   void TapWhenModalWaits(int id) {
     robot.WhenModalWaits([this, id] {
